@@ -1,0 +1,157 @@
+#include "core/DblMain.h"
+
+#include "core/Campus.h"
+#include "core/Choices.h"
+#include "core/GameState.h"
+#include "core/Lines.h"
+#include "core/Scene.h"
+#include "ending/Ending.h"
+#include "frontend/SaveFile.h"
+#include "platform/System.h"
+#include "sound/Music.h"
+#include "talk/Conversation.h"
+#include "talk/Encounter.h"
+#include "talk/Phone.h"
+
+DblMain::DblMain() {
+    SetCaption(QStringLiteral("Duskbell"));
+    SetClientSize(5700, 4230);
+    setWindowIcon(QIcon(LoadPicture(QStringLiteral("duskbell.png"))));
+
+    Image1 = AddPicture(120, 0, 4500, 3000);
+    Image1->setStyleSheet(QStringLiteral("background-color: black;"));
+    Label2 = AddLabel(120, 3120, 1575, 255);
+    Label2->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
+    Label1 = AddLabel(120, 3360, 5535, 855);
+    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Label3 = AddLabel(3960, 3960, 1575, 240);
+    Label3->SetForeColor(Qt::red);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    KaKushiDummy = AddLabel(1920, 3165, 1335, 200);
+    lblClock = AddLabel(4920, 0, 735, 255, QStringLiteral("4:30 PM"));
+    lblClock->SetForeColor(QColor(0, 0, 255));
+    lblClock->SetBackColor(QColor(255, 224, 192));
+    lblClock->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < 7; ++i) {
+        Command1[i] = AddButton(4920, 480 + 360 * i, 735, 255, QString::fromUtf16(PlaceButton[i]));
+        Command1[i]->setEnabled(false);
+        // Keys belong to the window (they advance the story), never to a button.
+        Command1[i]->setFocusPolicy(Qt::NoFocus);
+        Command1[i]->Click = [this, i] { Command1_Click(i); };
+    }
+    for (int i = 0; i < 2; ++i) {
+        Image2[i] = AddPicture(5040, 2880, 480, 480, QStringLiteral("walk%1.png").arg(i));
+        Image2[i]->setVisible(false);
+    }
+    Timer1 = AddTimer(0, false);
+    Timer2 = AddTimer(1000, true);
+    Timer3 = AddTimer(500, true);
+    Timer1->Tick = [this] { Timer1_Timer(); };
+    Timer2->Tick = [this] { Timer2_Timer(); };
+    Timer3->Tick = [this] { Timer3_Timer(); };
+
+    for (Label *l : {Image1, Label1, Label3}) l->Click = [] { G.Clicked = True; };
+    KaKushiDummy->MouseDown = [this](int button, int shift, int, int) { KaKushiDummy_MouseDown(button, shift); };
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DblMain::Form_Load() {
+    CenterForm(*this);
+    Move(Left(), Top() - 1200);
+    G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
+}
+
+void DblMain::Form_KeyPress(int) { G.Clicked = True; }
+
+void DblMain::Command1_Click(int index) {
+    G.Destination = static_cast<Integer>(index + 1);
+    G.Mode = ModeWalking;
+    RefreshChoices();
+    const int minutes = (G.Location >= 1 && G.Location <= 7) ? WalkMinutes[G.Location][G.Destination] : 0;
+    G.ArriveMinute = static_cast<Integer>(G.GameMinute + minutes);
+    SetCaption(QStringLiteral("【移動中】 -Duskbell-"));
+    QString text = Command1[index]->text();
+    if (G.ArriveMinute >= 28)
+        text += QString::fromUtf16(WalkLineWorried);
+    else
+        text += QString::fromUtf16(WalkLineHead) + QString::fromUtf16(WalkLineMinutesBefore) +
+                QString::number(minutes) + QString::fromUtf16(WalkLineMinutesAfter);
+    ShowScene(QStringLiteral("C00B"), text, QString());
+}
+
+void DblMain::KaKushiDummy_MouseDown(int button, int shift) {
+    if (button == RightButton && shift == (ShiftMask | CtrlMask)) Timer1_Timer();
+}
+
+void DblMain::Timer1_Timer() {
+    G.GameMinute = static_cast<Integer>(G.GameMinute + 1);
+    if (G.GameMinute >= 30) {
+        lblClock->setText(QStringLiteral("5:00 PM"));
+        if (G.Mode != ModePhone) CloseGate();
+        return;
+    }
+    lblClock->setText(QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
+    if (G.GameMinute % 5 == 1 && G.Mode == ModeFree) EncounterWhileWaiting();
+    if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeTalking) {
+        ShowScene(EmptyPlaceCode(), QString::fromUtf16(IgnoredLine), QString());
+        const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
+        if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - 3);
+        G.TalkCode.clear();
+        CloseReplyWindow();
+        G.Mode = ModeFree;
+        RefreshChoices();
+    }
+    if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeFree) {
+        ShowScene(EmptyPlaceCode(), QString::fromUtf16(ErrandLine), QString());
+        G.TalkCode.clear();
+    }
+    if (G.Mode == ModeWalking) {
+        if (G.GameMinute < G.ArriveMinute) {
+            if (G.ArriveMinute - G.GameMinute == 2) PhoneCall();
+        } else {
+            G.Location = G.Destination;
+            if (G.Location >= 1 && G.Location <= 7) SetCaption(QString::fromUtf16(PlaceCaption[G.Location - 1]));
+            if (IsEncounterMinute(G.GameMinute))
+                EncounterOnArrival();
+            else
+                ArriveAlone();
+        }
+    }
+}
+
+void DblMain::Timer2_Timer() { KeepMidiPlaying(); }
+
+void DblMain::Timer3_Timer() {
+    if (G.Mode == ModeWalking) {
+        WalkFrame = !WalkFrame;
+        Image2[0]->setVisible(WalkFrame);
+        Image2[1]->setVisible(!WalkFrame);
+    } else {
+        Image2[0]->setVisible(false);
+        Image2[1]->setVisible(false);
+    }
+}
+
+void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
+    if (!byUser) return;
+    if (G.Mode == ModeEnding || G.TargetGirl == 0) {
+        MsgBox(QStringLiteral("ここではゲームの中断はできません"), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Duskbell"));
+        cancel = true;
+        return;
+    }
+    const QString text = QStringLiteral("Duskbell を終了します。") + G.CrLf +
+                         QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + G.CrLf +
+                         QStringLiteral("（セーブしないと次回、続きができません）");
+    switch (MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"))) {
+    case MsgAnswer::Yes:
+        WriteSaveFile();
+        StopMidi();
+        EndProcess();
+    case MsgAnswer::No:
+        StopMidi();
+        EndProcess();
+    default:
+        cancel = true;
+    }
+}

@@ -1,0 +1,23 @@
+// The campus window: scene picture and text, clock, destination buttons. Its clock is the game's loop.
+#pragma once
+#include "platform/Form.h"
+#include <array>
+
+class DblMain : public Form {
+  public:
+    DblMain();
+    Label *Image1, *Label1, *Label2, *Label3, *KaKushiDummy, *lblClock;
+    std::array<Button *, 7> Command1{};
+    std::array<Label *, 2> Image2{};
+    Timer *Timer1, *Timer2, *Timer3;
+    bool WalkFrame = false;
+
+    void Form_Load() override;
+    void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Form_KeyPress(int key) override;
+    void Command1_Click(int index);
+    void KaKushiDummy_MouseDown(int button, int shift);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+};

@@ -1,0 +1,5 @@
+#include "core/GameState.h"
+
+GameState G;
+
+void ResetGameState() { G = GameState{}; }

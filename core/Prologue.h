@@ -1,0 +1,6 @@
+// From the start screen to the campus: the prologue of a new afternoon, or one line on resuming.
+#pragma once
+
+void BeginAfternoon(bool resume);
+// Starts the clock with the player free at Location (the end of BeginAfternoon).
+void StartClock();

@@ -1,0 +1,3 @@
+#include "frontend/StartScreen.h"
+
+void CloseStartScreen() {}

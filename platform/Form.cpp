@@ -1,0 +1,337 @@
+#include "platform/Form.h"
+
+#include "platform/System.h"
+#include "platform/TextFile.h"
+#include <QApplication>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSet>
+
+namespace {
+QSet<Form *> &loadedForms() {
+    static QSet<Form *> forms;
+    return forms;
+}
+} // namespace
+
+int ShiftState(Qt::KeyboardModifiers mods) {
+    return (mods & Qt::ShiftModifier ? ShiftMask : 0) | (mods & Qt::ControlModifier ? CtrlMask : 0) |
+           (mods & Qt::AltModifier ? AltMask : 0);
+}
+
+int ButtonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return LeftButton;
+    case Qt::RightButton: return RightButton;
+    case Qt::MiddleButton: return MiddleButton;
+    default: return 0;
+    }
+}
+
+QFont JFont(const QString &name, double points, bool bold) {
+    QFont f(name);
+    // Sized in pixels as at 96 dots per inch, so layouts hold on any screen.
+    f.setPixelSize(qRound(points * 96.0 / 72.0));
+    f.setBold(bold);
+    return f;
+}
+
+QPixmap LoadPicture(const QString &file) {
+    const QString path = FindFile(file);
+    if (path.isEmpty()) return {};
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage img = reader.read();
+    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+}
+
+// ---- Label ----
+
+Label::Label(QWidget *parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    SetTransparent();
+}
+
+void Label::SetBackColor(const QColor &c) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+void Label::SetTransparent() { setAutoFillBackground(false); }
+
+void Label::SetForeColor(const QColor &c) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c);
+    setPalette(p);
+}
+
+void Label::SetPicture(const QPixmap &p) {
+    setWordWrap(false);
+    setPixmap(p);
+    if (p.isNull()) clear();
+}
+
+void Label::mousePressEvent(QMouseEvent *e) {
+    pressed_ = true;
+    const QPoint pt = e->position().toPoint();
+    if (MouseDown) MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *e) {
+    const QPoint pt = e->position().toPoint();
+    if (MouseUp) MouseUp(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(pt) && Click) Click();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *e) {
+    const QPoint pt = e->position().toPoint();
+    if (MouseMove) MouseMove(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+}
+
+// ---- Button ----
+
+Button::Button(QWidget *parent) : QPushButton(parent) {
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (Click) Click();
+    });
+}
+
+// ---- Shape ----
+
+Shape::Shape(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, false); }
+
+void Shape::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    if (IsLine) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(BorderColor, BorderWidth));
+        p.drawLine(From, To);
+        return;
+    }
+    if (Filled) p.fillRect(rect(), FillColor);
+    if (BorderWidth > 0) {
+        p.setPen(QPen(BorderColor, BorderWidth));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Shape::mousePressEvent(QMouseEvent *e) {
+    const QPoint pt = e->position().toPoint();
+    if (MouseDown) MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+    if (Click) Click();
+}
+
+// ---- Timer ----
+
+Timer::Timer(QObject *parent) : QObject(parent) {
+    // The periodic timer only queues the tick and returns, so the toolkit never sees it as busy and
+    // keeps firing while an earlier tick waits in a nested loop.
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (enabled_ && interval_ > 0 && Tick) Tick();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Timer::SetInterval(int ms) {
+    interval_ = ms;
+    apply();
+}
+
+void Timer::SetEnabled(bool on) {
+    enabled_ = on;
+    apply();
+}
+
+void Timer::apply() {
+    if (enabled_ && interval_ > 0) {
+        const int scaled = std::max(1, static_cast<int>(interval_ / TimeScale()));
+        timer_.start(scaled);
+    } else {
+        timer_.stop();
+    }
+}
+
+// ---- Form ----
+
+Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setMouseTracking(true);
+    loadedForms().insert(this);
+}
+
+Form::~Form() { loadedForms().remove(this); }
+
+void Form::RunLoad() { Form_Load(); }
+
+void Form::SetClientSize(int widthTw, int heightTw) { setFixedSize(Px(widthTw), Px(heightTw)); }
+
+int Form::Left() const { return Tw(frameGeometry().x()); }
+int Form::Top() const { return Tw(frameGeometry().y()); }
+int Form::Width() const { return Tw(frameGeometry().width()); }
+int Form::Height() const { return Tw(frameGeometry().height()); }
+
+void Form::Move(int leftTw, int topTw) { move(leftTw / TwipsPerPixel, topTw / TwipsPerPixel); }
+
+void Form::SetBackColor(const QColor &c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::SetBackPicture(const QPixmap &p) {
+    backPicture_ = p;
+    update();
+}
+
+void Form::Place(QWidget *w, int l, int t, int wd, int h) {
+    w->setGeometry(l / TwipsPerPixel, t / TwipsPerPixel, Px(wd), Px(h));
+}
+
+Label *Form::AddLabel(int l, int t, int w, int h, const QString &caption) {
+    auto *lb = new Label(this);
+    Place(lb, l, t, w, h);
+    lb->setText(caption);
+    return lb;
+}
+
+Label *Form::AddPicture(int l, int t, int w, int h, const QString &file) {
+    Label *lb = AddLabel(l, t, w, h);
+    if (!file.isEmpty()) lb->SetPicture(LoadPicture(file));
+    return lb;
+}
+
+Button *Form::AddButton(int l, int t, int w, int h, const QString &caption) {
+    auto *b = new Button(this);
+    Place(b, l, t, w, h);
+    b->setText(caption);
+    return b;
+}
+
+QLineEdit *Form::AddTextBox(int l, int t, int w, int h) {
+    auto *e = new QLineEdit(this);
+    Place(e, l, t, w, h);
+    return e;
+}
+
+Shape *Form::AddShape(int l, int t, int w, int h) {
+    auto *s = new Shape(this);
+    Place(s, l, t, w, h);
+    return s;
+}
+
+Shape *Form::AddLine(int x1, int y1, int x2, int y2) {
+    const int l = std::min(x1, x2), t = std::min(y1, y2);
+    auto *s = new Shape(this);
+    s->IsLine = true;
+    s->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Place(s, l, t, std::abs(x2 - x1) + TwipsPerPixel, std::abs(y2 - y1) + TwipsPerPixel);
+    s->From = QPoint(Px(x1 - l), Px(y1 - t));
+    s->To = QPoint(Px(x2 - l), Px(y2 - t));
+    return s;
+}
+
+Timer *Form::AddTimer(int intervalMs, bool enabled) {
+    auto *t = new Timer(this);
+    t->SetInterval(intervalMs);
+    t->SetEnabled(enabled);
+    timers_.push_back(t);
+    return t;
+}
+
+void Form::Show() {
+    show();
+    // The headless platform of the tests cannot raise windows and says so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+}
+
+void Form::ShowModal() {
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    PumpUntil([&] { return !self || self->unloaded_ || !self->isVisible(); });
+    if (self && !self->unloaded_) self->setWindowModality(Qt::NonModal);
+}
+
+void Form::UnloadNow() {
+    if (unloaded_) return;
+    bool cancel = false;
+    Form_QueryUnload(cancel, false);
+    Form_Unload();
+    unloaded_ = true;
+    for (Timer *t : timers_) t->SetEnabled(false);
+    loadedForms().remove(this);
+    if (clearSlot_) clearSlot_();
+    hide();
+    // Deleted once control is back in an event loop: the caller may be one of this window's handlers.
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent *e) {
+    e->ignore();
+    if (unloaded_) return;
+    bool cancel = false;
+    Form_QueryUnload(cancel, true);
+    if (cancel || unloaded_) return;
+    Form_Unload();
+    unloaded_ = true;
+    for (Timer *t : timers_) t->SetEnabled(false);
+    loadedForms().remove(this);
+    if (clearSlot_) clearSlot_();
+    hide();
+    deleteLater();
+    // A process whose last window the player closed is over.
+    if (!AnyFormLoaded()) EndProcess();
+}
+
+void Form::keyPressEvent(QKeyEvent *e) {
+    Form_KeyDown(e->key(), ShiftState(e->modifiers()));
+    if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
+}
+
+void Form::mousePressEvent(QMouseEvent *e) {
+    const QPoint pt = e->position().toPoint();
+    Form_MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+}
+
+void Form::mouseMoveEvent(QMouseEvent *e) {
+    const QPoint pt = e->position().toPoint();
+    Form_MouseMove(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+}
+
+void Form::paintEvent(QPaintEvent *e) {
+    QWidget::paintEvent(e);
+    if (!backPicture_.isNull()) {
+        QPainter p(this);
+        p.drawPixmap(0, 0, backPicture_);
+    }
+}
+
+// ---- event pumping ----
+
+void PumpUntil(const std::function<bool()> &done) {
+    // Blocks in the toolkit until something happens: a wait costs no processor time.
+    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+bool AnyFormLoaded() { return !loadedForms().isEmpty(); }
+
+void UnloadAllForms() {
+    const QList<Form *> forms = loadedForms().values();
+    for (Form *f : forms) f->UnloadNow();
+}

@@ -1,0 +1,184 @@
+// Windows laid out in twips, their controls, timers and the one-instance-per-window rule.
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+constexpr int TwipsPerPixel = 15;
+constexpr int Px(int twips) { return twips / TwipsPerPixel; }
+constexpr int Tw(int pixels) { return pixels * TwipsPerPixel; }
+
+// Mouse buttons and modifier bits as the handlers receive them.
+enum : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+enum : int { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
+int ShiftState(Qt::KeyboardModifiers mods);
+int ButtonOf(Qt::MouseButton b);
+
+// A font by its Japanese name (substituted to the IPA fonts) at a point size.
+QFont JFont(const QString &name, double points, bool bold = false);
+// Loads a picture file of the current directory by content; a missing or broken file gives a null pixmap.
+QPixmap LoadPicture(const QString &file);
+
+// Mouse events that labels, pictures and shapes pass to their window's handlers.
+struct MouseHandlers {
+    std::function<void()> Click;
+    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp;  // x, y in twips
+};
+
+class Label : public QLabel, public MouseHandlers {
+  public:
+    explicit Label(QWidget *parent);
+    void SetBackColor(const QColor &c);   // opaque background
+    void SetTransparent();                // no background of its own
+    void SetForeColor(const QColor &c);
+    void SetPicture(const QPixmap &p);    // a picture control: shows p unstretched from the top-left
+
+  protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+class Button : public QPushButton {
+  public:
+    explicit Button(QWidget *parent);
+    std::function<void()> Click;
+};
+
+// A filled or outlined rectangle, or a straight line.
+class Shape : public QWidget, public MouseHandlers {
+  public:
+    explicit Shape(QWidget *parent);
+    QColor FillColor, BorderColor{Qt::black};
+    bool Filled = false;
+    int BorderWidth = 1;
+    bool IsLine = false;
+    QPoint From, To;  // line ends in pixels, relative to the shape
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+};
+
+// A timer that keeps ticking inside nested waits. Each tick is run from a queued call, so a tick
+// can start while an earlier tick of the same timer still waits for the player.
+class Timer : public QObject {
+  public:
+    explicit Timer(QObject *parent);
+    void SetInterval(int ms);  // 0 stops it, as Enabled(false) does
+    int Interval() const { return interval_; }
+    void SetEnabled(bool on);
+    bool Enabled() const { return enabled_; }
+    std::function<void()> Tick;
+
+  private:
+    void apply();
+    QTimer timer_;
+    int interval_ = 0;
+    bool enabled_ = false;
+};
+
+class Form : public QWidget {
+  public:
+    Form();
+    ~Form() override;
+
+    // Handlers a window overrides.
+    virtual void Form_Load() {}
+    // byUser: closed from the window's close box (not by the program). Set cancel to keep it.
+    virtual void Form_QueryUnload(bool &cancel, bool byUser) { (void)cancel, (void)byUser; }
+    virtual void Form_Unload() {}
+    virtual void Form_KeyPress(int key) { (void)key; }
+    virtual void Form_KeyDown(int key, int shift) { (void)key, (void)shift; }
+    virtual void Form_MouseDown(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void Form_MouseMove(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+
+    // Geometry in twips; Left/Top/Width/Height are the outer frame, as the desktop places it.
+    void SetClientSize(int widthTw, int heightTw);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int leftTw, int topTw);
+
+    void SetCaption(const QString &c) { setWindowTitle(c); }
+    QString Caption() const { return windowTitle(); }
+    void SetBackColor(const QColor &c);
+    void SetBackPicture(const QPixmap &p);
+
+    Label *AddLabel(int l, int t, int w, int h, const QString &caption = {});
+    Label *AddPicture(int l, int t, int w, int h, const QString &file = {});
+    Button *AddButton(int l, int t, int w, int h, const QString &caption);
+    QLineEdit *AddTextBox(int l, int t, int w, int h);
+    Shape *AddShape(int l, int t, int w, int h);
+    Shape *AddLine(int x1, int y1, int x2, int y2);
+    Timer *AddTimer(int intervalMs, bool enabled);
+    static void Place(QWidget *w, int l, int t, int wd, int h);
+
+    // Not modal: returns at once. Modal: returns when the window is hidden or unloaded.
+    void Show();
+    void ShowModal();
+    void Hide() { hide(); }
+    bool IsUnloaded() const { return unloaded_; }
+
+    // Runs query-unload (by the program, which never cancels here) and destroys the window.
+    void UnloadNow();
+    void RunLoad();
+
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    std::function<void()> clearSlot_;
+
+  private:
+    template <class T> friend class FormSlot;
+    std::vector<Timer *> timers_;
+    QPixmap backPicture_;
+    bool unloaded_ = false;
+};
+
+// Pumps window events (timer ticks included) until done() is true, sleeping while nothing happens.
+void PumpUntil(const std::function<bool()> &done);
+// Pumps what is pending now, without waiting.
+void DoEvents();
+// True when any window is still loaded.
+bool AnyFormLoaded();
+// Unloads every window (by the program); tests start from nothing.
+void UnloadAllForms();
+
+// The single instance of window T: created and loaded on first access, gone after unload.
+template <class T> class FormSlot {
+  public:
+    static T &Get() {
+        if (!instance) {
+            instance = new T();
+            instance->clearSlot_ = [] { instance = nullptr; };
+            instance->RunLoad();
+        }
+        return *instance;
+    }
+    static bool Loaded() { return instance != nullptr; }
+    static void Unload() {
+        if (instance) instance->UnloadNow();
+    }
+
+  private:
+    static inline T *instance = nullptr;
+};
+
+template <class T> T &Win() { return FormSlot<T>::Get(); }
+template <class T> void Unload() { FormSlot<T>::Unload(); }
+template <class T> bool IsLoaded() { return FormSlot<T>::Loaded(); }

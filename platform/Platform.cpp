@@ -1,0 +1,14 @@
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+
+void InitFonts() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+}
+
+void EnterProgramFolder() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }

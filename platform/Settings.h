@@ -1,0 +1,13 @@
+// The per-user settings store: application, section, key; keys matched without regard to case.
+#pragma once
+#include <QString>
+
+// Value of the key, "" when absent.
+QString GetSetting(const QString &app, const QString &section, const QString &key);
+void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value);
+// Removes the whole section.
+void DeleteSetting(const QString &app, const QString &section);
+// Writes pending changes to disk.
+void FlushSettings();
+// Tests point the store at a folder of their own.
+void SetSettingsFolder(const QString &folder);

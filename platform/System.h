@@ -1,0 +1,43 @@
+// Small seams to the machine that tests replace: time scale, random numbers, the hour, ending the
+// process and message boxes.
+#pragma once
+#include <QString>
+#include <functional>
+
+// Every timer interval is divided by this (1 in the game; tests speed the clock up).
+void SetTimeScale(double scale);
+double TimeScale();
+
+// The one random generator: seeded once from the clock; Rnd() is uniform in [0, 1).
+void Randomize();
+void Randomize(unsigned seed);
+double Rnd();
+
+// Hour of the day, 0..23; tests can pin it.
+int CurrentHour();
+void SetHourSource(std::function<int()> source);  // empty restores the system clock
+
+// Ends the process at once: settings flushed, no further handlers run. Tests install a hook that
+// records the end and leaves by throwing ProcessEnded.
+[[noreturn]] void EndProcess();
+struct ProcessEnded {};
+void SetEndProcessHook(std::function<void()> hook);
+
+// Modal message box with the texts as given. Returns the button pressed.
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgIcon { None, Information, Exclamation, Question, Critical };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+struct MsgBoxRequest {
+    QString text, title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    MsgAnswer defaultButton = MsgAnswer::Ok;  // first button unless given
+};
+MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
+                 MsgAnswer defaultButton);
+MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title);
+// Tests answer message boxes through this; empty restores the real box.
+void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook);
+
+// Shows a damaged-installation message in the game's style and ends the process.
+[[noreturn]] void FatalDataError(const QString &text);

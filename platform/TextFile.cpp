@@ -1,0 +1,152 @@
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <iconv.h>
+#include <vector>
+
+QString FindFile(const QString &name) {
+    if (name.isEmpty()) return {};
+    const QDir dir = QDir::current();
+    if (QFileInfo(dir, name).isFile()) return dir.filePath(name);
+    // Names in the game folder are matched as Windows matches them: without regard to case.
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(e);
+    return {};
+}
+
+bool FileExists(const QString &name) { return !FindFile(name).isEmpty(); }
+
+void KillFile(const QString &name) {
+    const QString path = FindFile(name);
+    if (!path.isEmpty()) QFile::remove(path);
+}
+
+namespace {
+
+// One conversion through iconv; returns false when a character cannot be converted.
+bool convert(const char *to, const char *from, const QByteArray &in, QByteArray &out) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    std::vector<char> buf(in.size() * 4 + 16);
+    char *src = const_cast<char *>(in.constData());
+    size_t srcLeft = in.size();
+    char *dst = buf.data();
+    size_t dstLeft = buf.size();
+    const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    if (r == static_cast<size_t>(-1)) return false;
+    out = QByteArray(buf.data(), static_cast<qsizetype>(buf.size() - dstLeft));
+    return true;
+}
+
+bool toCp932(const QString &text, QByteArray &out) { return convert("CP932", "UTF-8", text.toUtf8(), out); }
+
+} // namespace
+
+QString ReadTextFile(const QString &name, bool *ok) {
+    if (ok) *ok = false;
+    QFile f(FindFile(name));
+    if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray raw = f.readAll();
+    QByteArray utf8;
+    if (!convert("UTF-8", "CP932", raw, utf8)) {
+        // A damaged byte should not lose the rest of the file: decode what can be decoded.
+        utf8.clear();
+        if (!convert("UTF-8//IGNORE", "CP932", raw, utf8) && utf8.isEmpty()) return {};
+    }
+    if (ok) *ok = true;
+    return QString::fromUtf8(utf8);
+}
+
+bool WriteTextFile(const QString &name, const QString &text) {
+    QByteArray bytes;
+    if (!toCp932(text, bytes)) return false;
+    QString path = FindFile(name);
+    if (path.isEmpty()) path = QDir::current().filePath(name);
+    // Written beside the old file and renamed over it, so a crash leaves the old or the new one whole.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool CanEncodeCp932(const QString &text) {
+    QByteArray bytes, back;
+    if (!toCp932(text, bytes)) return false;
+    if (!convert("UTF-8", "CP932", bytes, back)) return false;
+    return QString::fromUtf8(back) == text;
+}
+
+int Val(const QString &text) {
+    QString s = text;
+    s.remove(' ');
+    qsizetype i = 0;
+    int sign = 1;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') sign = -1;
+        ++i;
+    }
+    long long v = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        v = v * 10 + (s[i].unicode() - '0');
+        if (v > 1000000000) break;  // far beyond any value the files hold
+        ++i;
+    }
+    return static_cast<int>(sign * v);
+}
+
+bool FieldReader::AtEnd() const { return pos_ >= text_.size(); }
+
+void FieldReader::skipBlanks() {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+}
+
+// After a field: step over the comma or the line end that closed it.
+void FieldReader::endField() {
+    if (pos_ >= text_.size()) return;
+    if (text_[pos_] == ',') {
+        ++pos_;
+    } else if (text_[pos_] == '\r') {
+        ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    } else if (text_[pos_] == '\n') {
+        ++pos_;
+    }
+}
+
+QString FieldReader::ReadField() {
+    skipBlanks();
+    QString field;
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+        const qsizetype close = text_.indexOf('"', pos_ + 1);
+        const qsizetype end = close < 0 ? text_.size() : close;
+        field = text_.mid(pos_ + 1, end - pos_ - 1);
+        pos_ = close < 0 ? text_.size() : close + 1;
+        // Whatever follows the closing quote up to the separator is dropped.
+        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+    } else {
+        const qsizetype start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+        field = text_.mid(start, pos_ - start);
+    }
+    endField();
+    return field;
+}
+
+int FieldReader::ReadNumber() {
+    skipBlanks();
+    const qsizetype start = pos_;
+    if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
+    while (pos_ < text_.size() && text_[pos_].isDigit()) ++pos_;
+    const int v = Val(text_.mid(start, pos_ - start));
+    // A number field consumes the rest of its field.
+    while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+    endField();
+    return v;
+}

@@ -1,0 +1,36 @@
+// Text files of the game folder: names matched without regard to case, contents in code page 932.
+#pragma once
+#include <QString>
+
+// Path of the file in the current directory whose name matches without regard to case, or empty.
+QString FindFile(const QString &name);
+bool FileExists(const QString &name);
+// Deletes the file if present (any case of its name).
+void KillFile(const QString &name);
+
+// Whole file decoded from code page 932; ok is false when it is missing or unreadable.
+QString ReadTextFile(const QString &name, bool *ok = nullptr);
+// Encodes to code page 932 and replaces the file atomically (temporary file, then rename).
+bool WriteTextFile(const QString &name, const QString &text);
+// True when every character survives a round trip through code page 932.
+bool CanEncodeCp932(const QString &text);
+
+// Numeric value of a text: blanks ignored, optional sign, leading digits; 0 when no digit.
+int Val(const QString &text);
+
+// Field-based reading of a decoded text file: fields end at a comma or a line end; a field that
+// opens with a double quote runs to the next double quote; unquoted fields skip leading blanks.
+class FieldReader {
+  public:
+    explicit FieldReader(QString text) : text_(std::move(text)) {}
+    bool AtEnd() const;
+    QString ReadField();
+    // Skips leading blanks, reads an optionally signed integer and consumes the rest of the line.
+    int ReadNumber();
+
+  private:
+    void skipBlanks();
+    void endField();
+    QString text_;
+    qsizetype pos_ = 0;
+};

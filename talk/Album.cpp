@@ -1,0 +1,3 @@
+#include "talk/Album.h"
+
+void PickInAlbum() {}

@@ -1,0 +1,3 @@
+#include "talk/Phone.h"
+
+void PhoneCall() {}
