@@ -2,7 +2,7 @@
 BUILD ?= build
 DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev \
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
-        abcmidi libgtest-dev libbenchmark-dev xvfb xauth
+        abcmidi libgtest-dev libbenchmark-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
 .PHONY: deps build play test bench contact clean

@@ -26,6 +26,8 @@ DblMain::DblMain() {
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     Label3 = AddLabel(3960, 3960, 1575, 240);
     Label3->SetForeColor(Qt::red);
+    // Small enough that the whole prompt fits the narrow label.
+    Label3->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 8));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
     KaKushiDummy = AddLabel(1920, 3165, 1335, 200);
     lblClock = AddLabel(4920, 0, 735, 255, QStringLiteral("4:30 PM"));

@@ -1,5 +1,12 @@
 // The end of the afternoon: the gate, the confession, the epilogue and the record.
 #pragma once
+#include "core/GameState.h"
 
 // 5:00 PM: stops the clock and plays the ending. Never returns to the game.
 void CloseGate();
+// Who confesses, from the liking of the girls met this afternoon: 1..6, 8 or 9.
+Integer DecideEnding();
+// How things went on; then RecordEnding. Never returns.
+void Epilogue();
+// The staff roll, then the ending written into the clear record; ends the program.
+void RecordEnding();

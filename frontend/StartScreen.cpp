@@ -1,3 +1,5 @@
 #include "frontend/StartScreen.h"
 
-void CloseStartScreen() {}
+#include "frontend/DblStart.h"
+
+void CloseStartScreen() { Unload<DblStart>(); }

@@ -78,6 +78,15 @@ std::string SoundfontPath() {
     return {};
 }
 
+// True for a SoundFont 2 file. Anything else is refused before FluidSynth sees it: its fallback
+// loaders complain on standard error about files they cannot read.
+bool IsSoundfont(const std::string &path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(12);
+    return head.size() == 12 && head.startsWith("RIFF") && head.endsWith("sfbk");
+}
+
 void DropLogMessage(int, const char *, void *) {}
 
 void ReleasePlayer(Channel &c) {
@@ -114,11 +123,22 @@ void SDLCALL RenderMusic(void *, Uint8 *stream, int len) {
     }
     fluid_synth_write_s16(c.synth, len / 4, stream, 0, 2, stream, 1, 2);
 
-    const int status = c.player ? fluid_player_get_status(c.player) : FLUID_PLAYER_DONE;
+    // FluidSynth's player reports the end only seconds after the last tick; the piece is over when
+    // its last tick has passed, and the keep-alive must see that at once.
+    bool playing = false;
+    if (c.player) {
+        const int status = fluid_player_get_status(c.player);
+        const int total = fluid_player_get_total_ticks(c.player);
+        playing = status == FLUID_PLAYER_PLAYING || status == FLUID_PLAYER_STOPPING;
+        if (!playing || (total > 0 && fluid_player_get_current_tick(c.player) >= total)) {
+            ReleasePlayer(c);
+            playing = false;
+        }
+    }
     const int voices = fluid_synth_get_active_voice_count(c.synth);
     std::lock_guard<std::mutex> lk(c.lock);
     if (command != Command::None && generation == c.generation) c.commandDone = true;
-    if (c.commandDone) c.playing = status == FLUID_PLAYER_PLAYING || status == FLUID_PLAYER_STOPPING;
+    if (c.commandDone) c.playing = playing;
     c.voices = voices;
 }
 
@@ -126,11 +146,11 @@ void LoadSynthesizer(std::string soundfont) {
     Channel &c = C();
     fluid_synth_t *synth = nullptr;
 
-    // No resampling wanted: SDL converts to whatever the device really takes.
+    // Exactly this format (allowed changes 0): SDL converts to whatever the device really takes.
     if (Mix_OpenAudioDevice(SampleRate, AUDIO_S16SYS, 2, BufferFrames, nullptr, 0) == 0) {
         Mix_AllocateChannels(1);
         c.audioOpen.store(true);
-        if (!soundfont.empty()) {
+        if (!soundfont.empty() && IsSoundfont(soundfont)) {
             fluid_settings_t *settings = new_fluid_settings();
             fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
             fluid_settings_setnum(settings, "synth.gain", 0.4);
@@ -144,7 +164,7 @@ void LoadSynthesizer(std::string soundfont) {
                 std::unique_lock<std::mutex> lk(c.lock);
                 c.changed.wait(lk, [&] { return !c.hold; });
             }
-            if (synth && fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+            if (synth && fluid_synth_sfload(synth, soundfont.c_str(), 0) == FLUID_FAILED) {
                 delete_fluid_synth(synth);
                 synth = nullptr;
             }

@@ -1,3 +1,8 @@
 #include "talk/Album.h"
 
-void PickInAlbum() {}
+#include "talk/DblAlbum.h"
+
+void PickInAlbum() {
+    Win<DblAlbum>().ShowModal();
+    Unload<DblAlbum>();
+}

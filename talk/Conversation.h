@@ -8,3 +8,5 @@ void OpenConversation(const QString &code);
 void AnswerReply(int slot);
 // Takes the reply window away (the girl left before he answered).
 void CloseReplyWindow();
+// The reply with its first "ＸＸＸ" replaced by the surname; a second one stays as it is.
+QString InsertSurname(const QString &reply, const QString &surname);

@@ -74,3 +74,5 @@ void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
 }
 
 void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }
+
+void LeaveGame() { throw ProcessEnded{}; }

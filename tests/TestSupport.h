@@ -29,6 +29,8 @@ bool RunUntil(const std::function<bool()> &done, int timeoutMs = 5000);
 // Runs f, which may end the process; returns true if it did.
 bool RunEnding(const std::function<void()> &f);
 
+// Leaves whatever the game is doing, as if the process ended there (RunEnding catches it).
+[[noreturn]] void LeaveGame();
 // Clicks as the player does (left button, inside the control).
 void ClickOn(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
 // Presses a mouse button on the control without releasing it.

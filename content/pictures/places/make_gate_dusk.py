@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Makes gate_dusk.svg from gate.svg, so that the gate at dusk stays the same gate: the evening sky,
+violet shade, lit windows and lamps. Run it in this folder after changing gate.svg."""
+import os
+import re
+
+os.chdir(os.path.dirname(os.path.abspath(__file__)))
+s = open("gate.svg").read()
+s=s.replace("<!-- The school gate:","<!-- The school gate at dusk (the same drawing as gate.svg): ")
+s=re.sub(r'<linearGradient id="sky".*?</linearGradient>','''<linearGradient id="sky" x1="0" y1="0" x2="0" y2="120" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#3a2f6e"/>
+      <stop offset="0.3" stop-color="#7a4584"/>
+      <stop offset="0.6" stop-color="#d9607a"/>
+      <stop offset="0.85" stop-color="#f58a4a"/>
+      <stop offset="1" stop-color="#ffb45a"/>
+    </linearGradient>
+    <linearGradient id="shade" x1="0" y1="0" x2="0" y2="200" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#4a2a5c" stop-opacity="0.1"/>
+      <stop offset="0.3" stop-color="#4a2a5c" stop-opacity="0.3"/>
+      <stop offset="1" stop-color="#22183e" stop-opacity="0.55"/>
+    </linearGradient>
+    <linearGradient id="lamplit" x1="0" y1="38" x2="0" y2="110" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#ffcf70" stop-opacity="0.35"/>
+      <stop offset="1" stop-color="#ffcf70" stop-opacity="0"/>
+    </linearGradient>
+    <radialGradient id="pool" cx="0.5" cy="0.5" r="0.5">
+      <stop offset="0" stop-color="#ffd27a" stop-opacity="0.45"/>
+      <stop offset="1" stop-color="#ffd27a" stop-opacity="0"/>
+    </radialGradient>''',s,flags=re.S)
+# clouds lit from below, the sun just under the horizon
+s=s.replace('fill="#f2cdb8" opacity="0.55"','fill="#f08a8a" opacity="0.55"').replace('fill="#f6d4b8" opacity="0.5"','fill="#ffa070" opacity="0.5"')
+s=s.replace('<circle cx="30" cy="96" r="20" fill="#ffe2a6" opacity="0.5"/>\n  <circle cx="30" cy="98" r="7" fill="#fff6da"/>',
+            '<circle cx="30" cy="106" r="30" fill="#ffb060" opacity="0.45"/>')
+s=s.replace('<path d="M0 100 L52 108 V170 L0 176 z" fill="url(#wall)"/>','<path d="M0 100 L52 108 V170 L0 176 z" fill="url(#wall)"/>')
+dusk='''  <!-- evening: everything sinks into violet shade, lit windows and lamps stand out -->
+  <rect x="0" y="0" width="300" height="200" fill="url(#shade)"/>
+  <g fill="#ffd77e">
+    <rect x="92" y="76" width="10" height="7"/><rect x="182" y="76" width="10" height="7"/><rect x="214" y="76" width="10" height="7"/>
+    <rect x="108" y="90" width="10" height="7"/><rect x="76" y="90" width="10" height="7"/><rect x="198" y="90" width="10" height="7"/>
+  </g>
+  <circle cx="56" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
+  <circle cx="56" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
+  <circle cx="236" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
+  <circle cx="236" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
+  <path d="M48 16 H64 L61 30 H51 z M228 16 H244 L241 30 H231 z" fill="#fff4c8"/>
+  <path d="M40 44 H80 V110 H40 z M220 44 H260 V110 H220 z" fill="url(#lamplit)"/>
+  <ellipse cx="56" cy="178" rx="40" ry="9" fill="url(#pool)"/>
+  <ellipse cx="236" cy="178" rx="40" ry="9" fill="url(#pool)"/>
+'''
+s=s.replace('  <rect width="300" height="200" fill="#ffb060" opacity="0.07"/>\n</svg>', dusk+'</svg>')
+# no long sun shadows after sunset
+s=s.replace('fill="#4f3e48" opacity="0.28"','fill="#4f3e48" opacity="0.0"')
+open("gate_dusk.svg","w").write(s)

@@ -1,0 +1,231 @@
+#include "frontend/DblStart.h"
+
+#include "core/GameState.h"
+#include "core/Prologue.h"
+#include "core/Scene.h"
+#include "ending/ClearRecord.h"
+#include "ending/DblDatarm.h"
+#include "frontend/DblTitle.h"
+#include "frontend/SaveFile.h"
+#include "platform/Settings.h"
+#include "platform/System.h"
+#include "platform/TextFile.h"
+#include "sound/Music.h"
+
+namespace {
+const QString App = QStringLiteral("Velmor");
+const QString Section = QStringLiteral("Duskwatch");
+
+QString Text(const char16_t *s) { return QString::fromUtf16(s); }
+} // namespace
+
+DblStart::DblStart() {
+    SetCaption(QStringLiteral("Duskbell -start-"));
+    SetBackColor(QColor(192, 255, 255));
+    SetClientSize(6285, 4755);
+
+    // The sister first, so that the classmate lies on top of her.
+    Image1[1] = AddPicture(0, 240, 2175, 4500, QStringLiteral("hostess9.png"));
+    Image1[0] = AddPicture(0, 240, 2175, 4500, QStringLiteral("hostess8.png"));
+    // The pictures are cut out, so the one behind would show through around the one in front.
+    Image1[1]->hide();
+
+    Shape1 = AddShape(1920, 30, 4215, 975);
+    Shape1->Filled = true;
+    Shape1->FillColor = Qt::white;
+    Shape1->BorderColor = Qt::black;
+    // The bubble's tail points down-left at the hostess: two outline strokes, then white strokes
+    // that open the bubble's border where the tail joins it and fill the tail.
+    Line1[0] = AddLine(1920, 480, 1650, 900);
+    Line1[1] = AddLine(1650, 900, 1920, 690);
+    Line1[2] = AddLine(1920, 495, 1920, 675);
+    Line1[3] = AddLine(1890, 540, 1740, 810);
+    Line1[4] = AddLine(1860, 630, 1770, 780);
+    Line1[0]->BorderColor = Line1[1]->BorderColor = Qt::black;
+    for (int i = 2; i < 5; ++i) {
+        Line1[i]->BorderColor = Qt::white;
+        Line1[i]->BorderWidth = 2;
+    }
+
+    Serif = AddLabel(2160, 150, 3855, 735);
+    Serif->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+
+    const char16_t *items[3] = {u"新しくはじめる", u"前回の続き", u"データルーム"};
+    for (int i = 0; i < 3; ++i) {
+        Label *l = AddLabel(2640, 1560 + 840 * i, 3255, 495, Text(items[i]));
+        l->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 20.25));
+        l->setAlignment(Qt::AlignCenter);
+        l->SetBackColor(MenuColour[i]);
+        l->setMouseTracking(true);
+        l->setCursor(Qt::PointingHandCursor);
+        l->MouseMove = [this, i](int, int, int, int) { Label1_MouseMove(i); };
+        l->Click = [this, i] { Label1_Click(i); };
+        Label1[i] = l;
+    }
+
+    Picture1 = new QWidget(this);
+    Place(Picture1, 2760, 1560, 2895, 2175);
+    {
+        QPalette p = Picture1->palette();
+        p.setColor(QPalette::Window, QColor(192, 255, 255));
+        Picture1->setPalette(p);
+        Picture1->setAutoFillBackground(true);
+    }
+    Label2 = new Label(Picture1);
+    Place(Label2, 120, 120, 1695, 255);
+    Label2->setText(QStringLiteral("みょうじ"));
+    Text1 = new QLineEdit(Picture1);
+    Place(Text1, 120, 360, 2535, 375);
+    Label3 = new Label(Picture1);
+    Place(Label3, 120, 960, 2055, 255);
+    Label3->setText(QStringLiteral("なまえ"));
+    Text2 = new QLineEdit(Picture1);
+    Place(Text2, 120, 1200, 2535, 375);
+    OKBUTTON = new Button(Picture1);
+    Place(OKBUTTON, 1680, 1680, 975, 375);
+    OKBUTTON->setText(QStringLiteral("O K"));
+    for (QLineEdit *t : {Text1, Text2}) {
+        // Japanese names are typed through the desktop's input method.
+        t->setAttribute(Qt::WA_InputMethodEnabled, true);
+        t->setInputMethodHints(Qt::ImhNone);
+        t->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    }
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, OKBUTTON);
+    OKBUTTON->Click = [this] { OKBUTTON_Click(); };
+    // Enter moves on as the player expects: from the surname to the given name, then confirms.
+    QObject::connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
+    QObject::connect(Text2, &QLineEdit::returnPressed, OKBUTTON, [this] { OKBUTTON->click(); });
+    Picture1->hide();
+
+    LOADOK = AddButton(3600, 2040, 1215, 495, QStringLiteral("O K"));
+    LOADOK->Click = [this] { LOADOK_Click(); };
+    LOADOK->hide();
+
+    Label4 = AddLabel(1440, 4320, 4095, 255, Text(CastLine[0]));
+
+    Timer1 = AddTimer(1000, true);
+    Timer1->Tick = [this] { Timer1_Timer(); };
+}
+
+QString DblStart::Say(const HostessLine &line) const { return Text(line[HostessIsJunior ? 1 : 0]); }
+
+void DblStart::Form_Load() {
+    HostessIsJunior = false;
+    MenuAtRest = false;
+    // The title stopped its music; the keep-alive tick starts this one.
+    G.MusicFile = QStringLiteral("M91C.mid");
+    CenterForm(*this);
+    Unload<DblTitle>();
+    Section1();
+}
+
+void DblStart::Form_QueryUnload(bool &cancel, bool byUser) {
+    (void)cancel, (void)byUser;
+    StopMidi();
+}
+
+void DblStart::Section1() {
+    // Once the sister's ending has been seen, anywhere in the record, she greets instead.
+    if (ReadClearRecord().contains(EndingChar(9))) {
+        HostessIsJunior = true;
+        Image1[0]->hide();
+        Image1[1]->show();
+        Label4->setText(Text(CastLine[1]));
+    }
+    const int h = CurrentHour();
+    const char16_t *greeting = h < 4 ? GreetNight : h < 11 ? GreetMorning : h < 18 ? GreetDay : GreetNight;
+    Serif->setText(Text(greeting) + Say(AskToday));
+}
+
+void DblStart::RestoreMenuColours() {
+    for (int i = 0; i < 3; ++i) Label1[i]->SetBackColor(MenuColour[i]);
+}
+
+void DblStart::Label1_MouseMove(int index) {
+    RestoreMenuColours();
+    Label1[index]->SetBackColor(MenuHoverColour);
+    MenuAtRest = false;
+}
+
+void DblStart::Form_MouseMove(int, int, int, int) {
+    if (MenuAtRest) return;
+    RestoreMenuColours();
+    MenuAtRest = true;
+}
+
+void DblStart::Label1_Click(int index) {
+    switch (index) {
+    case 0:
+        for (Label *l : Label1) l->hide();
+        Picture1->show();
+        Text1->setText(GetSetting(App, Section, QStringLiteral("SavedMyouji")));
+        Text2->setText(GetSetting(App, Section, QStringLiteral("SavedNamae")));
+        Text1->setFocus();
+        Serif->setText(Say(AskNames));
+        break;
+    case 1:
+        if (FileExists(QStringLiteral("DBLDATA.DAT"))) {
+            for (Label *l : Label1) l->hide();
+            LOADOK->show();
+            LOADOK->setFocus();
+            Serif->setText(Say(WillLoad));
+        } else {
+            Serif->setText(Say(NoSave));
+        }
+        break;
+    case 2:
+        if (!GetSetting(App, Section, QStringLiteral("Cstring")).isEmpty()) {
+            Win<DblDatarm>().ShowModal();
+            Unload<DblDatarm>();
+        } else {
+            Serif->setText(Text(NoRecord));
+        }
+        break;
+    }
+}
+
+QString DblStart::RefusalFor(const QString &name, int which) const {
+    const QString field = Text(WhichName[which]);
+    // Read back as the saved game does; the checks below only name the reason.
+    if (name.startsWith(' ') || name.startsWith('\t')) return Say(NameStartsBlank).arg(field);
+    if (name.contains(',')) return Say(NameHasComma).arg(field);
+    if (name.contains('"')) return Say(NameHasQuote).arg(field);
+    for (char32_t cp : name.toUcs4()) {
+        const QString ch = QString::fromUcs4(&cp, 1);
+        const bool printable = QChar::isPrint(cp) && cp != 0xFFFD;
+        if (!printable) return Say(NameHasOddCharacter).arg(field);
+        if (!CanEncodeCp932(ch)) return Say(NameHasUnwritable).arg(field, ch);
+    }
+    if (FieldReader(name + QStringLiteral("\r\n")).ReadField() != name) return Say(NameHasOddCharacter).arg(field);
+    return {};
+}
+
+void DblStart::OKBUTTON_Click() {
+    const QString myouji = Text1->text(), namae = Text2->text();
+    // Blanks alone are a name: nothing is trimmed.
+    if (myouji.isEmpty() || namae.isEmpty()) {
+        Serif->setText(Say(EmptyName));
+        return;
+    }
+    for (const QString &refusal : {RefusalFor(myouji, 0), RefusalFor(namae, 1)}) {
+        if (!refusal.isEmpty()) {
+            Serif->setText(refusal);
+            return;
+        }
+    }
+    G.Myouji = myouji;
+    G.Namae = namae;
+    SaveSetting(App, Section, QStringLiteral("SavedMyouji"), myouji);
+    SaveSetting(App, Section, QStringLiteral("SavedNamae"), namae);
+    G.GameMinute = 0;
+    for (int k = 1; k <= 6; ++k) {
+        G.Affection[k] = static_cast<Integer>(Rnd() * 5);
+        G.MetFlag[k] = 0;
+    }
+    BeginAfternoon(false);
+}
+
+void DblStart::LOADOK_Click() { ReadSaveFile(); }
+
+void DblStart::Timer1_Timer() { KeepMidiPlaying(); }

@@ -1,0 +1,58 @@
+// What the start screen's hostess says. Every line has two wordings: [0] for the classmate (Yukari),
+// [1] for her younger sister (Madoka), who takes over once her ending has been seen.
+#pragma once
+#include <array>
+
+using HostessLine = std::array<const char16_t *, 2>;
+
+// The greeting by the hour comes first, then this (the classmate's wording starts on a new line).
+inline constexpr const char16_t *GreetNight = u"こんばんは。";
+inline constexpr const char16_t *GreetMorning = u"おはよう。";
+inline constexpr const char16_t *GreetDay = u"こんにちは。";
+inline constexpr HostessLine AskToday = {u"\r\n今日はどうするの？", u"先輩！\r\n今日はどうしますか？"};
+
+inline constexpr HostessLine CastLine = {u"相沢　ゆかり : as your classmate", u"相沢　まどか : as your little lover"};
+
+inline constexpr HostessLine AskNames = {
+    u"わたしは同級生なんだからあなたの名前くらい知ってるけど、卒業名簿に載せるから、苗字と名前を正確に入力してね。",
+    u"先輩、私先輩が卒業する前にサイン帳に名前を書いて欲しいな。"};
+
+inline constexpr HostessLine WillLoad = {
+    u"じゃぁ、データを読み込むわね。このデータは今回限り使えなくなるから、やめるときはちゃんとセーブしてからにしてね。",
+    u"じゃぁ、データを読み込みますね。ゲームを途中で止めるときは、ちゃんとセーブしてくださいね。セーブを忘れると、次回続きが出来ませんよ。"};
+
+inline constexpr HostessLine NoSave = {
+    u"ねぇ？前回の記録が残ってないわよ。セーブをしていないんじゃない？",
+    u"あれ？先輩、前回の記録がありませんよ。もしかして、セーブを忘れたんじゃ…？"};
+
+// Both sisters say this one the same way.
+inline constexpr const char16_t *NoRecord = u"ここは、一度でもゲームを最後まで終わらせなきゃ入れないところなのよ。";
+
+inline constexpr HostessLine EmptyName = {
+    u"ねぇ、ふざけてないでちゃんと苗字と名前を書いて！卒業出来なくなっちゃうわよ！",
+    u"先輩…まどっちのサイン帳には、名前、書いてくれないんですか…？"};
+
+// Names that the saved game could not give back as they were typed. %1 is "苗字" or "名前",
+// %2 the character that cannot be written.
+inline constexpr std::array<const char16_t *, 2> WhichName = {u"苗字", u"名前"};
+
+inline constexpr HostessLine NameHasComma = {
+    u"ちょっと、%1に半角の「,」（カンマ）が入ってるわよ。名簿の区切りと間違えられちゃうから、消してちょうだい。",
+    u"先輩、%1に半角の「,」（カンマ）が入ってますよ～。サイン帳がこんがらがっちゃうので、消してくださいね！"};
+
+inline constexpr HostessLine NameStartsBlank = {
+    u"%1の頭に空白が入ってるわよ。名簿の字がずれちゃうじゃない。空白は詰めて書きなさい。",
+    u"あれ？先輩、%1の最初に空白が入っちゃってますよ。詰めて書いてくれないと、まどっち困っちゃいます！"};
+
+inline constexpr HostessLine NameHasQuote = {
+    u"%1に「\"」なんて記号、名簿に載せられるわけないでしょ。バカね、ちゃんと書き直して。",
+    u"えっと、%1に「\"」の記号は使えないんです。それだとサイン帳が読めなくなっちゃいますよ～。"};
+
+inline constexpr HostessLine NameHasUnwritable = {
+    u"%1の「%2」って字は、卒業名簿には載せられないのよ。ほかの字で書いてちょうだい。",
+    u"先輩、%1の「%2」はサイン帳に書けない字みたいです…。別の字にしてもらえますか？"};
+
+// The same when the character cannot even be shown (a control character and the like).
+inline constexpr HostessLine NameHasOddCharacter = {
+    u"%1に、名簿に書けない文字が混ざってるわよ。打ち直してちょうだい。",
+    u"先輩、%1にサイン帳に書けない文字が混ざってますよ～。打ち直してもらえますか？"};

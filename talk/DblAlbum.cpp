@@ -1,0 +1,90 @@
+#include "talk/DblAlbum.h"
+
+#include "core/GameState.h"
+#include "core/Scene.h"
+#include "talk/AlbumLines.h"
+
+namespace {
+struct Spot {
+    int left, top, width, height;
+};
+// Photo frames on the album page (twips): three girls a row, the two boys in a narrow column.
+constexpr std::array<Spot, 8> Photos = {{{120, 240, 1815, 2775},
+                                         {2040, 240, 1815, 2775},
+                                         {3960, 240, 1815, 2775},
+                                         {120, 3240, 1815, 2775},
+                                         {2040, 3240, 1815, 2775},
+                                         {3960, 3240, 1815, 2775},
+                                         {6480, 240, 1335, 2775},
+                                         {6480, 3240, 1335, 2775}}};
+constexpr int GirlPhotos = 6;
+constexpr int GirlFour = 3;
+} // namespace
+
+DblAlbum::DblAlbum() {
+    SetCaption(QStringLiteral("Duskbell  Album"));
+    SetClientSize(7815, 6690);
+    SetBackColor(QColor(250, 244, 230));
+    SetBackPicture(LoadPicture(QStringLiteral("album.png")));
+    for (int i = 0; i < 8; ++i) {
+        const Spot &s = Photos[i];
+        Label *spot = AddLabel(s.left, s.top, s.width, s.height);
+        spot->setMouseTracking(true);
+        spot->MouseMove = [this, i](int, int, int, int) { Image1_MouseMove(i); };
+        spot->MouseDown = [this, i](int button, int shift, int, int) { Image1_MouseDown(i, button, shift); };
+        spot->Click = [this, i] { Image1_Click(i); };
+        Image1[i] = spot;
+    }
+    Label1 = AddLabel(120, 6360, 7575, 255);
+    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Label1->SetForeColor(QColor(40, 32, 24));
+    Label1->setWordWrap(false);
+}
+
+void DblAlbum::Form_Load() {
+    LastHover = -1;
+    CenterForm(*this);
+    Move(Left(), Top() - 100);
+}
+
+// The page stays open until a girl is picked.
+void DblAlbum::Form_QueryUnload(bool &cancel, bool byUser) {
+    if (byUser) cancel = true;
+}
+
+void DblAlbum::Image1_MouseMove(int index) {
+    if (LastHover == -1) {
+        Label1->setText(QString::fromUtf16(AlbumOpening));
+        LastHover = -2;
+    } else if (index != LastHover) {
+        LastHover = index;
+        Label1->setText(QString::fromUtf16(AlbumThought[index]));
+    }
+}
+
+void DblAlbum::Image1_MouseDown(int, int button, int shift) {
+    if (button == RightButton && shift > 0) G.ContactLensFlag = True;
+}
+
+void DblAlbum::Image1_Click(int index) {
+    if (index >= GirlPhotos) return; // the boys' photos neither pick nor continue
+    // A click while the pick's own wait is pending only ends that wait; so does a quick click that
+    // comes after the wait has ended but before the page has closed: the pick is final.
+    if (G.Clicked == 0 || Picked) {
+        G.Clicked = True;
+        return;
+    }
+    Picked = true;
+    Label1->setText(QString::fromUtf16(AlbumPicked));
+    G.Clicked = 0;
+    if (G.ContactLensFlag) {
+        if (index == GirlFour)
+            Label1->setText(QString::fromUtf16(AlbumPickedLenses));
+        else
+            G.ContactLensFlag = False;
+    }
+    WaitClick();
+    G.TargetGirl = static_cast<Integer>(index + 1);
+    G.Affection[G.TargetGirl] = static_cast<Integer>(G.Affection[G.TargetGirl] - 2);
+    UnloadNow();
+}

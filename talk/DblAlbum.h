@@ -1,0 +1,19 @@
+// The class album at the page of 3-B: hover thoughts, the pick, and the hidden contact-lens gesture.
+#pragma once
+#include "platform/Form.h"
+#include <array>
+
+class DblAlbum : public Form {
+  public:
+    DblAlbum();
+    std::array<Label *, 8> Image1{}; // transparent hot-spots: girls 0..5, the friend, the popular boy
+    Label *Label1;
+    int LastHover = -1;  // -1 after loading, -2 once the opening thought is shown, then the photo
+    bool Picked = false; // the pick is made; clicks from now on only end its wait
+
+    void Form_Load() override;
+    void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Image1_MouseMove(int index);
+    void Image1_MouseDown(int index, int button, int shift);
+    void Image1_Click(int index);
+};

@@ -1,0 +1,42 @@
+#include "talk/DblSerif.h"
+
+#include "core/GameState.h"
+#include "talk/Conversation.h"
+#include <QGuiApplication>
+#include <QScreen>
+
+DblSerif::DblSerif() {
+    SetCaption(QStringLiteral("Duskbell Serif"));
+    SetClientSize(7515, 2070);
+    Label1 = AddLabel(0, 0, 2655, 255, QStringLiteral("返事は…"));
+    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    for (int i = 0; i < 5; ++i) {
+        Command1[i] = AddButton(0, 240 + 360 * i, 7575, 375, QString());
+        Command1[i]->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+        Command1[i]->Click = [this, i] { Command1_Click(i); };
+    }
+}
+
+void DblSerif::Form_Load() {
+    const int screenWidth = Tw(QGuiApplication::primaryScreen()->geometry().width());
+    Move((screenWidth - Width()) / 2, G.SerifTop);
+}
+
+// The player cannot send the question away by closing it: he answers, or she leaves.
+void DblSerif::Form_QueryUnload(bool &cancel, bool byUser) {
+    if (byUser) cancel = true;
+}
+
+void DblSerif::Command1_Click(int index) {
+    AnswerReply(index + 1);
+}
+
+void DblSerif::SetReply(int index, const QString &text) {
+    QString shown = text;
+    Command1[index]->setText(shown.replace('&', QStringLiteral("&&")));
+}
+
+QString DblSerif::Reply(int index) const {
+    QString text = Command1[index]->text();
+    return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}

@@ -1,0 +1,19 @@
+// The reply window under the campus window: five things the player can say to the girl present.
+#pragma once
+#include "platform/Form.h"
+#include <array>
+
+class DblSerif : public Form {
+  public:
+    DblSerif();
+    Label *Label1;
+    std::array<Button *, 5> Command1{};
+
+    void Form_Load() override;
+    void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Command1_Click(int index);
+    // Shows a reply on button index (an ampersand shows as itself, never as a shortcut mark).
+    void SetReply(int index, const QString &text);
+    // The reply as the player reads it on button index.
+    QString Reply(int index) const;
+};
