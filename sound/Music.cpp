@@ -121,7 +121,10 @@ void SDLCALL RenderMusic(void *, Uint8 *stream, int len) {
                 ReleasePlayer(c);
         }
     }
-    fluid_synth_write_s16(c.synth, len / 4, stream, 0, 2, stream, 1, 2);
+    // With no piece and no note left sounding there is nothing to render: the stream stays silent
+    // and an idle game costs the processor next to nothing.
+    if (c.player || fluid_synth_get_active_voice_count(c.synth) > 0)
+        fluid_synth_write_s16(c.synth, len / 4, stream, 0, 2, stream, 1, 2);
 
     // FluidSynth's player reports the end only seconds after the last tick; the piece is over when
     // its last tick has passed, and the keep-alive must see that at once.

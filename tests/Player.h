@@ -1,0 +1,61 @@
+// A player who plays along through the real windows: clicks through every "クリックしてください",
+// picks a girl in the album, answers each reply window, and walks a route of destination buttons.
+// Each action is queued from a timer, so it also runs while an earlier action waits further up.
+#pragma once
+#include "core/DblMain.h"
+#include "core/GameState.h"
+#include "talk/DblAlbum.h"
+#include "talk/DblSerif.h"
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class Player : public QObject {
+  public:
+    // pick: album photo index; reply: reply button to press, -1 to leave every girl unanswered.
+    explicit Player(int pick = 0, int reply = 0, std::vector<int> route = {})
+        : pick_(pick), reply_(reply), route_(std::move(route)) {
+        connect(&timer_, &QTimer::timeout, this,
+                [this] { QMetaObject::invokeMethod(this, [this] { act(); }, Qt::QueuedConnection); });
+        timer_.start(1);
+    }
+    int clicks = 0, picks = 0, replies = 0, walks = 0;
+    bool enabled = true;
+    // Called with the campus window just before a line is clicked away.
+    std::function<void(DblMain &)> onLine;
+
+  private:
+    static void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+
+    void act() {
+        if (!enabled) return;
+        if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible() && G.Clicked != 0) {
+            ++picks;
+            click(Win<DblAlbum>().Image1[pick_]);
+            return;
+        }
+        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() &&
+            Win<DblSerif>().Command1[reply_]->isEnabled()) {
+            ++replies;
+            click(Win<DblSerif>().Command1[reply_]);
+            return;
+        }
+        if (!IsLoaded<DblMain>()) return;
+        DblMain &m = Win<DblMain>();
+        if (m.Label3->text() == QStringLiteral("クリックしてください") && G.Clicked == 0) {
+            if (onLine) onLine(m);
+            ++clicks;
+            click(m.Image1);
+            return;
+        }
+        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled()) {
+            ++walks;
+            click(m.Command1[route_[next_++]]);
+        }
+    }
+    int pick_, reply_;
+    std::vector<int> route_;
+    size_t next_ = 0;
+    QTimer timer_;
+};
