@@ -63,6 +63,11 @@ void DblMain::Form_Load() {
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
 }
 
+void DblMain::moveEvent(QMoveEvent *e) {
+    Form::moveEvent(e);
+    G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
+}
+
 void DblMain::Form_KeyPress(int) { G.Clicked = True; }
 
 void DblMain::Command1_Click(int index) {

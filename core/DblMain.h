@@ -20,4 +20,8 @@ class DblMain : public Form {
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+
+  protected:
+    // The desktop adds the frame only once the window is shown: keep the reply window's place right.
+    void moveEvent(QMoveEvent *e) override;
 };

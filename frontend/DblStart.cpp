@@ -226,6 +226,15 @@ void DblStart::OKBUTTON_Click() {
     BeginAfternoon(false);
 }
 
-void DblStart::LOADOK_Click() { ReadSaveFile(); }
+void DblStart::LOADOK_Click() {
+    if (LoadSaveFile()) {
+        BeginAfternoon(true);
+        return;
+    }
+    // A damaged save is refused (and kept); back to the menu rather than a dead button.
+    LOADOK->hide();
+    for (Label *l : Label1) l->show();
+    Serif->setText(Say(SaveDamaged));
+}
 
 void DblStart::Timer1_Timer() { KeepMidiPlaying(); }

@@ -21,6 +21,11 @@ inline constexpr HostessLine WillLoad = {
     u"じゃぁ、データを読み込むわね。このデータは今回限り使えなくなるから、やめるときはちゃんとセーブしてからにしてね。",
     u"じゃぁ、データを読み込みますね。ゲームを途中で止めるときは、ちゃんとセーブしてくださいね。セーブを忘れると、次回続きが出来ませんよ。"};
 
+// Not from the original menu: the saved game could not be read, and it was left where it is.
+inline constexpr HostessLine SaveDamaged = {
+    u"あら？記録が壊れてて読めなかったわ。ファイルはそのまま残してあるから、今日は新しくはじめたら？",
+    u"あれれ？先輩、記録が壊れてて読めませんでした…。ファイルはそのままにしてありますから、新しくはじめませんか？"};
+
 inline constexpr HostessLine NoSave = {
     u"ねぇ？前回の記録が残ってないわよ。セーブをしていないんじゃない？",
     u"あれ？先輩、前回の記録がありませんよ。もしかして、セーブを忘れたんじゃ…？"};

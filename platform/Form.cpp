@@ -270,6 +270,10 @@ void Form::UnloadNow() {
     if (unloaded_) return;
     bool cancel = false;
     Form_QueryUnload(cancel, false);
+    finishUnload();
+}
+
+void Form::finishUnload() {
     Form_Unload();
     unloaded_ = true;
     for (Timer *t : timers_) t->SetEnabled(false);
@@ -286,13 +290,7 @@ void Form::closeEvent(QCloseEvent *e) {
     bool cancel = false;
     Form_QueryUnload(cancel, true);
     if (cancel || unloaded_) return;
-    Form_Unload();
-    unloaded_ = true;
-    for (Timer *t : timers_) t->SetEnabled(false);
-    loadedForms().remove(this);
-    if (clearSlot_) clearSlot_();
-    hide();
-    deleteLater();
+    finishUnload();
     // A process whose last window the player closed is over.
     if (!AnyFormLoaded()) EndProcess();
 }

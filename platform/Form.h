@@ -144,6 +144,7 @@ class Form : public QWidget {
     std::function<void()> clearSlot_;
 
   private:
+    void finishUnload();
     template <class T> friend class FormSlot;
     std::vector<Timer *> timers_;
     QPixmap backPicture_;

@@ -59,48 +59,5 @@ inline void MoveOver(QWidget *w) {
     QApplication::sendEvent(w, &e);
 }
 
+#include "Player.h"
 #include "TestSupport.h"
-#include "core/DblMain.h"
-#include "core/GameState.h"
-#include "talk/DblAlbum.h"
-#include "talk/DblSerif.h"
-#include <QPointer>
-#include <QTimer>
-#include <QTest>
-
-// Plays along as a player would: clicks through every "クリックしてください", picks a girl in the
-// album and answers every reply window with the given reply. Each click is queued, so it can run
-// while an earlier click still waits further up.
-class Player : public QObject {
-  public:
-    explicit Player(int pick = 0, int reply = 0) : pick_(pick), reply_(reply) {
-        connect(&timer_, &QTimer::timeout, this,
-                [this] { QMetaObject::invokeMethod(this, [this] { act(); }, Qt::QueuedConnection); });
-        timer_.start(2);
-    }
-    int clicks = 0, picks = 0, replies = 0;
-    bool enabled = true;
-
-  private:
-    void act() {
-        if (!enabled) return;
-        if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible() && G.Clicked != 0) {
-            ++picks;
-            ClickOn(Win<DblAlbum>().Image1[pick_]);
-            return;
-        }
-        if (IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() && Win<DblSerif>().Command1[reply_]->isEnabled() &&
-            Win<DblSerif>().Command1[reply_]->isVisible()) {
-            ++replies;
-            ClickOn(Win<DblSerif>().Command1[reply_]);
-            return;
-        }
-        if (IsLoaded<DblMain>() && Win<DblMain>().Label3->text() == QStringLiteral("クリックしてください")) {
-            ++clicks;
-            ClickOn(Win<DblMain>().Image1);
-            return;
-        }
-    }
-    QTimer timer_;
-    int pick_, reply_;
-};

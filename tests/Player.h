@@ -13,8 +13,9 @@
 
 class Player : public QObject {
   public:
-    // pick: album photo index; reply: reply button to press, -1 to leave every girl unanswered.
-    explicit Player(int pick = 0, int reply = 0, std::vector<int> route = {})
+    // pick: album photo to click (-1: none); reply: reply button to press (-1: leave every girl
+    // unanswered); route: destination buttons to walk to, one after another, whenever he is free.
+    explicit Player(int pick = -1, int reply = -1, std::vector<int> route = {})
         : pick_(pick), reply_(reply), route_(std::move(route)) {
         connect(&timer_, &QTimer::timeout, this,
                 [this] { QMetaObject::invokeMethod(this, [this] { act(); }, Qt::QueuedConnection); });
@@ -22,15 +23,16 @@ class Player : public QObject {
     }
     int clicks = 0, picks = 0, replies = 0, walks = 0;
     bool enabled = true;
-    // Called with the campus window just before a line is clicked away.
-    std::function<void(DblMain &)> onLine;
+    void Pause(bool paused) { enabled = !paused; }
+    // Sees the campus window just before a line is clicked away.
+    std::function<void()> BeforeClick;
 
   private:
     static void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
 
     void act() {
         if (!enabled) return;
-        if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible() && G.Clicked != 0) {
+        if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible() && G.Clicked != 0) {
             ++picks;
             click(Win<DblAlbum>().Image1[pick_]);
             return;
@@ -44,7 +46,7 @@ class Player : public QObject {
         if (!IsLoaded<DblMain>()) return;
         DblMain &m = Win<DblMain>();
         if (m.Label3->text() == QStringLiteral("クリックしてください") && G.Clicked == 0) {
-            if (onLine) onLine(m);
+            if (BeforeClick) BeforeClick();
             ++clicks;
             click(m.Image1);
             return;

@@ -1,6 +1,7 @@
 // Helpers of the talk tests: small conversation files of the tests' own, and a player who clicks
 // through scripted lines and answers the girls.
 #pragma once
+#include "Player.h"
 #include "TestSupport.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
@@ -95,31 +96,6 @@ inline bool PromptShown() {
     return IsLoaded<DblMain>() && Win<DblMain>().Label3->text() == QStringLiteral("クリックしてください");
 }
 
-// A player who clicks the picture whenever the prompt asks for it and, if told to, answers every
-// girl with one reply button. Every click it makes is counted.
-class Player {
-  public:
-    explicit Player(int replyButton = -1) : reply_(replyButton), timer_(1, [this] { act(); }) {}
-    void Pause(bool p) { paused_ = p; }
-    int clicks = 0;
-    int replies = 0;
-    std::function<void()> BeforeClick; // sees the screen the click is about to leave
-
-  private:
-    void act() {
-        if (paused_) return;
-        if (PromptShown()) {
-            if (BeforeClick) BeforeClick();
-            ++clicks;
-            ClickOn(Win<DblMain>().Image1);
-        } else if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible()) {
-            ++replies;
-            ClickOn(Win<DblSerif>().Command1[reply_]);
-        }
-    }
-    int reply_;
-    bool paused_ = false;
-    Repeater timer_;
-};
+using ::Player;
 
 } // namespace talktest

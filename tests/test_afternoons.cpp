@@ -1,5 +1,6 @@
 // Whole afternoons played through the real windows, walking, answering and clicking as a player does, to each kind of ending and into the clear record.
 #include "EndingSupport.h"
+#include "Player.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Prologue.h"
@@ -10,43 +11,6 @@
 using namespace ending_test;
 
 namespace {
-// A player who follows a route of destination buttons, answers each girl with the first reply (or
-// leaves her unanswered) and clicks through every line; what is said at the gate is written down.
-class Player {
-  public:
-    Player(std::vector<int> route, bool answers) : route_(std::move(route)), answers_(answers) {
-        timer_.setInterval(1);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start();
-    }
-    std::vector<Shown> atTheGate;
-    int replies = 0;
-
-  private:
-    void poll() {
-        if (!IsLoaded<DblMain>()) return;
-        DblMain &m = Win<DblMain>();
-        if (G.Mode == ModeTalking && IsLoaded<DblSerif>()) {
-            if (answers_) {
-                ClickOn(Win<DblSerif>().Command1[0]);
-                ++replies;
-            }
-            return;
-        }
-        if (m.Label3->text() == QStringLiteral("クリックしてください") && G.Clicked == 0) {
-            if (G.Mode == ModeEnding) atTheGate.push_back({CodeOn(m.Image1->pixmap()), m.Label1->text(), m.Label2->text()});
-            ClickOn(m.Image1);
-            return;
-        }
-        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled())
-            ClickOn(m.Command1[route_[next_++]]);
-    }
-    std::vector<int> route_;
-    size_t next_ = 0;
-    bool answers_;
-    QTimer timer_;
-};
-
 // Schoolyard to the rooftop (a three-minute walk with the friend's call), the gymnasium, the court,
 // back to the gymnasium and on to the music room, where he waits for the rest of the afternoon.
 const std::vector<int> Route = {0, 3, 5, 3, 1};
@@ -69,12 +33,17 @@ Afternoon play(int target, std::array<int, 7> liking, bool answers, const QStrin
     G.GameMinute = 1;
     for (int k = 1; k <= 6; ++k) G.Affection[k] = static_cast<Integer>(liking[k]);
     Afternoon a;
-    Player player(Route, answers);
+    // He walks the route, answers each girl with the first reply (or leaves her unanswered) and
+    // clicks through every line; what is said at the gate is written down.
+    Player player(-1, answers ? 0 : -1, Route);
+    player.BeforeClick = [&a] {
+        const DblMain &m = Win<DblMain>();
+        if (G.Mode == ModeEnding) a.gate.push_back({CodeOn(m.Image1->pixmap()), m.Label1->text(), m.Label2->text()});
+    };
     a.ended = RunEnding([] {
         BeginAfternoon(true);
         RunUntil([] { return false; }, 60000);
     });
-    a.gate = player.atTheGate;
     a.replies = player.replies;
     return a;
 }

@@ -228,7 +228,7 @@ class TestStart : public QObject {
             for (int k = 1; k <= 6; ++k) expected[k] = static_cast<int>(std::floor(5 * Rnd()));
             Randomize(4242u);
         }
-        Player player(2);
+        Player player(2, 0);
         ClickOn(s.OKBUTTON);  // returns when the prologue has handed over
         QCOMPARE(G.Myouji, myouji);
         QCOMPARE(G.Namae, namae);
@@ -263,6 +263,19 @@ class TestStart : public QObject {
             QVERIFY(!s.LOADOK->isVisible() && !s.Picture1->isVisible());
         }
         QCOMPARE(T(NoSave[0]), QStringLiteral("ねぇ？前回の記録が残ってないわよ。セーブをしていないんじゃない？"));
+    }
+
+    void aDamagedSaveReturnsToTheMenuAndStays() {
+        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), QStringLiteral("佐藤\r\n一郎\r\n 12 \r\n")));
+        DblStart &s = openStart();
+        ClickOn(s.Label1[1]);
+        ClickOn(s.LOADOK);
+        QCOMPARE(World().boxes.size(), size_t(1));  // the save file's own message
+        QVERIFY(IsLoaded<DblStart>() && !IsLoaded<DblMain>());
+        QVERIFY(!s.LOADOK->isVisible());
+        for (Label *item : s.Label1) QVERIFY(item->isVisible());
+        QCOMPARE(s.Serif->text(), T(SaveDamaged[0]));
+        QVERIFY(FileExists(QStringLiteral("DblData.dat")));
     }
 
     void continueLoadsTheSavedAfternoon() {

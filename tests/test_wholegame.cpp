@@ -66,7 +66,7 @@ class TestWholeGame : public QObject {
 
     void fromMainToTheEnd() {
         Sightings seen;
-        Player player(0);
+        Player player(0, 0);
         DblStart *start = throughTitle();
         QVERIFY(start && seen.demo);
         QVERIFY(!IsLoaded<DblTitle>());
@@ -98,7 +98,7 @@ class TestWholeGame : public QObject {
     }
 
     void quitWithASaveThenContinueAndFinish() {
-        Player player(3);
+        Player player(3, 0);
         {
             DblStart *start = throughTitle();
             QVERIFY(start);
