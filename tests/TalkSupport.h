@@ -1,18 +1,14 @@
-// Helpers of the talk tests: small conversation files of the tests' own, and a player who clicks
-// through scripted lines and answers the girls.
+// Helpers of the talk tests: conversation files and pictures of the tests' own, and placing the player.
 #pragma once
 #include "Player.h"
 #include "TestSupport.h"
+#include "core/Choices.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "platform/TextFile.h"
 #include "talk/DblSerif.h"
+#include <QImage>
 #include <QTest>
-#include <QTimer>
-#include <array>
-#include <functional>
-
-namespace talktest {
 
 // Writes a file of the scratch folder, never through a link into the built game folder.
 inline void WriteOwnFile(const QString &name, const QString &text) {
@@ -20,82 +16,62 @@ inline void WriteOwnFile(const QString &name, const QString &text) {
     QVERIFY(WriteTextFile(name, text));
 }
 
-// Every encounter code the timetable can make, A then B for each place and girl.
+// A picture in one flat colour, so a test can tell which picture the campus window shows.
+inline void PaintPicture(const QString &code, QRgb colour) {
+    QImage img(300, 200, QImage::Format_RGB32);
+    img.fill(colour);
+    KillFile(code + ".DBL");
+    QVERIFY(img.save(code + ".DBL", "PNG"));
+}
+inline QRgb ShownColour() {
+    const QImage img = Win<DblMain>().Image1->pixmap().toImage();
+    return img.isNull() ? 0 : img.pixel(5, 5);
+}
+
+// Every encounter code the timetable can make, "14A" first.
 inline QStringList AllCodes() {
-    const int pairs[17][2] = {{1, 4}, {1, 6}, {2, 1}, {2, 2}, {3, 4}, {3, 2}, {3, 5}, {4, 3}, {4, 5},
-                              {4, 6}, {5, 2}, {5, 6}, {6, 5}, {6, 3}, {7, 6}, {7, 1}, {7, 2}};
     QStringList codes;
-    for (const auto &p : pairs)
-        for (QChar v : {QChar('A'), QChar('B')})
-            codes << QString::number(p[0]) + QString::number(p[1]) + v;
+    for (const char *pair : {"14", "16", "21", "22", "34", "32", "35", "43", "45", "46", "52", "56", "65", "63",
+                             "76", "71", "72"})
+        codes << QString::fromLatin1(pair) + 'A' << QString::fromLatin1(pair) + 'B';
     return codes;
 }
 
-// Talk number of slot 1..10 of code i in the synthetic files: 101..440, never a header's value.
-inline int SynthTalk(int codeIndex, int slot) {
-    return 100 + codeIndex * 10 + slot;
-}
-// Liking change of a synthetic response: -3..+3 by talk number.
-inline int SynthChange(int talk) {
-    return talk % 7 - 3;
-}
-inline QString ChangeText(int change) {
-    return change == 0
-               ? QStringLiteral("00")
-               : (change > 0 ? QStringLiteral("+") : QStringLiteral("-")) + QString::number(std::abs(change));
-}
-inline QString SynthReply(int talk) {
-    return QStringLiteral("返事%1です").arg(talk);
-}
-inline QString SynthResponse(int talk) {
-    return QStringLiteral("答え%1よ").arg(talk);
-}
-
-// The three files for all 34 codes: records on one line, replies and responses one a line.
+// Synthetic files for all 34 codes: code i offers talks 101+10i..110+10i, each with a reply
+// "返事<n>です" and a response "答え<n>よ" changing her liking by SynthChange(n).
+inline int SynthChange(int talk) { return talk % 7 - 3; }
+inline QString SynthReply(int talk) { return QStringLiteral("返事%1です").arg(talk); }
+inline QString SynthResponse(int talk) { return QStringLiteral("答え%1よ").arg(talk); }
 inline void WriteSynthTalkFiles() {
     const QStringList codes = AllCodes();
     QString kcode, kaiwa, resp;
     for (int i = 0; i < codes.size(); ++i) {
         kcode += codes[i];
-        for (int s = 1; s <= 10; ++s)
-            kcode += QStringLiteral(",%1").arg(SynthTalk(i, s), 3, 10, QChar('0'));
-        kcode += QStringLiteral("\r\n");
-        resp += codes[i] + QStringLiteral("\r\n");
-        for (int s = 1; s <= 10; ++s) {
-            const int t = SynthTalk(i, s);
-            kaiwa += QStringLiteral("%1%2\r\n").arg(t, 3, 10, QChar('0')).arg(SynthReply(t));
-            resp += QStringLiteral("%1%2%3\r\n")
-                        .arg(t, 3, 10, QChar('0'))
-                        .arg(SynthResponse(t), ChangeText(SynthChange(t)));
+        resp += codes[i] + "\r\n";
+        for (int t = 101 + 10 * i; t <= 110 + 10 * i; ++t) {
+            const int c = SynthChange(t);
+            kcode += ',' + QString::number(t);
+            kaiwa += QString::number(t) + SynthReply(t) + "\r\n";
+            resp += QString::number(t) + SynthResponse(t) + (c < 0 ? "-" : c > 0 ? "+" : "0") +
+                    QString::number(std::abs(c)) + "\r\n";
         }
+        kcode += "\r\n";
     }
     WriteOwnFile(QStringLiteral("DblKCode.dat"), kcode);
     WriteOwnFile(QStringLiteral("DblKaiwa.dat"), kaiwa);
     WriteOwnFile(QStringLiteral("DblResp.dat"), resp);
 }
 
-// Runs f every few milliseconds, also while an earlier run waits in a nested loop (a plain timer
-// would not fire again until its earlier run returned).
-class Repeater {
-  public:
-    Repeater(int ms, std::function<void()> f) : f_(std::move(f)) {
-        QObject::connect(&timer_, &QTimer::timeout, &context_, [this] {
-            QMetaObject::invokeMethod(
-                &context_, [this] { f_(); }, Qt::QueuedConnection);
-        });
-        timer_.start(ms);
-    }
-
-  private:
-    std::function<void()> f_;
-    QObject context_;
-    QTimer timer_;
-};
+// The player stands free at a place at a game minute, the campus window up.
+inline DblMain &StandAt(int location, int minute, Integer mode = ModeFree) {
+    G.Location = static_cast<Integer>(location);
+    G.GameMinute = static_cast<Integer>(minute);
+    Win<DblMain>().Show();
+    G.Mode = mode;
+    RefreshChoices();
+    return Win<DblMain>();
+}
 
 inline bool PromptShown() {
     return IsLoaded<DblMain>() && Win<DblMain>().Label3->text() == QStringLiteral("クリックしてください");
 }
-
-using ::Player;
-
-} // namespace talktest

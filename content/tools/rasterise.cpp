@@ -14,18 +14,18 @@
 #include <QTextStream>
 #include <cstdio>
 
-static bool drawLayer(QPainter &p, const QString &srcDir, const QString &spec, QSize canvas) {
-    const QString path = spec.section('@', 0, 0);
+static bool drawLayer(QPainter &p, const QString &srcDir, const QString &layer, QSize canvas) {
+    const QString path = layer.section('@', 0, 0);
     QSvgRenderer svg(srcDir + "/" + path);
     if (!svg.isValid()) {
         std::fprintf(stderr, "rasterise: cannot read %s\n", qPrintable(path));
         return false;
     }
     p.save();
-    if (!spec.contains('@')) {
+    if (!layer.contains('@')) {
         svg.render(&p, QRectF(QPointF(0, 0), QSizeF(canvas)));
     } else {
-        const QStringList a = spec.section('@', 1).split(',');
+        const QStringList a = layer.section('@', 1).split(',');
         const double x = a.value(0).toDouble(), y = a.value(1).toDouble();
         const double scale = a.size() > 2 ? a[2].toDouble() : 1.0;
         const bool mirror = a.size() > 3 && a[3] == "h";
