@@ -1,59 +1,31 @@
-// Helpers of the talk tests: conversation files and pictures of the tests' own, and placing the player.
+// Helpers of the talk tests: conversation files of their own, pictures shown, placing the player.
 #pragma once
-#include "Player.h"
+#include "Player.h" // the campus and reply windows, the game state
 #include "TestSupport.h"
 #include "core/Choices.h"
-#include "core/DblMain.h"
-#include "core/GameState.h"
 #include "platform/TextFile.h"
-#include "talk/DblSerif.h"
-#include <QImage>
-#include <QTest>
 
+// Every encounter code the timetable can make, "14A" first.
+inline const QStringList AllCodes = QStringLiteral("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B "
+                                                   "43A 43B 45A 45B 46A 46B 52A 52B 56A 56B 65A 65B 63A 63B "
+                                                   "76A 76B 71A 71B 72A 72B")
+                                        .split(' ');
 // Writes a file of the scratch folder, never through a link into the built game folder.
 inline void WriteOwnFile(const QString &name, const QString &text) {
     KillFile(name);
     QVERIFY(WriteTextFile(name, text));
 }
-
-// A picture in one flat colour, so a test can tell which picture the campus window shows.
-inline void PaintPicture(const QString &code, QRgb colour) {
-    QImage img(300, 200, QImage::Format_RGB32);
-    img.fill(colour);
-    KillFile(code + ".DBL");
-    QVERIFY(img.save(code + ".DBL", "PNG"));
-}
-inline QRgb ShownColour() {
-    const QImage img = Win<DblMain>().Image1->pixmap().toImage();
-    return img.isNull() ? 0 : img.pixel(5, 5);
-}
-
-// Every encounter code the timetable can make, "14A" first.
-inline QStringList AllCodes() {
-    QStringList codes;
-    for (const char *pair : {"14", "16", "21", "22", "34", "32", "35", "43", "45", "46", "52", "56", "65", "63",
-                             "76", "71", "72"})
-        codes << QString::fromLatin1(pair) + 'A' << QString::fromLatin1(pair) + 'B';
-    return codes;
-}
-
-// Synthetic files for all 34 codes: code i offers talks 101+10i..110+10i, each with a reply
-// "返事<n>です" and a response "答え<n>よ" changing her liking by SynthChange(n).
-inline int SynthChange(int talk) { return talk % 7 - 3; }
-inline QString SynthReply(int talk) { return QStringLiteral("返事%1です").arg(talk); }
-inline QString SynthResponse(int talk) { return QStringLiteral("答え%1よ").arg(talk); }
+// Code i offers talks 101+10i..110+10i; t: reply "ＸＸＸ返事tＸＸＸ", response "答えt", liking t % 7 - 3.
 inline void WriteSynthTalkFiles() {
-    const QStringList codes = AllCodes();
     QString kcode, kaiwa, resp;
-    for (int i = 0; i < codes.size(); ++i) {
-        kcode += codes[i];
-        resp += codes[i] + "\r\n";
+    for (int i = 0; i < AllCodes.size(); ++i) {
+        kcode += AllCodes[i], resp += AllCodes[i] + "\r\n";
         for (int t = 101 + 10 * i; t <= 110 + 10 * i; ++t) {
-            const int c = SynthChange(t);
             kcode += ',' + QString::number(t);
-            kaiwa += QString::number(t) + SynthReply(t) + "\r\n";
-            resp += QString::number(t) + SynthResponse(t) + (c < 0 ? "-" : c > 0 ? "+" : "0") +
-                    QString::number(std::abs(c)) + "\r\n";
+            kaiwa += QStringLiteral("%1ＸＸＸ返事%1ＸＸＸ\r\n").arg(t);
+            resp += QStringLiteral("%1答え%1%2\r\n")
+                        .arg(t)
+                        .arg(t % 7 == 3 ? "00" : QString::asprintf("%+d", t % 7 - 3));
         }
         kcode += "\r\n";
     }
@@ -61,8 +33,11 @@ inline void WriteSynthTalkFiles() {
     WriteOwnFile(QStringLiteral("DblKaiwa.dat"), kaiwa);
     WriteOwnFile(QStringLiteral("DblResp.dat"), resp);
 }
-
-// The player stands free at a place at a game minute, the campus window up.
+// The campus window shows the game's picture of this code.
+inline bool Shows(const QString &code) {
+    return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage();
+}
+// The player at a place at a game minute, the campus window up and its buttons set for the mode.
 inline DblMain &StandAt(int location, int minute, Integer mode = ModeFree) {
     G.Location = static_cast<Integer>(location);
     G.GameMinute = static_cast<Integer>(minute);
@@ -70,8 +45,4 @@ inline DblMain &StandAt(int location, int minute, Integer mode = ModeFree) {
     G.Mode = mode;
     RefreshChoices();
     return Win<DblMain>();
-}
-
-inline bool PromptShown() {
-    return IsLoaded<DblMain>() && Win<DblMain>().Label3->text() == QStringLiteral("クリックしてください");
 }
