@@ -1,11 +1,8 @@
 // Helpers for the front-end tests: tiny sound files of the test's own, and the mouse passing over.
 #pragma once
-#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QMouseEvent>
-#include <QWidget>
 
 // Replaces the game's file of that name in the scratch folder (or removes it when bytes is empty).
 inline void PutGameFile(const QString &name, const QByteArray &bytes) {
@@ -50,13 +47,6 @@ inline QByteArray TinyMidi(int quarters) {
     s.setByteOrder(QDataStream::BigEndian);
     s << quint32(track.size());
     return b + track;
-}
-
-// The mouse moves over the widget with no button held.
-inline void MoveOver(QWidget *w) {
-    const QPointF at(w->rect().center());
-    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
 }
 
 #include "Player.h"
