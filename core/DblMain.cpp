@@ -8,6 +8,7 @@
 #include "ending/Ending.h"
 #include "frontend/SaveFile.h"
 #include "platform/System.h"
+#include "platform/TextFile.h"
 #include "sound/Music.h"
 #include "talk/Conversation.h"
 #include "talk/Encounter.h"
@@ -35,7 +36,7 @@ DblMain::DblMain() {
     lblClock->SetBackColor(QColor(255, 224, 192));
     lblClock->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 7; ++i) {
-        Command1[i] = AddButton(4920, 480 + 360 * i, 735, 255, QString::fromUtf16(PlaceButton[i]));
+        Command1[i] = AddButton(4920, 480 + 360 * i, 735, 255, Str(PlaceButton[i]));
         Command1[i]->setEnabled(false);
         // Keys belong to the window (they advance the story), never to a button.
         Command1[i]->setFocusPolicy(Qt::NoFocus);
@@ -52,8 +53,11 @@ DblMain::DblMain() {
     Timer2->Tick = [this] { Timer2_Timer(); };
     Timer3->Tick = [this] { Timer3_Timer(); };
 
-    for (Label *l : {Image1, Label1, Label3}) l->Click = [] { G.Clicked = True; };
-    KaKushiDummy->MouseDown = [this](int button, int shift, int, int) { KaKushiDummy_MouseDown(button, shift); };
+    for (Label *l : {Image1, Label1, Label3})
+        l->Click = [] { G.Clicked = True; };
+    KaKushiDummy->MouseDown = [this](int button, int shift, int, int) {
+        KaKushiDummy_MouseDown(button, shift);
+    };
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -68,7 +72,9 @@ void DblMain::moveEvent(QMoveEvent *e) {
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
 }
 
-void DblMain::Form_KeyPress(int) { G.Clicked = True; }
+void DblMain::Form_KeyPress(int) {
+    G.Clicked = True;
+}
 
 void DblMain::Command1_Click(int index) {
     G.Destination = static_cast<Integer>(index + 1);
@@ -79,10 +85,10 @@ void DblMain::Command1_Click(int index) {
     SetCaption(QStringLiteral("【移動中】 -Duskbell-"));
     QString text = Command1[index]->text();
     if (G.ArriveMinute >= 28)
-        text += QString::fromUtf16(WalkLineWorried);
+        text += Str(WalkLineWorried);
     else
-        text += QString::fromUtf16(WalkLineHead) + QString::fromUtf16(WalkLineMinutesBefore) +
-                QString::number(minutes) + QString::fromUtf16(WalkLineMinutesAfter);
+        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QString::number(minutes) +
+                Str(WalkLineMinutesAfter);
     ShowScene(QStringLiteral("C00B"), text, QString());
 }
 
@@ -100,7 +106,7 @@ void DblMain::Timer1_Timer() {
     lblClock->setText(QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
     if (G.GameMinute % 5 == 1 && G.Mode == ModeFree) EncounterWhileWaiting();
     if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeTalking) {
-        ShowScene(EmptyPlaceCode(), QString::fromUtf16(IgnoredLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(IgnoredLine), QString());
         const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
         if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - 3);
         G.TalkCode.clear();
@@ -109,7 +115,7 @@ void DblMain::Timer1_Timer() {
         RefreshChoices();
     }
     if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeFree) {
-        ShowScene(EmptyPlaceCode(), QString::fromUtf16(ErrandLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(ErrandLine), QString());
         G.TalkCode.clear();
     }
     if (G.Mode == ModeWalking) {
@@ -117,7 +123,7 @@ void DblMain::Timer1_Timer() {
             if (G.ArriveMinute - G.GameMinute == 2) PhoneCall();
         } else {
             G.Location = G.Destination;
-            if (G.Location >= 1 && G.Location <= 7) SetCaption(QString::fromUtf16(PlaceCaption[G.Location - 1]));
+            if (G.Location >= 1 && G.Location <= 7) SetCaption(Str(PlaceCaption[G.Location - 1]));
             if (IsEncounterMinute(G.GameMinute))
                 EncounterOnArrival();
             else
@@ -126,7 +132,9 @@ void DblMain::Timer1_Timer() {
     }
 }
 
-void DblMain::Timer2_Timer() { KeepMidiPlaying(); }
+void DblMain::Timer2_Timer() {
+    KeepMidiPlaying();
+}
 
 void DblMain::Timer3_Timer() {
     if (G.Mode == ModeWalking) {

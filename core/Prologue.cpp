@@ -6,6 +6,7 @@
 #include "core/PrologueLines.h"
 #include "core/Scene.h"
 #include "frontend/StartScreen.h"
+#include "platform/TextFile.h"
 #include "talk/Album.h"
 
 void StartClock() {
@@ -21,14 +22,14 @@ void BeginAfternoon(bool resume) {
     Win<DblMain>().Show();
     CloseStartScreen();
     if (resume) {
-        ShowScene(EmptyPlaceCode(), QString::fromUtf16(ResumeLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(ResumeLine), QString());
     } else {
         for (size_t i = 0; i < PrologueLines.size(); ++i) {
-            ShowScene(i == 0 ? QStringLiteral("C30C") : QString(), QString::fromUtf16(PrologueLines[i]), QString());
+            ShowScene(i == 0 ? QStringLiteral("C30C") : QString(), Str(PrologueLines[i]), QString());
             WaitClick();
         }
         PickInAlbum();
-        ShowScene(QString(), QString::fromUtf16(AfterAlbumLine), QString());
+        ShowScene(QString(), Str(AfterAlbumLine), QString());
         G.Location = 3;
         G.GameMinute = 1;
     }

@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/Lines.h"
 #include "platform/Form.h"
+#include "platform/TextFile.h"
 #include "sound/Music.h"
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,8 +13,8 @@
 
 namespace {
 // Music by the girl digit of a picture code; 7 is heroine 4's other look and shares her theme.
-constexpr std::array<const char *, 10> MusicByDigit = {"M00C.mid", "M10C.mid", "M20C.mid", "M30C.mid", "M40C.mid",
-                                                       "M50C.mid", "M60C.mid", "M40C.mid", "",         ""};
+constexpr std::array<const char *, 10> MusicByDigit = {
+    "M00C.mid", "M10C.mid", "M20C.mid", "M30C.mid", "M40C.mid", "M50C.mid", "M60C.mid", "M40C.mid", "", ""};
 } // namespace
 
 QString MusicOfDigit(QChar digit) {
@@ -54,7 +55,7 @@ void WaitClick() {
 }
 
 void ArriveAlone() {
-    ShowScene(EmptyPlaceCode(), QString::fromUtf16(ArriveAloneLine), QString());
+    ShowScene(EmptyPlaceCode(), Str(ArriveAloneLine), QString());
     G.TalkCode.clear();
     G.Mode = ModeFree;
     RefreshChoices();

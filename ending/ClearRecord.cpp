@@ -1,16 +1,19 @@
 #include "ending/ClearRecord.h"
 
 #include "platform/Settings.h"
+#include "platform/TextFile.h"
 
 namespace {
-const QString App = QStringLiteral("Velmor");
-const QString Section = QStringLiteral("Duskwatch");
 const QString Key = QStringLiteral("CString");
 
-QString table() { return QString::fromUtf16(EndingTable); }
+QString table() {
+    return Str(EndingTable);
+}
 
 // A level digit reads as a decimal digit; anything else counts as no level at all.
-int digitValue(QChar c) { return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0; }
+int digitValue(QChar c) {
+    return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0;
+}
 } // namespace
 
 QChar EndingChar(int ending) {
@@ -49,6 +52,10 @@ QString AddClear(const QString &record, int ending, int level) {
     return out;
 }
 
-QString ReadClearRecord() { return GetSetting(App, Section, Key); }
+QString ReadClearRecord() {
+    return GetSetting(GameSettingsApp, GameSettingsSection, Key);
+}
 
-void WriteClearRecord(const QString &record) { SaveSetting(App, Section, Key, record); }
+void WriteClearRecord(const QString &record) {
+    SaveSetting(GameSettingsApp, GameSettingsSection, Key, record);
+}

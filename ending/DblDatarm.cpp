@@ -9,8 +9,6 @@
 #include "platform/TextFile.h"
 
 namespace {
-const QString App = QStringLiteral("Velmor");
-const QString Section = QStringLiteral("Duskwatch");
 const QString RowFont = QStringLiteral("ＭＳ Ｐ明朝");
 } // namespace
 
@@ -18,8 +16,8 @@ QString DatarmRowName(int ending) {
     if (ending < 1 || ending > 9) return {};
     // The same name as her speaker label at the gate; her other look has no script of its own.
     if (ending == 7)
-        return QString::fromUtf16(ConfessionScripts[4].speaker).remove(QChar(0x3000)) + QStringLiteral("（別Ver.）");
-    return QString::fromUtf16(ConfessionScripts[ending].speaker);
+        return Str(ConfessionScripts[4].speaker).remove(QChar(0x3000)) + QStringLiteral("（別Ver.）");
+    return Str(ConfessionScripts[ending].speaker);
 }
 
 DblDatarm::DblDatarm() {
@@ -87,23 +85,30 @@ void DblDatarm::Form_Load() {
     }
     // Eight of the nine endings are enough.
     if (row > 7) Command3->setEnabled(true);
-    Label5->setText(QStringLiteral("　クリアした順番に、上から並んでいます。") + G.CrLf +
-                    QStringLiteral("　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") + G.CrLf +
-                    QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") + G.CrLf +
-                    QStringLiteral("　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
+    Label5->setText(
+        QStringLiteral("　クリアした順番に、上から並んでいます。") + G.CrLf +
+        QStringLiteral("　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") +
+        G.CrLf + QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") +
+        G.CrLf +
+        QStringLiteral("　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
 }
 
-void DblDatarm::Command1_Click() { Unload<DblDatarm>(); }
+void DblDatarm::Command1_Click() {
+    Unload<DblDatarm>();
+}
 
 void DblDatarm::Command2_Click() {
-    const MsgAnswer a = MsgBox(QStringLiteral("全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
-                               MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
+    const MsgAnswer a =
+        MsgBox(QStringLiteral(
+                   "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
+               MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
     // The window keeps showing what it read; the start screen finds the record gone.
-    if (a == MsgAnswer::Yes) DeleteSetting(App, Section);
+    if (a == MsgAnswer::Yes) DeleteSetting(GameSettingsApp, GameSettingsSection);
 }
 
 void DblDatarm::Command3_Click() {
-    MsgBox(QStringLiteral("おめでとうございます！") + G.CrLf + QStringLiteral("ほとんどの女の子とのエンディングを見ることができました。") +
-               G.CrLf + QStringLiteral("最後まで遊んでくれて、本当にありがとう！"),
+    MsgBox(QStringLiteral("おめでとうございます！") + G.CrLf +
+               QStringLiteral("ほとんどの女の子とのエンディングを見ることができました。") + G.CrLf +
+               QStringLiteral("最後まで遊んでくれて、本当にありがとう！"),
            MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Duskbell"));
 }

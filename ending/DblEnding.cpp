@@ -3,11 +3,8 @@
 #include "core/DblMain.h"
 #include "core/Scene.h"
 #include "ending/CreditLines.h"
+#include "platform/TextFile.h"
 #include "sound/Music.h"
-
-namespace {
-QString Str(const char16_t *s) { return QString::fromUtf16(s); }
-} // namespace
 
 DblEnding::DblEnding() {
     SetCaption(QStringLiteral("Duskbell"));

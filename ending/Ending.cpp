@@ -13,7 +13,6 @@
 #include "talk/Conversation.h"
 
 namespace {
-QString Str(const char16_t *s) { return QString::fromUtf16(s); }
 
 // One line on the campus window, left there until the player clicks.
 void Say(const QString &code, const QString &text, const QString &speaker) {
@@ -84,10 +83,12 @@ void CloseGate() {
 void Epilogue() {
     // From here on the afternoon cannot be continued, whatever happens next. Every spelling of the
     // name goes: on a case-sensitive disk more than one may lie side by side.
-    for (int i = 0; i < 4 && FileExists(QStringLiteral("dbldata.dat")); ++i) KillFile(QStringLiteral("dbldata.dat"));
+    for (int i = 0; i < 4 && FileExists(QStringLiteral("dbldata.dat")); ++i)
+        KillFile(QStringLiteral("dbldata.dat"));
     Say(QStringLiteral("C80D"), Str(EpilogueFirstLine), QString());
     if (G.EndingNo >= 1 && G.EndingNo <= 9)
-        for (const char16_t *line : EpilogueLines[G.EndingNo]) Say(QString(), Str(line), QString());
+        for (const char16_t *line : EpilogueLines[G.EndingNo])
+            Say(QString(), Str(line), QString());
     RecordEnding();
 }
 

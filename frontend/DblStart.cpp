@@ -12,13 +12,6 @@
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 
-namespace {
-const QString App = QStringLiteral("Velmor");
-const QString Section = QStringLiteral("Duskwatch");
-
-QString Text(const char16_t *s) { return QString::fromUtf16(s); }
-} // namespace
-
 DblStart::DblStart() {
     SetCaption(QStringLiteral("Duskbell -start-"));
     SetBackColor(QColor(192, 255, 255));
@@ -52,7 +45,7 @@ DblStart::DblStart() {
 
     const char16_t *items[3] = {u"新しくはじめる", u"前回の続き", u"データルーム"};
     for (int i = 0; i < 3; ++i) {
-        Label *l = AddLabel(2640, 1560 + 840 * i, 3255, 495, Text(items[i]));
+        Label *l = AddLabel(2640, 1560 + 840 * i, 3255, 495, Str(items[i]));
         l->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 20.25));
         l->setAlignment(Qt::AlignCenter);
         l->SetBackColor(MenuColour[i]);
@@ -102,13 +95,15 @@ DblStart::DblStart() {
     LOADOK->Click = [this] { LOADOK_Click(); };
     LOADOK->hide();
 
-    Label4 = AddLabel(1440, 4320, 4095, 255, Text(CastLine[0]));
+    Label4 = AddLabel(1440, 4320, 4095, 255, Str(CastLine[0]));
 
     Timer1 = AddTimer(1000, true);
     Timer1->Tick = [this] { Timer1_Timer(); };
 }
 
-QString DblStart::Say(const HostessLine &line) const { return Text(line[HostessIsJunior ? 1 : 0]); }
+QString DblStart::Say(const HostessLine &line) const {
+    return Str(line[HostessIsJunior ? 1 : 0]);
+}
 
 void DblStart::Form_Load() {
     HostessIsJunior = false;
@@ -131,15 +126,16 @@ void DblStart::Section1() {
         HostessIsJunior = true;
         Image1[0]->hide();
         Image1[1]->show();
-        Label4->setText(Text(CastLine[1]));
+        Label4->setText(Str(CastLine[1]));
     }
     const int h = CurrentHour();
     const char16_t *greeting = h < 4 ? GreetNight : h < 11 ? GreetMorning : h < 18 ? GreetDay : GreetNight;
-    Serif->setText(Text(greeting) + Say(AskToday));
+    Serif->setText(Str(greeting) + Say(AskToday));
 }
 
 void DblStart::RestoreMenuColours() {
-    for (int i = 0; i < 3; ++i) Label1[i]->SetBackColor(MenuColour[i]);
+    for (int i = 0; i < 3; ++i)
+        Label1[i]->SetBackColor(MenuColour[i]);
 }
 
 void DblStart::Label1_MouseMove(int index) {
@@ -157,16 +153,18 @@ void DblStart::Form_MouseMove(int, int, int, int) {
 void DblStart::Label1_Click(int index) {
     switch (index) {
     case 0:
-        for (Label *l : Label1) l->hide();
+        for (Label *l : Label1)
+            l->hide();
         Picture1->show();
-        Text1->setText(GetSetting(App, Section, QStringLiteral("SavedMyouji")));
-        Text2->setText(GetSetting(App, Section, QStringLiteral("SavedNamae")));
+        Text1->setText(GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedMyouji")));
+        Text2->setText(GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedNamae")));
         Text1->setFocus();
         Serif->setText(Say(AskNames));
         break;
     case 1:
         if (FileExists(QStringLiteral("DBLDATA.DAT"))) {
-            for (Label *l : Label1) l->hide();
+            for (Label *l : Label1)
+                l->hide();
             LOADOK->show();
             LOADOK->setFocus();
             Serif->setText(Say(WillLoad));
@@ -175,18 +173,18 @@ void DblStart::Label1_Click(int index) {
         }
         break;
     case 2:
-        if (!GetSetting(App, Section, QStringLiteral("Cstring")).isEmpty()) {
+        if (!GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("Cstring")).isEmpty()) {
             Win<DblDatarm>().ShowModal();
             Unload<DblDatarm>();
         } else {
-            Serif->setText(Text(NoRecord));
+            Serif->setText(Str(NoRecord));
         }
         break;
     }
 }
 
 QString DblStart::RefusalFor(const QString &name, int which) const {
-    const QString field = Text(WhichName[which]);
+    const QString field = Str(WhichName[which]);
     // Read back as the saved game does; the checks below only name the reason.
     if (name.startsWith(' ') || name.startsWith('\t')) return Say(NameStartsBlank).arg(field);
     if (name.contains(',')) return Say(NameHasComma).arg(field);
@@ -197,7 +195,8 @@ QString DblStart::RefusalFor(const QString &name, int which) const {
         if (!printable) return Say(NameHasOddCharacter).arg(field);
         if (!CanEncodeCp932(ch)) return Say(NameHasUnwritable).arg(field, ch);
     }
-    if (FieldReader(name + QStringLiteral("\r\n")).ReadField() != name) return Say(NameHasOddCharacter).arg(field);
+    if (FieldReader(name + QStringLiteral("\r\n")).ReadField() != name)
+        return Say(NameHasOddCharacter).arg(field);
     return {};
 }
 
@@ -216,8 +215,8 @@ void DblStart::OKBUTTON_Click() {
     }
     G.Myouji = myouji;
     G.Namae = namae;
-    SaveSetting(App, Section, QStringLiteral("SavedMyouji"), myouji);
-    SaveSetting(App, Section, QStringLiteral("SavedNamae"), namae);
+    SaveSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedMyouji"), myouji);
+    SaveSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedNamae"), namae);
     G.GameMinute = 0;
     for (int k = 1; k <= 6; ++k) {
         G.Affection[k] = static_cast<Integer>(Rnd() * 5);
@@ -233,8 +232,11 @@ void DblStart::LOADOK_Click() {
     }
     // A damaged save is refused (and kept); back to the menu rather than a dead button.
     LOADOK->hide();
-    for (Label *l : Label1) l->show();
+    for (Label *l : Label1)
+        l->show();
     Serif->setText(Say(SaveDamaged));
 }
 
-void DblStart::Timer1_Timer() { KeepMidiPlaying(); }
+void DblStart::Timer1_Timer() {
+    KeepMidiPlaying();
+}

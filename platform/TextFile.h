@@ -2,6 +2,11 @@
 #pragma once
 #include <QString>
 
+// A line of the game's text tables as a string.
+inline QString Str(const char16_t *s) {
+    return QString::fromUtf16(s);
+}
+
 // Path of the file in the current directory whose name matches without regard to case, or empty.
 QString FindFile(const QString &name);
 bool FileExists(const QString &name);

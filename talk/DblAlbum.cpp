@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "platform/TextFile.h"
 #include "talk/AlbumLines.h"
 
 namespace {
@@ -54,11 +55,11 @@ void DblAlbum::Form_QueryUnload(bool &cancel, bool byUser) {
 
 void DblAlbum::Image1_MouseMove(int index) {
     if (LastHover == -1) {
-        Label1->setText(QString::fromUtf16(AlbumOpening));
+        Label1->setText(Str(AlbumOpening));
         LastHover = -2;
     } else if (index != LastHover) {
         LastHover = index;
-        Label1->setText(QString::fromUtf16(AlbumThought[index]));
+        Label1->setText(Str(AlbumThought[index]));
     }
 }
 
@@ -75,11 +76,11 @@ void DblAlbum::Image1_Click(int index) {
         return;
     }
     Picked = true;
-    Label1->setText(QString::fromUtf16(AlbumPicked));
+    Label1->setText(Str(AlbumPicked));
     G.Clicked = 0;
     if (G.ContactLensFlag) {
         if (index == GirlFour)
-            Label1->setText(QString::fromUtf16(AlbumPickedLenses));
+            Label1->setText(Str(AlbumPickedLenses));
         else
             G.ContactLensFlag = False;
     }

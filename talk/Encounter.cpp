@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "platform/TextFile.h"
 #include "talk/Conversation.h"
 #include "talk/EncounterLines.h"
 #include "talk/Timetable.h"
@@ -28,8 +29,8 @@ void meet(int heroine, QChar variant, int slot) {
         return;
     }
     const QString code = EncounterCode(G.Location, heroine, variant);
-    ShowScene(QString::fromUtf16(variant == 'A' ? e->pictureA : e->pictureB), GreetingOf(code, slot),
-              QString::fromUtf16(HeroineName[heroine]));
+    ShowScene(Str(variant == 'A' ? e->pictureA : e->pictureB), GreetingOf(code, slot),
+              Str(HeroineName[heroine]));
     G.MetFlag[heroine] = 1;
     OpenConversation(code);
 }
@@ -45,12 +46,11 @@ QString GreetingOf(const QString &code, int slot) {
     const int location = code[0].digitValue(), heroine = code[1].digitValue();
     const EncounterEntry *e = entryOf(location, heroine);
     if (!e) return {};
-    if (code[2] == 'B') return QString::fromUtf16(e->greetingB);
+    if (code[2] == 'B') return Str(e->greetingB);
     if (code[2] != 'A') return {};
     for (const SlotGreeting &s : SlotGreetings)
-        if (s.location == location && s.heroine == heroine && s.slot == slot)
-            return QString::fromUtf16(s.greeting);
-    return QString::fromUtf16(e->greetingA);
+        if (s.location == location && s.heroine == heroine && s.slot == slot) return Str(s.greeting);
+    return Str(e->greetingA);
 }
 
 void EncounterOnArrival() {

@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "platform/TextFile.h"
 #include "talk/PhoneLines.h"
 #include <span>
 
@@ -11,16 +12,14 @@ const QString CallPicture = QStringLiteral("C00A");
 const QString HangUpPicture = QStringLiteral("C00B");
 
 void say(const char16_t *line, bool friendSpeaks) {
-    ShowScene(CallPicture, QString::fromUtf16(line),
-              friendSpeaks ? QString::fromUtf16(FriendName) : QString());
+    ShowScene(CallPicture, Str(line), friendSpeaks ? Str(FriendName) : QString());
     WaitClick();
 }
 
 // Ringing and the friend's hello with the surname, each followed by a wait.
 void opening(const char16_t *reason) {
     say(PhoneRinging, false);
-    ShowScene(CallPicture, QString::fromUtf16(PhoneHello) + G.Myouji + QString::fromUtf16(reason),
-              QString::fromUtf16(FriendName));
+    ShowScene(CallPicture, Str(PhoneHello) + G.Myouji + Str(reason), Str(FriendName));
     WaitClick();
 }
 
@@ -28,14 +27,14 @@ void opening(const char16_t *reason) {
 void rest(std::span<const PhoneStep> steps, const char16_t *closing) {
     for (const PhoneStep &s : steps)
         say(s.line, s.friendSpeaks);
-    ShowScene(HangUpPicture, QString::fromUtf16(closing), QString());
+    ShowScene(HangUpPicture, Str(closing), QString());
 }
 
 void firstCall() {
     opening(FirstCallReason);
     // Without a girl picked there is no hint, but its wait stays: the hello needs two clicks.
     if (G.TargetGirl >= 1 && G.TargetGirl <= 6)
-        ShowScene(CallPicture, QString::fromUtf16(TargetHint[G.TargetGirl]), QString::fromUtf16(FriendName));
+        ShowScene(CallPicture, Str(TargetHint[G.TargetGirl]), Str(FriendName));
     WaitClick();
     rest(FirstCallRest, FirstCallClosing);
 }
@@ -62,7 +61,7 @@ void PhoneCall() {
         break; // the third walk, and every walk after the fourth, is quiet
     }
     if (G.GameMinute > 29) {
-        ShowScene(CallPicture, QString::fromUtf16(TalkedTillFive), QString());
+        ShowScene(CallPicture, Str(TalkedTillFive), QString());
         WaitClick();
     }
     G.Mode = ModeWalking;
