@@ -1,6 +1,7 @@
 // Duskbell: the program.
 #include "core/Main.h"
 #include "platform/Platform.h"
+#include "platform/System.h"
 #include "sound/Music.h"
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
     EnterProgramFolder();
     InitFonts();
+    OnQuitSignals(EndAtDesktopRequest);
     StartMusicSystem();
     Main();
     return app.exec();

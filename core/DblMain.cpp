@@ -93,11 +93,15 @@ void DblMain::Command1_Click(int index) {
 }
 
 void DblMain::KaKushiDummy_MouseDown(int button, int shift) {
+    // After 5:00 PM there is no next minute: a tick would start the gate a second time.
+    if (G.Mode == ModeEnding) return;
     if (button == RightButton && shift == (ShiftMask | CtrlMask)) Timer1_Timer();
 }
 
 void DblMain::Timer1_Timer() {
-    G.GameMinute = static_cast<Integer>(G.GameMinute + 1);
+    // A minute that passed under the save question would decide the afternoon behind the player's back.
+    if (AskingToQuit) return;
+    if (G.GameMinute < 32767) G.GameMinute = static_cast<Integer>(G.GameMinute + 1);
     if (G.GameMinute >= 30) {
         lblClock->setText(QStringLiteral("5:00 PM"));
         if (G.Mode != ModePhone) CloseGate();
@@ -149,6 +153,10 @@ void DblMain::Timer3_Timer() {
 
 void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
     if (!byUser) return;
+    if (AskingToQuit) {
+        cancel = true;
+        return;
+    }
     if (G.Mode == ModeEnding || G.TargetGirl == 0) {
         MsgBox(QStringLiteral("ここではゲームの中断はできません"), MsgButtons::Ok, MsgIcon::Exclamation,
                QStringLiteral("Duskbell"));
@@ -158,9 +166,16 @@ void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
     const QString text = QStringLiteral("Duskbell を終了します。") + G.CrLf +
                          QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + G.CrLf +
                          QStringLiteral("（セーブしないと次回、続きができません）");
-    switch (MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"))) {
+    AskingToQuit = true;
+    const MsgAnswer answer = MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    AskingToQuit = false;
+    switch (answer) {
     case MsgAnswer::Yes:
-        WriteSaveFile();
+        // A save that could not be written leaves the player in the game, as Cancel does.
+        if (!WriteSaveFile()) {
+            cancel = true;
+            return;
+        }
         StopMidi();
         EndProcess();
     case MsgAnswer::No:

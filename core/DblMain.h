@@ -11,6 +11,7 @@ class DblMain : public Form {
     std::array<Label *, 2> Image2{};
     Timer *Timer1, *Timer2, *Timer3;
     bool WalkFrame = false;
+    bool AskingToQuit = false;  // the save question is open: the clock waits for the answer
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;

@@ -1,12 +1,17 @@
 #include "core/Main.h"
 
+#include "core/DblMain.h"
 #include "core/GameState.h"
+#include "ending/Ending.h"
+#include "frontend/SaveFile.h"
 #include "frontend/DblTitle.h"
 #include "frontend/Demoform.h"
 #include "platform/System.h"
+#include "sound/Music.h"
 #include <QPointer>
 
 void Main() {
+    CleanSaveLeftovers();
     QPointer<Demoform> demo(&Win<Demoform>());
     demo->Show();
     // The demo hides itself when its schedule is over; nothing shortens it.
@@ -15,4 +20,15 @@ void Main() {
     Randomize();
     G.CrLf = QStringLiteral("\r\n");
     Win<DblTitle>().Show();
+}
+
+void EndAtDesktopRequest() {
+    // Nobody is there to answer a box: the afternoon is saved as Yes would save it, where the close
+    // box would offer that, and an ending already reached goes into the record.
+    if (EndingRecordPending())
+        StoreEnding();
+    else if (IsLoaded<DblMain>() && G.TargetGirl != 0 && G.Mode != ModeEnding)
+        StoreSaveFile();
+    StopMidi();
+    EndProcess();
 }

@@ -14,7 +14,8 @@ void StartClock() {
     m.Timer1->SetEnabled(true);
     m.Timer1->SetInterval(60000);
     G.Mode = ModeFree;
-    m.lblClock->setText(QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
+    // A save made while a phone call held the gate back resumes with the clock past five.
+    m.lblClock->setText(G.GameMinute >= 30 ? QStringLiteral("5:00 PM") : QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
     RefreshChoices();
 }
 

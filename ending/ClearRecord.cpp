@@ -56,6 +56,6 @@ QString ReadClearRecord() {
     return GetSetting(GameSettingsApp, GameSettingsSection, Key);
 }
 
-void WriteClearRecord(const QString &record) {
-    SaveSetting(GameSettingsApp, GameSettingsSection, Key, record);
+bool WriteClearRecord(const QString &record) {
+    return SaveSetting(GameSettingsApp, GameSettingsSection, Key, record);
 }

@@ -21,6 +21,6 @@ int ClearLevel(const QString &record, int ending);
 // pair at the end). Whatever else the record holds is kept as it is.
 QString AddClear(const QString &record, int ending, int level);
 
-// The record as stored ("" when there is none) and storing it.
+// The record as stored ("" when there is none) and storing it; false when the store could not keep it.
 QString ReadClearRecord();
-void WriteClearRecord(const QString &record);
+bool WriteClearRecord(const QString &record);

@@ -31,6 +31,15 @@ void DblEnding::Form_Load() {
     PlayMidi(QStringLiteral("M93C.mid"));
 }
 
+void DblEnding::Form_QueryUnload(bool &cancel, bool byUser) {
+    if (!byUser) return;
+    // The player leaves the roll early: the window only hides, so the ending is still recorded.
+    cancel = true;
+    Timer1->SetEnabled(false);
+    StopMidi();
+    Hide();
+}
+
 void DblEnding::Timer1_Timer() {
     Step = static_cast<Integer>(Step + 1);
     if (Step == 1 || Step == 2) {

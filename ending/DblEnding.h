@@ -12,5 +12,6 @@ class DblEnding : public Form {
     Integer Step = 0;
 
     void Form_Load() override;
+    void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Timer1_Timer();
 };

@@ -7,12 +7,17 @@
 #include "ending/ConfessionLines.h"
 #include "ending/DblEnding.h"
 #include "ending/EpilogueLines.h"
+#include "platform/Settings.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include "talk/Conversation.h"
+#include <QDir>
 
 namespace {
+
+// Set once the epilogue has deleted the saved game: from then on only the record keeps the afternoon.
+bool recordPending = false;
 
 // One line on the campus window, left there until the player clicks.
 void Say(const QString &code, const QString &text, const QString &speaker) {
@@ -85,6 +90,7 @@ void Epilogue() {
     // name goes: on a case-sensitive disk more than one may lie side by side.
     for (int i = 0; i < 4 && FileExists(QStringLiteral("dbldata.dat")); ++i)
         KillFile(QStringLiteral("dbldata.dat"));
+    recordPending = true;
     Say(QStringLiteral("C80D"), Str(EpilogueFirstLine), QString());
     if (G.EndingNo >= 1 && G.EndingNo <= 9)
         for (const char16_t *line : EpilogueLines[G.EndingNo])
@@ -92,13 +98,26 @@ void Epilogue() {
     RecordEnding();
 }
 
-void RecordEnding() {
+bool StoreEnding() {
+    if (!recordPending) return true;
+    recordPending = false;
     // The level follows the confession as it was decided, before the contact-lens look renames it.
     const int level = G.EndingNo == G.TargetGirl ? LevelMutual : LevelConfessed;
-    Win<DblEnding>().ShowModal();
-    Unload<DblEnding>();
     const QString record = ReadClearRecord();
     if (G.EndingNo == 4 && G.ContactLensFlag) G.EndingNo = 7;
-    WriteClearRecord(AddClear(record, G.EndingNo, level));
+    return WriteClearRecord(AddClear(record, G.EndingNo, level));
+}
+
+bool EndingRecordPending() { return recordPending; }
+
+void RecordEnding() {
+    recordPending = true;
+    Win<DblEnding>().ShowModal();
+    Unload<DblEnding>();
+    if (!StoreEnding())
+        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
+                   QDir::toNativeSeparators(SettingsFile(GameSettingsApp)) + QStringLiteral("）") + G.CrLf +
+                   QStringLiteral("これまでの記録は、そのまま残っています。"),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     EndProcess();
 }

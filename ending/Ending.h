@@ -10,3 +10,7 @@ Integer DecideEnding();
 void Epilogue();
 // The staff roll, then the ending written into the clear record; ends the program.
 void RecordEnding();
+// Adds the ending just reached to the clear record, once; false when the store could not keep it.
+bool StoreEnding();
+// True from the moment the saved game is deleted until the ending is in the record.
+bool EndingRecordPending();

@@ -185,28 +185,20 @@ void DblStart::Label1_Click(int index) {
 
 QString DblStart::RefusalFor(const QString &name, int which) const {
     const QString field = Str(WhichName[which]);
-    // Read back as the saved game does; the checks below only name the reason.
-    if (name.startsWith(' ') || name.startsWith('\t')) return Say(NameStartsBlank).arg(field);
-    if (name.contains(',')) return Say(NameHasComma).arg(field);
-    if (name.contains('"')) return Say(NameHasQuote).arg(field);
-    for (char32_t cp : name.toUcs4()) {
-        const QString ch = QString::fromUcs4(&cp, 1);
-        const bool printable = QChar::isPrint(cp) && cp != 0xFFFD;
-        if (!printable) return Say(NameHasOddCharacter).arg(field);
-        if (!CanEncodeCp932(ch)) return Say(NameHasUnwritable).arg(field, ch);
+    const NameCheck check = CheckName(name);
+    switch (check.fault) {
+    case NameFault::None: return {};
+    case NameFault::Empty: return Say(EmptyName);
+    case NameFault::Quote: return Say(NameHasQuote).arg(field);
+    case NameFault::Unwritable: return Say(NameHasUnwritable).arg(field, check.character);
+    case NameFault::Control: break;
     }
-    if (FieldReader(name + QStringLiteral("\r\n")).ReadField() != name)
-        return Say(NameHasOddCharacter).arg(field);
-    return {};
+    return Say(NameHasOddCharacter).arg(field);
 }
 
 void DblStart::OKBUTTON_Click() {
     const QString myouji = Text1->text(), namae = Text2->text();
     // Blanks alone are a name: nothing is trimmed.
-    if (myouji.isEmpty() || namae.isEmpty()) {
-        Serif->setText(Say(EmptyName));
-        return;
-    }
     for (const QString &refusal : {RefusalFor(myouji, 0), RefusalFor(namae, 1)}) {
         if (!refusal.isEmpty()) {
             Serif->setText(refusal);

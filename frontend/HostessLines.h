@@ -41,14 +41,6 @@ inline constexpr HostessLine EmptyName = {
 // %2 the character that cannot be written.
 inline constexpr std::array<const char16_t *, 2> WhichName = {u"苗字", u"名前"};
 
-inline constexpr HostessLine NameHasComma = {
-    u"ちょっと、%1に半角の「,」（カンマ）が入ってるわよ。名簿の区切りと間違えられちゃうから、消してちょうだい。",
-    u"先輩、%1に半角の「,」（カンマ）が入ってますよ～。サイン帳がこんがらがっちゃうので、消してくださいね！"};
-
-inline constexpr HostessLine NameStartsBlank = {
-    u"%1の頭に空白が入ってるわよ。名簿の字がずれちゃうじゃない。空白は詰めて書きなさい。",
-    u"あれ？先輩、%1の最初に空白が入っちゃってますよ。詰めて書いてくれないと、まどっち困っちゃいます！"};
-
 inline constexpr HostessLine NameHasQuote = {
     u"%1に「\"」なんて記号、名簿に載せられるわけないでしょ。バカね、ちゃんと書き直して。",
     u"えっと、%1に「\"」の記号は使えないんです。それだとサイン帳が読めなくなっちゃいますよ～。"};

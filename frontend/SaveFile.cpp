@@ -1,12 +1,24 @@
 #include "frontend/SaveFile.h"
 
-#include "core/GameState.h"
 #include "core/Prologue.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
+
+// An affection value is one character, code 72 plus the value; outside this range the character
+// would be a blank, a comma, a quote or a control character and would not read back.
+constexpr int LikingMin = -27, LikingMax = 54;
+
+// A name goes in quotes when it would not read back bare: a leading blank, or a comma.
+QString nameField(const QString &v) {
+    const bool quote = v.startsWith(' ') || v.contains(',');
+    return quote ? '"' + v + '"' : v;
+}
 
 // One description of the file serves both directions, so writer and reader cannot drift apart.
 class SaveIo {
@@ -16,14 +28,13 @@ class SaveIo {
 
     void Text(QString &v) {
         if (!reading_) {
-            // A leading blank or a comma would not read back bare: such a name goes in quotes.
-            const bool quote = v.startsWith(' ') || v.contains(',');
-            out_ << (quote ? '"' + v + '"' : v);
+            out_ << nameField(v);
             return;
         }
         const QString *line = next();
         if (!line) return;
         v = FieldReader(*line).ReadField();
+        if (CheckName(v).fault != NameFault::None) ok_ = false;
     }
     void Number(Integer &v, int lo, int hi) {
         if (!reading_) {
@@ -37,21 +48,20 @@ class SaveIo {
         if (!number.match(*line).hasMatch() || n < lo || n > hi) ok_ = false;
         v = static_cast<Integer>(n);
     }
-    // The liking of one girl as the character whose code is 72 plus the value.
     void LikingChar(Integer &v) {
         if (!reading_) {
-            out_ << QString(QChar(72 + v));
+            // Beyond the carriable range only the extremes matter to the ending: keep the nearest.
+            out_ << QString(QChar(72 + std::clamp<int>(v, LikingMin, LikingMax)));
             return;
         }
         const QString *line = next();
         if (!line) return;
-        const QString field = FieldReader(*line).ReadField();
-        const int n = field.isEmpty() ? -1000 : field[0].unicode() - 72;
-        if (n < -27 || n > 54) ok_ = false;
+        const int n = line->isEmpty() ? LikingMin - 1 : line->at(0).unicode() - 72;
+        if (n < LikingMin || n > LikingMax) ok_ = false;
         v = static_cast<Integer>(n);
     }
 
-    bool ok() const { return ok_ && (!reading_ || index_ == 17); }
+    bool ok() const { return ok_ && (!reading_ || index_ == lines_.size()); }
     QString text() const { return out_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
 
   private:
@@ -70,42 +80,75 @@ class SaveIo {
 void Sync(SaveIo &io, GameState &g) {
     io.Text(g.Myouji);
     io.Text(g.Namae);
-    io.Number(g.GameMinute, 0, 30);
+    // A phone call holds the gate back, so the clock can stand past 5:00 PM when the player quits.
+    io.Number(g.GameMinute, 0, 32767);
     for (int k = 1; k <= 6; ++k) io.LikingChar(g.Affection[k]);
     for (int k = 1; k <= 6; ++k) io.Number(g.MetFlag[k], 0, 1);
-    io.Number(g.TargetGirl, 0, 6);
+    // Only an afternoon after the album pick can be saved.
+    io.Number(g.TargetGirl, 1, 6);
     io.Number(g.Location, 1, 7);
+}
+
+QString saveFolder() { return QDir::toNativeSeparators(QDir::current().absolutePath()); }
+
+void refuse(const QString &why) {
+    // The file stays where it is: the player may still want it, and nothing of it was used.
+    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」はそのまま残してあります）"), MsgButtons::Ok,
+           MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 
 } // namespace
 
-QString SaveText() {
+NameCheck CheckName(const QString &name) {
+    if (name.isEmpty()) return {NameFault::Empty, {}};
+    if (name.contains('"')) return {NameFault::Quote, {}};
+    for (char32_t cp : name.toUcs4()) {
+        const QString ch = QString::fromUcs4(&cp, 1);
+        if (!QChar::isPrint(cp) || cp == 0xFFFD) return {NameFault::Control, {}};
+        if (!CanEncodeCp932(ch)) return {NameFault::Unwritable, ch};
+    }
+    // The last word: what the reader makes of the written field.
+    if (FieldReader(nameField(name) + QStringLiteral("\r\n")).ReadField() != name) return {NameFault::Control, {}};
+    return {};
+}
+
+QString SaveText(const GameState &g) {
     SaveIo io;
-    Sync(io, G);
+    GameState copy = g;
+    Sync(io, copy);
     return io.text();
 }
 
+bool StoreSaveFile() { return WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText()); }
+
 bool WriteSaveFile() {
-    if (WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText())) return true;
-    MsgBox(QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf +
-               QStringLiteral("前のセーブデータはそのまま残っています。"),
-           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    const bool hadSave = FileExists(QStringLiteral("DBLDATA.DAT"));
+    if (StoreSaveFile()) return true;
+    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
+                   saveFolder() + QStringLiteral("）") + G.CrLf;
+    if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
+    text += QStringLiteral("ゲームはこのまま続きます。フォルダーに書き込めるようにしてから、もう一度終了してください。");
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     return false;
 }
 
 bool LoadSaveFile() {
-    bool readable = false;
-    const QString text = ReadTextFile(QString::fromLatin1(SaveFileName), &readable);
+    FileStatus status;
+    const QString text = ReadTextFile(QString::fromLatin1(SaveFileName), &status);
+    if (status == FileStatus::Missing) {
+        MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf +
+                   QStringLiteral("（保存先：") + saveFolder() + QStringLiteral("）"),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+        return false;
+    }
     QStringList lines = text.split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     GameState loaded = G;
     SaveIo io(lines);
     Sync(io, loaded);
-    if (!readable || !io.ok()) {
-        // The file stays where it is: the player may still want it, and nothing of it was used.
-        MsgBox(QStringLiteral("セーブデータが壊れているため、続きから遊ぶことができません。") + G.CrLf +
-                   QStringLiteral("（ファイル「DblData.dat」はそのまま残してあります）"),
-               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    // Only what the writer itself would write is taken, so a resumed afternoon saves back the same.
+    if (status != FileStatus::Ok || !io.ok() || SaveText(loaded) != text) {
+        refuse(QStringLiteral("セーブデータが壊れているため、続きから遊ぶことができません。"));
         return false;
     }
     G = loaded;
@@ -115,4 +158,13 @@ bool LoadSaveFile() {
 
 void ReadSaveFile() {
     if (LoadSaveFile()) BeginAfternoon(true);
+}
+
+void CleanSaveLeftovers() {
+    // The atomic writer's temporary files are the name plus a dot and six random characters.
+    static const QRegularExpression leftover(QStringLiteral("^dbldata\\.dat\\.[A-Za-z0-9]{6}$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QDir dir = QDir::current();
+    for (const QString &f : dir.entryList(QDir::Files | QDir::Hidden))
+        if (leftover.match(f).hasMatch()) QFile::remove(dir.filePath(f));
 }

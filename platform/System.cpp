@@ -1,12 +1,17 @@
 #include "platform/System.h"
 
 #include "platform/Settings.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTime>
 #include <cstdlib>
+#include <csignal>
 #include <random>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 double timeScale = 1.0;
@@ -37,6 +42,31 @@ void EndProcess() {
     // Leave at once: returning into suspended waits would run more of the game.
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+// Only what is safe inside a signal handler: one byte down a socket, read by the event loop.
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
+}
+} // namespace
+
+void OnQuitSignals(std::function<void()> handler) {
+    if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
+        char byte;
+        [[maybe_unused]] const auto n = ::read(signalPipe[0], &byte, 1);
+        handler();
+    });
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &sa, nullptr);
 }
 
 void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) { msgHook = std::move(hook); }

@@ -23,6 +23,10 @@ void SetHourSource(std::function<int()> source);  // empty restores the system c
 struct ProcessEnded {};
 void SetEndProcessHook(std::function<void()> hook);
 
+// Calls handler on the user-interface thread, from the event loop, when the desktop asks the process
+// to end (SIGTERM at logout or kill, SIGHUP, SIGINT from Ctrl+C).
+void OnQuitSignals(std::function<void()> handler);
+
 // Modal message box with the texts as given. Returns the button pressed.
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };

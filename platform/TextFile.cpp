@@ -46,18 +46,18 @@ bool toCp932(const QString &text, QByteArray &out) { return convert("CP932", "UT
 
 } // namespace
 
-QString ReadTextFile(const QString &name, bool *ok) {
-    if (ok) *ok = false;
+QString ReadTextFile(const QString &name, FileStatus *status) {
+    FileStatus dummy;
+    FileStatus &st = status ? *status : dummy;
+    st = FileStatus::Missing;
     QFile f(FindFile(name));
     if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
     const QByteArray raw = f.readAll();
     QByteArray utf8;
-    if (!convert("UTF-8", "CP932", raw, utf8)) {
-        // A damaged byte should not lose the rest of the file: decode what can be decoded.
-        utf8.clear();
-        if (!convert("UTF-8//IGNORE", "CP932", raw, utf8) && utf8.isEmpty()) return {};
-    }
-    if (ok) *ok = true;
+    st = FileStatus::Damaged;
+    // A byte dropped silently would change a name or a line without a word: all or nothing.
+    if (f.error() != QFileDevice::NoError || !convert("UTF-8", "CP932", raw, utf8)) return {};
+    st = FileStatus::Ok;
     return QString::fromUtf8(utf8);
 }
 

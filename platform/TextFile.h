@@ -13,8 +13,11 @@ bool FileExists(const QString &name);
 // Deletes the file if present (any case of its name).
 void KillFile(const QString &name);
 
-// Whole file decoded from code page 932; ok is false when it is missing or unreadable.
-QString ReadTextFile(const QString &name, bool *ok = nullptr);
+// How reading a whole file went: a damaged file is told apart from a missing one.
+enum class FileStatus { Ok, Missing, Damaged };
+// Whole file decoded from code page 932. Only a file that decodes exactly is taken: a byte that is no
+// code page 932 character (or half a two-byte character at the end) makes it Damaged and gives "".
+QString ReadTextFile(const QString &name, FileStatus *status = nullptr);
 // Encodes to code page 932 and replaces the file atomically (temporary file, then rename).
 bool WriteTextFile(const QString &name, const QString &text);
 // True when every character survives a round trip through code page 932.

@@ -229,6 +229,8 @@ void StartMusicSystem() {
     }
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
         fluid_set_log_function(level, DropLogMessage, nullptr);
+    // SDL would take SIGINT and SIGTERM for itself and leave the game deaf to kill and logout.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     std::thread(LoadSynthesizer, SoundfontPath()).detach();
 }
 

@@ -14,9 +14,12 @@ namespace {
 }
 
 QString readWhole(const char *name) {
-    bool ok = false;
-    const QString text = ReadTextFile(QString::fromLatin1(name), &ok);
-    if (!ok) missing(QStringLiteral("データファイル %1 が見つかりません。").arg(QString::fromLatin1(name)));
+    FileStatus status;
+    const QString text = ReadTextFile(QString::fromLatin1(name), &status);
+    if (status == FileStatus::Missing)
+        missing(QStringLiteral("データファイル %1 が見つかりません。").arg(QString::fromLatin1(name)));
+    if (status == FileStatus::Damaged)
+        missing(QStringLiteral("データファイル %1 が壊れていて、読めません。").arg(QString::fromLatin1(name)));
     return text;
 }
 

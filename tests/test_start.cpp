@@ -44,8 +44,8 @@ class TestStart : public QObject {
 
     void namesThatCannotBeSavedAreRefused() {
         const struct { QString name; const HostessLine &line; QString shown; } cases[] = {
-            {"", EmptyName, {}}, {"山,田", NameHasComma, {}}, {" 山田", NameStartsBlank, {}},
-            {"\"山田", NameHasQuote, {}}, {"山田😀", NameHasUnwritable, "😀"}, {"山\x01田", NameHasOddCharacter, {}}};
+            {"", EmptyName, {}}, {"\"山田", NameHasQuote, {}}, {"山田😀", NameHasUnwritable, "😀"},
+            {"山\x01田", NameHasOddCharacter, {}}, {"山\t田", NameHasOddCharacter, {}}};
         for (bool sister : {false, true})
             for (int which : {0, 1})
                 for (const auto &c : cases) {
@@ -67,7 +67,7 @@ class TestStart : public QObject {
         ClickOn(s.Label1[0]);
         // Nothing remembered yet; Japanese comes through the input method.
         QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() && s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
-        s.Text1->setText("山田　");  // taken as typed, blanks and all
+        s.Text1->setText(" 山,田　");  // taken as typed, blanks and comma and all: the save carries them
         s.Text2->setText("Taro-ﾀﾛｳ ");
         G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
         std::array<int, 7> dealt{};
@@ -76,13 +76,13 @@ class TestStart : public QObject {
         Randomize(7u);  // the same draws again for the game
         Player player(2, 0);  // picks the third girl in the album, which costs her two
         ClickOn(s.OKBUTTON);
-        QVERIFY(setting("SavedMyouji") == "山田　" && setting("SavedNamae") == "Taro-ﾀﾛｳ " && G.Namae == "Taro-ﾀﾛｳ ");
+        QVERIFY(setting("SavedMyouji") == " 山,田　" && setting("SavedNamae") == "Taro-ﾀﾛｳ " && G.Namae == "Taro-ﾀﾛｳ ");
         for (int k = 1; k <= 6; ++k) QVERIFY(G.Affection[k] == dealt[k] - (k == 3 ? 2 : 0) && G.MetFlag[k] == 0);
         QVERIFY(!IsLoaded<DblStart>() && Win<DblMain>().isVisible() && G.GameMinute == 1);
         // The next start screen offers the names again.
         UnloadAllForms();
         Win<DblStart>().Label1_Click(0);
-        QVERIFY(Win<DblStart>().Text1->text() == "山田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
+        QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
     }
 
     void continueFromASavedGame() {
@@ -95,6 +95,8 @@ class TestStart : public QObject {
         // A good one is loaded and used up.
         G.GameMinute = 12;
         G.Location = 6;
+        G.TargetGirl = 2;
+        G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
         ResetGameState();
         ClickOn(s.Label1[1]);

@@ -31,13 +31,23 @@ class TestTextFile : public QObject {
         QFile f(QStringLiteral("t.txt"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray raw = f.readAll();
+        f.close();
         QCOMPARE(raw.left(2), QByteArray("\x94\x92"));  // 白 in Shift-JIS
         QCOMPARE(raw.size(), 8 * 2 + 2);  // eight double-byte characters and CR LF
-        bool ok = false;
-        QCOMPARE(ReadTextFile(QStringLiteral("T.TXT"), &ok), text);
-        QVERIFY(ok);
-        ReadTextFile(QStringLiteral("missing.txt"), &ok);
-        QVERIFY(!ok);
+        FileStatus status;
+        QCOMPARE(ReadTextFile(QStringLiteral("T.TXT"), &status), text);
+        QCOMPARE(status, FileStatus::Ok);
+        ReadTextFile(QStringLiteral("missing.txt"), &status);
+        QCOMPARE(status, FileStatus::Missing);
+        // Half a two-byte character at the end, and a byte that is no character: damaged, not missing,
+        // and nothing half-decoded is handed on.
+        for (const QByteArray &bad : {raw.left(raw.size() - 3), QByteArray("ab\xa0" "cd\r\n")}) {
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bad);
+            f.close();
+            QCOMPARE(ReadTextFile(QStringLiteral("t.txt"), &status), QString());
+            QCOMPARE(status, FileStatus::Damaged);
+        }
     }
 
     void encodabilityIsExact() {
