@@ -3,6 +3,7 @@
 // Each action is queued from a timer, so it also runs while an earlier action waits further up.
 #pragma once
 #include "core/DblMain.h"
+#include "WindowInput.h"
 #include "core/GameState.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
@@ -28,12 +29,13 @@ class Player : public QObject {
     std::function<void()> BeforeClick;
 
   private:
-    static void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+    static void click(QWidget *w) { ClickThroughWindow(w); }
 
     void act() {
         if (!enabled) return;
-        if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible() && G.Clicked != 0) {
-            ++picks;
+        // The album is modal: its second click (that ends the pick's wait) goes to the album too.
+        if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
+            if (!Win<DblAlbum>().Picked) ++picks;
             click(Win<DblAlbum>().Image1[pick_]);
             return;
         }

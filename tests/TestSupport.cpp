@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "WindowInput.h"
 
 #include "core/DblMain.h"
 #include "core/GameState.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <QCloseEvent>
+#include <QWindow>
 
 namespace {
 TestWorld world;
@@ -65,12 +68,34 @@ bool RunEnding(const std::function<void()> &f) {
     return false;
 }
 
-void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) {
-    QTest::mouseClick(w, button, mods, w->rect().center());
-}
+void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) { ClickThroughWindow(w, mods, button); }
 
 void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    QPoint at;
+    if (QWindow *win = WindowOf(w, at)) {
+        MouseToWindow(win, QEvent::MouseButtonPress, at, button, button, mods);
+        MouseToWindow(win, QEvent::MouseButtonRelease, at, button, Qt::NoButton, mods);
+        return;
+    }
     QTest::mousePress(w, button, mods, w->rect().center());
+}
+
+void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods) {
+    QPoint at;
+    if (QWindow *win = WindowOf(w, at)) {
+        QTest::keyClick(win, key, mods);
+        return;
+    }
+    QTest::keyClick(w, key, mods);
+}
+
+void CloseBox(QWidget *w) {
+    // What a window manager's close button sends: a close event to the desktop's window.
+    QCloseEvent e;
+    if (QWindow *win = w->window()->windowHandle())
+        QCoreApplication::sendEvent(win, &e);
+    else
+        QCoreApplication::sendEvent(w->window(), &e);
 }
 
 void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }

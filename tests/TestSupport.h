@@ -33,7 +33,11 @@ bool RunEnding(const std::function<void()> &f);
 [[noreturn]] void LeaveGame();
 // Clicks as the player does (left button, inside the control).
 void ClickOn(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
-// Presses a mouse button on the control without releasing it.
+// Presses a mouse button on the control and lets it go (the press is what the control acts on).
 void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods);
+// A key pressed while the control's window has the focus.
+void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+// The close box of the control's window, as the window manager sends it.
+void CloseBox(QWidget *w);
 // Runs f once the event loop is entered again (inside whatever wait is running then).
 void Later(std::function<void()> f, int ms = 0);
