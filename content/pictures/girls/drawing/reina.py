@@ -1,0 +1,42 @@
+"""白石　玲奈 (1): long straight black hair with a blue sheen, hime cut, lavender."""
+
+from .figure import Girl
+from .hair import hair_colours, cap_path, shine, strands, locks
+from .svg import dark, f, poly, smooth
+
+
+def back(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    d = smooth([(100, 20), (138, 34), (148, 80), (150, 150), (152, 210), (150, 252), (124, 256),
+                (100, 250), (76, 256), (50, 252), (48, 210), (50, 150), (52, 80), (62, 34)])
+    s.path(d, fill=shade, stroke=line)
+    strands(s, g, ['M58 120 Q56 190 60 248', 'M142 120 Q144 190 140 248', 'M70 150 L72 250',
+                   'M130 150 L128 250'], 0.45)
+    s.path('M52 100 Q50 160 52 230', stroke=hi, sw=2.0, op=0.3)
+    s.path('M148 100 Q150 160 148 230', stroke=hi, sw=2.0, op=0.3)
+
+
+def front(s, g, expr):
+    """Fringe and everything that lies in front of the face."""
+    base, line, hi = hair_colours(g)
+    tips = []
+    xs = [136, 128, 121, 114, 107, 100, 93, 86, 79, 72, 64]
+    for i in range(len(xs) - 1):
+        tips.append(((xs[i] - 3.5, 69.6), (xs[i + 1] + 0.5, 71.5 + (i % 2) * 0.6)))
+    d = cap_path(17, 57, 80) + ' L143 80' + ' L142 70 L136 71' + locks((136, 71), tips, 0.3) + ' Z'
+    s.path(d, fill=base, stroke=line)
+    # the hime side locks, cut straight at the chin
+    for side in (1, -1):
+        x0 = 100 - side * 43
+        x1 = 100 - side * 30
+        s.path(poly([(x0 - side * 1, 60), (x1, 66), (x1 + side * 1, 122), (x0 - side * 1, 122)]),
+               fill=base, stroke=line)
+        strands(s, g, ['M%s 78 L%s 118' % (f((x0 + x1) / 2), f((x0 + x1) / 2 + side * 0.5))], 0.5)
+    strands(s, g, ['M84 30 Q74 46 72 68', 'M116 30 Q126 46 128 68', 'M100 24 L100 66'], 0.35)
+    shine(s, g, 38, 30)
+
+
+GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#3a2a2a', ribbon='#9b7fd4',
+            style='hime', height=1.03, eye_h=0.92, lashes=1.2, front=front, back=back)

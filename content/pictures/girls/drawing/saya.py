@@ -1,0 +1,74 @@
+"""桐島　沙耶 (3): high ponytail with a green band, the tennis club's racket and wristband, two tickets."""
+
+from .body import draw_hand, prop
+from .figure import Girl
+from .hair import hair_colours, cap_path, shine, strands, locks
+from .svg import dark, f, poly, smooth
+
+
+def back(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    s.path(smooth([(100, 22), (138, 36), (144, 80), (140, 106), (100, 112), (60, 106), (56, 80), (62, 36)]),
+           fill=shade, stroke=line)
+    # the tail springs from the crown and falls behind her right shoulder (viewer's right)
+    tail = [(118, 28), (146, 14), (164, 30), (166, 72), (160, 120), (164, 170), (150, 198), (152, 160),
+            (142, 118), (146, 70), (136, 40)]
+    s.path(smooth(tail), fill=base, stroke=line)
+    strands(s, g, ['M150 30 Q160 80 152 130 Q150 160 154 186', 'M140 40 Q150 90 148 140'], 0.5)
+    s.path('M156 40 Q162 80 156 120', stroke=hi, sw=2.5, op=0.45)
+    s.path(poly([(124, 20), (136, 14), (140, 26), (128, 32)]), fill=g.ribbon, stroke=dark(g.ribbon), sw=0.9)
+
+
+def front(s, g, expr):
+    """Fringe and everything that lies in front of the face."""
+    base, line, hi = hair_colours(g)
+    tips = [((130, 60), (121, 80)), ((114, 48), (104, 76)), ((98, 46), (88, 74)),
+            ((84, 50), (74, 78)), ((70, 58), (64, 96))]
+    d = cap_path(17, 58, 88) + ' Q144 96 142 104 Q136 96 134 80' + locks((134, 80), tips) + ' Z'
+    s.path(d, fill=base, stroke=line)
+    strands(s, g, ['M118 34 Q130 54 138 86', 'M84 36 Q72 56 64 90'], 0.45)
+    shine(s, g, 36, 28)
+
+
+@prop('tickets')
+def tickets(s, g, left, right):
+    for k, (dx, rot) in enumerate(((-7, -8), (7, 6))):
+        s.add('<g transform="translate(%s 190) rotate(%d)">' % (f(100 + dx), rot))
+        s.path(poly([(-13, -7), (13, -7), (13, 7), (-13, 7)]), fill='#fdf4d8' if k else '#e8f4ec',
+               stroke='#8a8270', sw=0.8)
+        s.path('M5 -7 L5 7', stroke='#8a8270', sw=0.6, op=0.8)
+        s.circle(-4, 0, 3.5, g.ribbon, op=0.8)
+        s.add('</g>')
+    draw_hand(s, g, 88, 196, 0.4, 1)
+    draw_hand(s, g, 112, 196, -0.4, 1)
+
+
+@prop('racket')
+def racket(s, g, left, right):
+    # resting on her shoulder, head up behind it
+    s.path('M137 158 L150 100', stroke='#30302e', sw=4.6)
+    s.path('M137 158 L146 118', stroke='#f2f2ee', sw=3.4)
+    s.path('M150 100 L145 84 M150 100 L159 86', stroke=g.ribbon, sw=2.6)
+    s.ellipse(154, 62, 19, 25, '#ffffff', op=0.15)
+    for k in range(-3, 4):
+        s.path('M%s 40 L%s 84' % (f(154 + k * 5), f(154 + k * 5)), stroke='#e4e4dc', sw=0.6)
+    for k in range(-4, 5):
+        s.path('M137 %s L171 %s' % (f(62 + k * 5), f(62 + k * 5)), stroke='#e4e4dc', sw=0.6)
+    s.ellipse(154, 62, 19, 25, 'none', stroke='#0f3a2a', sw=4.2)
+    s.ellipse(154, 62, 19, 25, 'none', stroke=g.ribbon, sw=2.8)
+    draw_hand(s, g, 138, 150, 0, -1)
+
+
+@prop('wristband')
+def wristband(s, g, left, right):
+    # white wristband on her right wrist (viewer's left arm)
+    (ex, ey), (wx, wy) = left[-2], left[-1]
+    s.path('M%s %s L%s %s' % (f(wx - (wx - ex) * 0.02), f(wy - (wy - ey) * 0.02),
+                              f(wx + (wx - ex) * 0.05), f(wy + (wy - ey) * 0.05)), stroke='#ffffff',
+           sw=13, cap='butt')
+
+
+GIRL = Girl(name='saya', hair='#c49058', hair_light='#ecc891', eyes='#1f9e6e', ribbon='#1f9e6e',
+            style='ponytail', eye_tilt=3.0, eye_h=0.9, front=front, back=back)
