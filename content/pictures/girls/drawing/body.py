@@ -110,13 +110,15 @@ def torso(s, g):
 
 
 # ----------------------------------------------------------------------------- arms and poses
-# Things a girl holds, by name; each girl's module registers her own with @prop.
+# Things a girl holds or carries, by name; each girl's module registers her own with @prop. A prop drawn
+# behind her (a bag on her back) is registered with behind=True and drawn before the body.
 PROPS = {}
+BEHIND = {}
 
 
-def prop(name):
+def prop(name, behind=False):
     def register(draw):
-        PROPS[name] = draw
+        (BEHIND if behind else PROPS)[name] = draw
         return draw
     return register
 
@@ -153,6 +155,23 @@ def draw_hand(s, g, hx, hy, ux, uy, kind='fist'):
             s.path('M%s %s L%s %s' % (f(hx - 4 + k * 0.3), f(hy - 6 + k), f(hx + 1 + k * 0.5), f(hy - 9 + k * 1.3)),
                    stroke=outline, sw=0.6, op=0.5)
         return
+    if kind == 'wipe':
+        # the side of a loose fist against the cheek, the forefinger wiping under the eye
+        s.ellipse(hx, hy, 6.4, 7, g.skin, stroke=outline, sw=1.0)
+        s.path('M%s %s Q%s %s %s %s' % (f(hx - 3), f(hy - 5), f(hx - 8), f(hy - 9), f(hx - 13), f(hy - 10)),
+               stroke=outline, sw=4.2)
+        s.path('M%s %s Q%s %s %s %s' % (f(hx - 3), f(hy - 5), f(hx - 8), f(hy - 9), f(hx - 13), f(hy - 10)),
+               stroke=g.skin, sw=2.6)
+        return
+    if kind == 'v':
+        # the victory sign: two fingers up, the others folded under the thumb
+        for dx, tilt in ((-2.4, -2.5), (2.4, 2.5)):
+            d = 'M%s %s L%s %s' % (f(hx + dx), f(hy - 4), f(hx + dx + tilt), f(hy - 16))
+            s.path(d, stroke=outline, sw=4.4)
+            s.path(d, stroke=g.skin, sw=2.8)
+        s.ellipse(hx, hy, 6.2, 6.6, g.skin, stroke=outline, sw=1.0)
+        s.path('M%s %s q4 -1 6 2' % (f(hx - 4), f(hy - 1)), stroke=outline, sw=0.7, op=0.7)
+        return
     if kind == 'open':
         s.ellipse(hx, hy, 6.5, 8, g.skin, stroke=outline, sw=1.0)
         for k in (-4, -1.3, 1.3, 4):
@@ -184,20 +203,29 @@ POSES = {
     'book': ([SH_L, (64, 206), (90, 192)], [SH_R, (136, 206), (110, 192)]),
     'tickets': ([SH_L, (64, 206), (88, 192)], [SH_R, (136, 206), (112, 192)]),
     'crossed': ([SH_L, (72, 208), (122, 194)], [SH_R, (128, 208), (80, 196)]),
+    # at the gate, framed from the waist up: the hands stay near the chest where they show
+    'hold': ([SH_L, (62, 202), (90, 186)], [SH_R, (138, 202), (110, 186)]),
+    'hold_high': ([SH_L, (60, 198), (86, 174)], [SH_R, (140, 198), (114, 174)]),
+    'hold_out': ([SH_L, (56, 196), (78, 176)], [SH_R, (137, 202), (134, 246)]),
+    'breath': ([SH_L, (60, 200), (94, 184)], [SH_R, (142, 198), (116, 166)]),
+    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (148, 190), (134, 138)]),
+    'wipe': ([SH_L, (62, 204), (92, 192)], [SH_R, (150, 184), (128, 116)]),
+    'peace': ([SH_L, (62, 204), (94, 190)], [SH_R, (154, 178), (150, 126)]),
 }
+
+# The hand at the end of each arm (left, right) where it is not a fist; None: the prop draws the hand.
+HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave': ('fist', 'open'),
+         'cheek': ('fist', 'cheek'), 'hip_cheek': ('fist', 'cheek'), 'mouth': ('fist', 'cheek'),
+         'behind': (None, None), 'letter': (None, None), 'book': (None, None), 'tickets': (None, None),
+         'offer': (None, None), 'crossed': (None, None), 'hold': (None, None), 'hold_high': (None, None),
+         'hold_out': (None, 'fist'), 'breath': (None, 'fist'), 'slip': (None, 'cheek'), 'wipe': ('fist', 'wipe'),
+         'peace': ('fist', 'v')}
 
 
 def arms(s, g, pose, props):
     left, right = POSES[pose]
-    behind = pose == 'behind'
-    kinds = {'wave': 'open', 'wave_clasp': 'open', 'jacket_wave': 'open', 'cheek': 'cheek',
-             'hip_cheek': 'cheek', 'mouth': 'cheek'}
-    for arm, which in ((left, 'L'), (right, 'R')):
-        hk = kinds.get(pose, 'fist') if which == 'R' else 'fist'
-        if behind or pose in ('letter', 'book', 'tickets', 'offer', 'crossed'):
-            sleeve(s, g, arm, hand=False)
-        else:
-            sleeve(s, g, arm, hand=True, hand_kind=hk)
+    for arm, kind in zip((left, right), HANDS.get(pose, ('fist', 'fist'))):
+        sleeve(s, g, arm, hand=kind is not None, hand_kind=kind)
     if pose == 'clasp':
         draw_hand(s, g, 100, 242, 0, 1)
     if pose == 'crossed':
@@ -205,6 +233,14 @@ def arms(s, g, pose, props):
         sleeve(s, g, left, hand=False)
     for name in props:
         draw = PROPS.get(name)
+        if draw:
+            draw(s, g, left, right)
+
+
+def behind(s, g, pose, props):
+    left, right = POSES[pose]
+    for name in props:
+        draw = BEHIND.get(name)
         if draw:
             draw(s, g, left, right)
 

@@ -1,5 +1,6 @@
 """Face, eyes, brows and mouth: one face for every girl, varied by her build (Girl) and by the expression
-of the picture (a dict: eyes, look, brows, mouth, blush)."""
+of the picture (a dict: eyes, look, brows, mouth, blush, and the extras drawn over the face: tears, sweat,
+breath, wink)."""
 from .svg import mix, dark, light, f, poly
 
 
@@ -48,6 +49,15 @@ def eyes(s, g, expr):
         if kind == 'smile':
             s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(cy + 2), f(X(0)), f(cy - 6), f(X(8)), f(cy + 1)),
                    stroke=lash, sw=2.4)
+            continue
+        if kind == 'squeeze' or (expr.get('wink') and side == -1):
+            # shut tight (> <) for embarrassment, or the wink of one eye
+            if kind == 'squeeze':
+                s.path('M%s %s L%s %s L%s %s' % (f(X(-8)), f(cy - 6), f(X(6)), f(cy), f(X(-8)), f(cy + 5)),
+                       stroke=lash, sw=2.4)
+            else:
+                s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(cy + 1), f(X(0)), f(cy - 6), f(X(8)), f(cy + 1)),
+                       stroke=lash, sw=2.4)
             continue
         if kind == 'closed':
             s.path('M%s %s Q%s %s %s %s' % (f(X(-9.5)), f(cy - 1), f(X(0)), f(cy + 5), f(X(8)), f(cy)),
@@ -132,6 +142,15 @@ def mouth(s, g, expr):
                fill='#9c3438', stroke='#7a2a2a', sw=0.9)
         s.path('M97 %s Q100 %s 103 %s Q100 %s 97 %s Z' % (f(y + 4.5), f(y + 3), f(y + 4.5), f(y + 6.6),
                                                          f(y + 4.5)), fill='#ec8a8a')
+    elif kind == 'pant':
+        # out of breath: the mouth open round, the upper teeth showing
+        s.path('M94.5 %s Q100 %s 105.5 %s Q105 %s 100 %s Q95 %s 94.5 %s Z' % (
+            f(y - 1.5), f(y - 3), f(y - 1.5), f(y + 7), f(y + 8.5), f(y + 7), f(y - 1.5)),
+            fill='#9c3438', stroke='#7a2a2a', sw=0.9)
+        s.path('M95.8 %s Q100 %s 104.2 %s L104 %s Q100 %s 96 %s Z' % (
+            f(y - 1), f(y - 2.2), f(y - 1), f(y + 0.4), f(y - 0.6), f(y + 0.4)), fill='#ffffff')
+        s.path('M97 %s Q100 %s 103 %s Q100 %s 97 %s Z' % (f(y + 6), f(y + 4), f(y + 6), f(y + 8), f(y + 6)),
+               fill='#ec8a8a')
     elif kind == 'o':
         s.ellipse(100, y + 1.5, 2.6, 3.2, '#9c3438', stroke='#7a2a2a', sw=0.8)
     elif kind == 'flat':
@@ -162,3 +181,32 @@ def glasses(s, g):
     s.path('M70.5 88 L64 86', stroke=rim, sw=1.2)
     s.path('M129.5 88 L136 86', stroke=rim, sw=1.2)
 
+
+
+def extras(s, g, expr):
+    """What lies over the face: tears, sweat, breath. Drawn after the fringe and glasses."""
+    tears = expr.get('tears', 0)
+    if tears:
+        for side in (1, -1):
+            cx = 100 - side * 17
+            # the eye brimming: a wet shine along the lower lid
+            s.path('M%s 98.5 Q%s 101.5 %s 98.5' % (f(cx - 6), f(cx), f(cx + 6)), stroke='#e8f6ff', sw=1.8,
+                   op=0.9)
+            if tears > 1:
+                # a tear running down the cheek from the outer corner
+                x = cx - side * 6
+                s.path('M%s 99 Q%s 106 %s 114 Q%s 117 %s 114 Q%s 106 %s 99 Z' % (
+                    f(x - 1.2), f(x - 1.8), f(x - 1.6), f(x), f(x + 1.6), f(x + 1.8), f(x + 1.2)),
+                    fill='#d8f0ff', stroke='#8ab8d8', sw=0.6, op=0.95)
+                s.circle(x - 0.4, 112.5, 0.6, '#ffffff')
+    sweat = expr.get('sweat', 0)
+    for k in range(sweat):
+        x, y = (136, 62) if k == 0 else (66, 70)
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(x), f(y), f(x + 3.6), f(y + 7), f(x), f(y + 8.5),
+                                                       f(x - 3.6), f(y + 7), f(x), f(y)),
+               fill='#dff2ff', stroke='#6a9ec8', sw=0.8)
+        s.path('M%s %s q-1 2 0 3.5' % (f(x - 0.8), f(y + 4)), stroke='#ffffff', sw=0.8)
+    if expr.get('breath'):
+        # little puffs of breath beside the mouth
+        for x, y, r in ((116, 116, 3.2), (122, 112, 2.4), (127, 109, 1.6)):
+            s.ellipse(x, y, r * 1.3, r, '#ffffff', stroke='#c8d0e0', sw=0.6, op=0.85)

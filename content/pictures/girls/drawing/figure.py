@@ -3,8 +3,8 @@
 Figure space: 200 x 520 units, head centre x = 100, the feet at y ~ 500. Each girl's module gives her
 colours and build and draws her own hair (back and front) and the things only she carries.
 """
-from .body import SKIN, arms, legs, skirt, torso
-from .face import brows, face, glasses
+from .body import SKIN, arms, behind, legs, skirt, torso
+from .face import brows, extras, face, glasses
 from .svg import Paint, Svg
 
 
@@ -28,6 +28,7 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     if shadow:
         s.ellipse(100, 472, 44, 7, '#000000', op=0.16)
     g.back(s, g)
+    behind(s, g, pose, props)
     if pose == 'behind':
         arms(s, g, pose, props)
     legs(s, g)
@@ -38,6 +39,7 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     brows(s, g, expr)
     if g.glasses:
         glasses(s, g)
+    extras(s, g, expr)
     if pose != 'behind':
         arms(s, g, pose, props)
     return s

@@ -50,3 +50,11 @@ def cookies(s, g, left, right):
 
 GIRL = Girl(name='hinata', hair='#9a5a30', hair_light='#d89a62', eyes='#d08a1c', ribbon='#f2b705',
             style='bob', height=0.93, eye_h=1.08, front=front, back=back)
+
+
+@prop('cookies_up')
+def cookies_up(s, g, left, right):
+    """The same paper bag of cookies, lifted to her chin."""
+    s.add('<g transform="translate(0 -24)">')
+    cookies(s, g, left, right)
+    s.add('</g>')

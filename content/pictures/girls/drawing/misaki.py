@@ -45,3 +45,18 @@ def jacket(s, g, left, right):
 
 GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a', ribbon='#d7263d',
             style='boyish', skin=SKIN_TAN, eye_h=1.0, front=front, back=back)
+
+
+@prop('jacket_arm')
+def jacket_arm(s, g, left, right):
+    """The club jacket folded over her forearm while she gets her breath back."""
+    trim = g.ribbon
+    s.path(smooth([(58, 192), (100, 180), (104, 206), (98, 232), (66, 236), (56, 214)]), fill='#f6f3ea',
+           stroke='#8a8ea0', sw=1.0)
+    s.path('M58 193 Q80 184 100 181', stroke=trim, sw=4.0)
+    s.path('M58 193 Q80 184 100 181', stroke='#ffffff', sw=1.0)
+    s.path('M66 204 Q84 198 100 196', stroke='#d2d4dc', sw=1.0)
+    # one sleeve hangs down, its cuff in red
+    s.path(poly([(84, 190), (98, 188), (100, 230), (87, 232)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
+    s.path('M87.3 226 L99.8 224.5', stroke=trim, sw=4.0, cap='butt')
+    draw_hand(s, g, 99, 183, 1, -0.3)

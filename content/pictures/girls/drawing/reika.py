@@ -1,8 +1,9 @@
 """西園寺　麗華 (6): long wavy golden-brown hair, the big magenta bow."""
 
+from .body import draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands, locks, bow
-from .svg import dark, f, smooth
+from .svg import poly, dark, f, smooth
 
 
 def back(s, g):
@@ -40,3 +41,15 @@ def front(s, g, expr):
 
 GIRL = Girl(name='reika', hair='#c0893c', hair_light='#f0cc80', eyes='#7d4fb8', ribbon='#c2185b',
             style='wavy', height=1.04, lashes=1.3, eye_tilt=1.5, front=front, back=back)
+
+
+@prop('address')
+def address(s, g, left, right):
+    """The slip with her dormitory's address, held out between her fingers."""
+    s.add('<g transform="translate(84 160) rotate(-10)">')
+    s.path(poly([(-12, -9), (12, -9), (12, 9), (-12, 9)]), fill='#fffaf4', stroke='#a08c90', sw=0.8)
+    for y in (-4, 0, 4):
+        s.path('M-8 %s L%s %s' % (f(y), f(8 if y < 4 else 2), f(y)), stroke='#6a5a70', sw=0.8)
+    s.path('M-12 -9 L-12 9', stroke=g.ribbon, sw=1.6, cap='butt')
+    s.add('</g>')
+    draw_hand(s, g, 82, 172, 0.4, -0.4)

@@ -1,5 +1,6 @@
 """白石　玲奈 (1): long straight black hair with a blue sheen, hime cut, lavender."""
 
+from .body import draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands, locks
 from .svg import dark, f, poly, smooth
@@ -40,3 +41,22 @@ def front(s, g, expr):
 
 GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#3a2a2a', ribbon='#9b7fd4',
             style='hime', height=1.03, eye_h=0.92, lashes=1.2, front=front, back=back)
+
+
+@prop('film')
+def film(s, g, left, right):
+    """The leaflet of an old foreign film she asks him to, held against her chest with both hands."""
+    s.path(poly([(85, 162), (115, 161), (116, 204), (86, 205)]), fill='#f4ecd8', stroke='#8a7a60', sw=0.9)
+    # the film's still in sepia: the two lovers' heads against a pale sky, the old city below
+    s.path(poly([(88, 165), (112, 164.2), (112.6, 188), (88.4, 188.6)]), fill='#e6d2a8', stroke='#5a4630', sw=0.6)
+    s.path('M88.4 180 L92 176 L95 179 L99 173 L103 178 L107 175 L112.6 179 L112.6 188 L88.4 188.6 Z',
+           fill='#8a6a48')
+    s.path('M95 188.5 Q94 180 98 178.5 Q101 180 101 188.4 Z M101.5 188.4 Q101 181 104.5 179.5 Q108 181 107 188.3 Z',
+           fill='#3e2e20')
+    s.circle(98, 175.5, 3.0, '#3e2e20')
+    s.circle(104.2, 176.6, 2.8, '#3e2e20')
+    # title and credits
+    s.path('M90 193.5 L110 193', stroke='#5a4630', sw=2.2, cap='butt')
+    s.path('M93 198 L107 197.7', stroke='#a09478', sw=0.9)
+    draw_hand(s, g, 87, 190, 0.4, 1)
+    draw_hand(s, g, 113, 190, -0.4, 1)

@@ -63,12 +63,53 @@ def racket(s, g, left, right):
 
 @prop('wristband')
 def wristband(s, g, left, right):
-    # white wristband on her right wrist (viewer's left arm)
+    """The white towelling wristband on her right wrist (viewer's left arm), edged in her green."""
     (ex, ey), (wx, wy) = left[-2], left[-1]
-    s.path('M%s %s L%s %s' % (f(wx - (wx - ex) * 0.02), f(wy - (wy - ey) * 0.02),
-                              f(wx + (wx - ex) * 0.05), f(wy + (wy - ey) * 0.05)), stroke='#ffffff',
-           sw=13, cap='butt')
+    L = ((wx - ex) ** 2 + (wy - ey) ** 2) ** 0.5
+    ux, uy = (wx - ex) / L, (wy - ey) / L
+    a = (wx - ux * 9, wy - uy * 9)
+    b = (wx - ux * 2, wy - uy * 2)
+    s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke='#9aa0b0', sw=17, cap='butt')
+    s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke='#ffffff', sw=15.4, cap='butt')
+    for x, y in (a, b):
+        s.path('M%s %s L%s %s' % (f(x - uy * 7.4), f(y + ux * 7.4), f(x + uy * 7.4), f(y - ux * 7.4)),
+               stroke=g.ribbon, sw=1.3)
 
 
 GIRL = Girl(name='saya', hair='#c49058', hair_light='#ecc891', eyes='#1f9e6e', ribbon='#1f9e6e',
             style='ponytail', eye_tilt=3.0, eye_h=0.9, front=front, back=back)
+
+
+@prop('tickets_out')
+def tickets_out(s, g, left, right):
+    """The two tickets for the international match, held out in her right hand, fanned."""
+    for k, rot in enumerate((-24, -8)):
+        s.add('<g transform="translate(84 168) rotate(%d)">' % rot)
+        s.path(poly([(-3, -24), (9, -24), (9, 4), (-3, 4)]), fill='#e8f4ec' if k else '#fdf4d8',
+               stroke='#6a6a5a', sw=0.8)
+        s.path('M-3 -4 L9 -4', stroke='#8a8270', sw=0.6, op=0.8)
+        s.path('M-1 -20 L7 -20', stroke=g.ribbon, sw=2.4, cap='butt')
+        s.circle(3, -12, 2.6, '#ffffff', stroke=g.ribbon, sw=0.8)
+        s.add('</g>')
+    draw_hand(s, g, 82, 172, 0.5, -0.3)
+    wristband(s, g, left, right)
+
+
+@prop('racket_bag', behind=True)
+def racket_bag(s, g, left, right):
+    """The tennis club's racket case on her back: its head shows above her right shoulder."""
+    s.add('<g transform="rotate(-14 60 170)">')
+    s.path('M52 240 L52 150 Q52 142 46 134 Q36 122 36 104 Q36 72 62 72 Q88 72 88 104 Q88 122 78 134 '
+           'Q72 142 72 150 L72 240 Z', fill='#1d4a3a', stroke='#0c2018', sw=1.2)
+    s.ellipse(62, 104, 19, 25, 'none', stroke='#0c2018', sw=1.0, op=0.6)
+    s.ellipse(62, 104, 21.5, 28, 'none', stroke='#e8e8e0', sw=1.0, op=0.8)
+    s.path('M50 96 Q62 82 74 96', stroke=g.ribbon, sw=3.2)
+    s.path('M44 92 Q48 80 58 77', stroke='#6ab898', sw=2.0, op=0.6)
+    s.add('</g>')
+
+
+@prop('bag_strap')
+def bag_strap(s, g, left, right):
+    """The bag's strap across her chest, from her right shoulder to her left hip."""
+    s.path('M70 148 Q100 190 132 226', stroke='#0c2018', sw=5.4, cap='butt')
+    s.path('M70 148 Q100 190 132 226', stroke='#1d4a3a', sw=4.0, cap='butt')

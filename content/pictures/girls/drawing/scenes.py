@@ -12,7 +12,7 @@ HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 WARM = Paint('#ffc890', 0.07)
 INDOOR = Paint('#ffd49a', 0.08)
-DUSK = Paint('#ff9c70', 0.13)
+DUSK = Paint('#ff9c70', 0.15)
 
 SCENE_LIGHT = {'rooftop': WARM, 'musicroom': INDOOR, 'schoolyard': WARM, 'gym': INDOOR, 'pool': WARM,
                'tennis': WARM, 'garden': WARM, 'gate': DUSK}
@@ -43,20 +43,31 @@ ENCOUNTERS = [
     ('C76C', 'garden', 6, 'hip', dict(eyes='open', mouth='smile', look=-1), (), 200),
 ]
 
+# The confessions at the gate at five o'clock: each girl with what her script has her do and hold.
 GATE = [
-    ('C81C', 1, 'clasp', dict(eyes='soft', mouth='smile', brows='up', blush=2), ()),
-    ('C82C', 2, 'chest', dict(eyes='open', mouth='open', brows='up', blush=2), ()),
-    ('C83C', 3, 'tickets', dict(eyes='open', mouth='pout', brows='up', blush=2, look=-2), ('tickets', 'wristband')),
-    ('C84C', 4, 'letter', dict(eyes='soft', mouth='wavy', brows='up', blush=2), ('letter',)),
-    ('C85C', 5, 'chest', dict(eyes='open', mouth='o', brows='up', blush=2), ()),
-    ('C86C', 6, 'cheek', dict(eyes='soft', mouth='smile', blush=2), ()),
-    ('C87C', 7, 'letter', dict(eyes='soft', mouth='wavy', brows='up', blush=2), ('letter',)),
-    ('C88C', 8, 'behind', dict(eyes='open', mouth='pout', brows='up', blush=2, look=-2), ()),
-    ('C89C', 9, 'chest', dict(eyes='open', mouth='open', blush=2), ()),
+    # 玲奈 asks him to an old foreign film and cannot finish her sentence
+    ('C81C', 1, 'hold', dict(eyes='soft', mouth='o', brows='up', blush=2, look=-1.5), ('film',)),
+    # ひなた slipped away from karaoke with her cookies: 「全部言わせないでよぉ…」
+    ('C82C', 2, 'hold_high', dict(eyes='squeeze', mouth='open', brows='up', blush=3), ('cookies_up',)),
+    # 沙耶 holds out the two tickets and looks away
+    ('C83C', 3, 'hold_out', dict(eyes='open', mouth='pout', brows='cross', blush=2, look=2.5),
+     ('racket_bag', 'bag_strap', 'tickets_out')),
+    # 詩織 offers her letter, close to tears
+    ('C84C', 4, 'hold', dict(eyes='soft', mouth='wavy', brows='up', blush=2, tears=1, look=-1), ('letter_up',)),
+    # 美咲 ran all the way: out of breath, a hand on her chest
+    ('C85C', 5, 'breath', dict(eyes='open', mouth='pant', brows='up', blush=2, sweat=2, breath=True),
+     ('jacket_arm',)),
+    # 麗華 gives him the dormitory's address, tears of joy held back
+    ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=1), ('address',)),
+    ('C87C', 7, 'hold', dict(eyes='open', mouth='wavy', brows='up', blush=2, tears=1), ('letter_up',)),
+    # ゆかり in tears: 「…っ、バカ…」
+    ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=2), ()),
+    # まどか, all cheer: 「まどっち」って呼んでくださいね！
+    ('C89C', 9, 'peace', dict(eyes='open', mouth='grin', blush=1, wink=True), ()),
 ]
 
 ENC_SCALE, ENC_GROUND = 0.6, 296.0
-GATE_SCALE, GATE_TOP = 0.86, 8.0
+GATE_SCALE, GATE_TOP = 1.0, 5.0  # waist up and closer: the face reads
 FEET = 475.0
 
 
@@ -103,7 +114,7 @@ def main():
         x, y = place(xc, ENC_GROUND, sc)
         lines.append('%s.DBL 300 200 places/%s.svg girls/%s@%s,%s,%s' % (code, where, name, f(x), f(y), '%.3f' % sc))
     lines.append('')
-    lines.append('# confessions at the gate: waist up, closer')
+    lines.append('# confessions at the gate at five o\'clock, lamps lit and the gate closing: waist up, closer')
     for code, n, pose, expr, props in GATE:
         g = GIRLS[n]
         name = code.lower() + '.svg'
@@ -111,7 +122,7 @@ def main():
         sc = GATE_SCALE * (1 + (g.height - 1) * 0.4)
         crown = 4 if g.style == 'wavy' else 16  # her hair bow stands above her head
         x, y = 150 - 100 * sc, GATE_TOP - crown * sc
-        lines.append('%s.DBL 300 200 places/gate.svg girls/%s@%s,%s,%s' % (code, name, f(x), f(y), '%.3f' % sc))
+        lines.append('%s.DBL 300 200 places/gate_dusk.svg girls/%s@%s,%s,%s' % (code, name, f(x), f(y), '%.3f' % sc))
     lines.append('')
     lines.append('# data room portraits')
     for n in range(1, 10):

@@ -86,3 +86,11 @@ GIRL4 = Girl(name='shiori', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891'
              style='braids', height=0.93, glasses=True, front=front, back=back_braids)
 GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
              style='loose', height=0.93, front=front, back=back_loose)
+
+
+@prop('letter_up')
+def letter_up(s, g, left, right):
+    """The letter with her poem, lifted toward him."""
+    s.add('<g transform="translate(0 -12)">')
+    letter(s, g, left, right)
+    s.add('</g>')
