@@ -1,4 +1,9 @@
-"""The class album page of 3-B: six girls and two boys in photo frames on the album's paper."""
+"""The class album page of 3-B: six girls and two boys in photo frames on the album's paper, each with
+the name printed under the photo as the game's speaker labels write it.
+
+The album window lays a hot-spot of 121 x 185 pixels over each girl and of 89 x 185 over each boy, the
+boys' reaching the window's right edge; photo and name fit inside the hot-spot, and the boys' frames
+stop short of the edge so that every frame is whole."""
 import math
 
 from .boys import BOYS, boy_bust
@@ -9,12 +14,17 @@ from .svg import PLAIN, Svg, dark, f, light
 ALBUM_W, ALBUM_H = 521, 446
 
 
+PHOTO_H = 164  # the photo; the name sits in the rest of the hot-spot's 185
+NAMES = ['白石　玲奈', '春日　ひなた', '桐島　沙耶', '水瀬　詩織', '朝倉　美咲', '西園寺　麗華', '滝本　健二',
+         '神谷　光']
+
+
 def album_rects():
     r = []
     for k in range(6):
-        r.append((8 + 128 * (k % 3), 16 + 200 * (k // 3), 121, 185))
-    r.append((432, 16, 89, 185))
-    r.append((432, 216, 89, 185))
+        r.append((8 + 128 * (k % 3), 16 + 200 * (k // 3), 121, PHOTO_H))
+    r.append((432, 16, 80, PHOTO_H))
+    r.append((432, 216, 80, PHOTO_H))
     return r
 
 
@@ -60,6 +70,10 @@ def album():
                                (x + w + 2, y + h + 2, -1, -1)):
             s.add('<path d="M%s %s l%s 0 l%s %s Z" fill="#c8a24a" opacity="0.9"/>' % (
                 f(cx), f(cy), f(sx * 11), f(-sx * 11), f(sy * 11)))
+    # the names, printed under the photos
+    for (x, y, w, h), name in zip(rects, NAMES):
+        s.add('<text x="%s" y="%s" font-family="IPAPMincho" font-size="%s" fill="#3a2e22" text-anchor="middle">'
+              '%s</text>' % (f(x + w / 2), f(y + h + 15), '11.5' if w > 100 else '10.5', name))
     # a few cherry blossoms pressed between the columns
     for cx, cy, r, rot in ((408, 60, 6, 10), (416, 150, 4.5, 40), (404, 236, 5.5, 70), (414, 330, 4, 20),
                            (406, 392, 5, 55)):
