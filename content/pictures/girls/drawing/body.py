@@ -110,15 +110,16 @@ def torso(s, g):
 
 
 # ----------------------------------------------------------------------------- arms and poses
-# Things a girl holds or carries, by name; each girl's module registers her own with @prop. A prop drawn
-# behind her (a bag on her back) is registered with behind=True and drawn before the body.
-PROPS = {}
-BEHIND = {}
+# Things a girl holds or carries, by name; each girl's module registers her own with @prop, saying where
+# it lies: 'front' over the arms (held things), 'body' over the blazer but under the arms (a strap),
+# 'behind' behind her (a bag on her back).
+LAYERS = {'front': {}, 'body': {}, 'behind': {}}
+PROPS = LAYERS['front']
 
 
-def prop(name, behind=False):
+def prop(name, layer='front'):
     def register(draw):
-        (BEHIND if behind else PROPS)[name] = draw
+        LAYERS[layer][name] = draw
         return draw
     return register
 
@@ -237,10 +238,11 @@ def arms(s, g, pose, props):
             draw(s, g, left, right)
 
 
-def behind(s, g, pose, props):
+def layer(s, g, pose, props, which):
+    """Draws the props of one layer ('behind' or 'body'; the front ones come with the arms)."""
     left, right = POSES[pose]
     for name in props:
-        draw = BEHIND.get(name)
+        draw = LAYERS[which].get(name)
         if draw:
             draw(s, g, left, right)
 

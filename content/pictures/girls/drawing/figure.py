@@ -3,7 +3,7 @@
 Figure space: 200 x 520 units, head centre x = 100, the feet at y ~ 500. Each girl's module gives her
 colours and build and draws her own hair (back and front) and the things only she carries.
 """
-from .body import SKIN, arms, behind, legs, skirt, torso
+from .body import SKIN, arms, layer, legs, skirt, torso
 from .face import brows, extras, face, glasses
 from .svg import Paint, Svg
 
@@ -28,12 +28,13 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     if shadow:
         s.ellipse(100, 472, 44, 7, '#000000', op=0.16)
     g.back(s, g)
-    behind(s, g, pose, props)
+    layer(s, g, pose, props, 'behind')
     if pose == 'behind':
         arms(s, g, pose, props)
     legs(s, g)
     skirt(s, g)
     torso(s, g)
+    layer(s, g, pose, props, 'body')
     face(s, g, expr)
     g.front(s, g, expr)
     brows(s, g, expr)

@@ -4,26 +4,38 @@ import math
 from .body import draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands, locks, bow
-from .svg import dark, poly, smooth
+from .svg import dark, f, poly, smooth
 
 
 def back(s, g):
-    """Hair behind the head and body."""
+    """Hair behind the head: the round wavy bob, wider than the face, its ends curling out."""
     base, line, hi = hair_colours(g)
     shade = dark(base, 0.2)
-    s.path(smooth([(100, 20), (140, 34), (150, 80), (150, 112), (120, 118), (100, 116), (80, 118),
-                   (50, 112), (50, 80), (60, 34)]), fill=shade, stroke=line)
+    s.path(smooth([(100, 20), (142, 32), (157, 70), (152, 94), (161, 112), (152, 127), (132, 122), (116, 129),
+                   (100, 123), (84, 129), (68, 122), (48, 127), (39, 112), (48, 94), (43, 70), (58, 32)]),
+           fill=shade, stroke=line)
+
+
+def side_lock(side):
+    """A wavy lock beside the face, swelling out, in and out again to a curl at the chin."""
+    return [(100 + side * x, y) for x, y in ((38, 60), (48, 72), (51, 90), (46, 102), (54, 114), (62, 116),
+                                             (57, 125), (44, 125), (38, 114), (40, 100), (34, 86), (32, 70))]
 
 
 def front(s, g, expr):
-    """Fringe and everything that lies in front of the face."""
+    """Wavy side locks, the soft fringe and the star hairpin."""
     base, line, hi = hair_colours(g)
-    tips = [((133, 62), (124, 80)), ((118, 50), (110, 74)), ((104, 48), (97, 72)),
-            ((90, 50), (82, 76)), ((74, 56), (68, 82))]
-    d = cap_path(16, 55, 96) + ' Q146 104 152 112 Q140 112 136 100 Q138 84 134 74' + locks((134, 74), tips)
-    d += ' Q64 92 64 100 Q60 112 48 112 Q54 104 55 96 Z'
+    for side in (1, -1):
+        s.path(smooth(side_lock(side)), fill=base, stroke=line)
+        strands(s, g, ['M%s 76 Q%s 92 %s 104 Q%s 114 %s 119' % tuple(
+            f(100 + side * x) for x in (45, 49, 45, 49, 55))], 0.5)
+        s.path('M%s 80 Q%s 92 %s 100' % tuple(f(100 + side * x) for x in (47, 49.5, 46)), stroke=hi, sw=2.0,
+               op=0.5)
+    tips = [((133, 62), (124, 82)), ((118, 50), (109, 77)), ((104, 48), (96, 75)),
+            ((90, 50), (81, 78)), ((74, 56), (67, 84))]
+    d = cap_path(16, 55, 90) + ' Q146 80 134 74' + locks((134, 74), tips, 4.5) + ' Q60 82 55 90 Z'
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M120 40 Q132 60 140 96', 'M80 40 Q68 60 60 96', 'M100 30 Q104 48 106 60'], 0.45)
+    strands(s, g, ['M120 40 Q132 56 136 72', 'M80 40 Q68 56 64 72', 'M100 30 Q104 48 106 60'], 0.45)
     shine(s, g, 36, 30)
     # star hairpin over her left temple (viewer's right)
     star = []

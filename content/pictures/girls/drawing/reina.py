@@ -2,8 +2,8 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
-from .svg import dark, f, poly, smooth
+from .hair import hair_colours, cap_path, shine, strands
+from .svg import dark, f, mix, poly, smooth
 
 
 def back(s, g):
@@ -20,22 +20,25 @@ def back(s, g):
 
 
 def front(s, g, expr):
-    """Fringe and everything that lies in front of the face."""
+    """The hime cut: a blunt fringe just above the brows and straight side locks cut level at the chin,
+    lying over the long hair behind and caught by its blue sheen."""
     base, line, hi = hair_colours(g)
-    tips = []
-    xs = [136, 128, 121, 114, 107, 100, 93, 86, 79, 72, 64]
-    for i in range(len(xs) - 1):
-        tips.append(((xs[i] - 3.5, 69.6), (xs[i + 1] + 0.5, 71.5 + (i % 2) * 0.6)))
-    d = cap_path(17, 57, 80) + ' L143 80' + ' L142 70 L136 71' + locks((136, 71), tips, 0.3) + ' Z'
-    s.path(d, fill=base, stroke=line)
-    # the hime side locks, cut straight at the chin
+    lock = mix(base, hi, 0.16)
     for side in (1, -1):
-        x0 = 100 - side * 43
-        x1 = 100 - side * 30
-        s.path(poly([(x0 - side * 1, 60), (x1, 66), (x1 + side * 1, 122), (x0 - side * 1, 122)]),
-               fill=base, stroke=line)
-        strands(s, g, ['M%s 78 L%s 118' % (f((x0 + x1) / 2), f((x0 + x1) / 2 + side * 0.5))], 0.5)
-    strands(s, g, ['M84 30 Q74 46 72 68', 'M116 30 Q126 46 128 68', 'M100 24 L100 66'], 0.35)
+        x0 = 100 - side * 45  # outer edge
+        x1 = 100 - side * 31  # inner edge, along the cheek
+        s.path(poly([(x0, 58), (x1 + side * 1, 64), (x1, 123), (x0 - side * 1, 123)]), fill=lock, stroke=line)
+        # the sheen down the lock and the clean cut at the chin
+        xm = (x0 + x1) / 2
+        s.path('M%s 70 L%s 112' % (f(xm - side * 1.5), f(xm - side * 1.5)), stroke=hi, sw=2.4, op=0.45)
+        s.path('M%s 123 L%s 123' % (f(x0 - side * 0.5), f(x1 + side * 0.5)), stroke=hi, sw=1.2, op=0.7)
+        strands(s, g, ['M%s 80 L%s 120' % (f(xm + side * 3), f(xm + side * 3))], 0.5)
+    d = cap_path(17, 57, 80) + ' L143 80 L142 70 L136 71 Q100 75.5 64 71 Z'
+    s.path(d, fill=base, stroke=line)
+    # the fringe's strands, ending on its blunt edge
+    strands(s, g, ['M%s 46 L%s 72' % (f(x), f(x + (x - 100) * 0.06)) for x in (78, 89, 100, 111, 122)], 0.5)
+    strands(s, g, ['M84 30 Q74 46 72 68', 'M116 30 Q126 46 128 68'], 0.35)
+    s.path('M68 70.5 Q100 75 132 70.5', stroke=hi, sw=1.0, op=0.35)
     shine(s, g, 38, 30)
 
 

@@ -52,10 +52,13 @@ def racket(s, g, left, right):
     s.path('M137 158 L146 118', stroke='#f2f2ee', sw=3.4)
     s.path('M150 100 L145 84 M150 100 L159 86', stroke=g.ribbon, sw=2.6)
     s.ellipse(154, 62, 19, 25, '#ffffff', op=0.15)
+    # the strings, each ending on the frame
     for k in range(-3, 4):
-        s.path('M%s 40 L%s 84' % (f(154 + k * 5), f(154 + k * 5)), stroke='#e4e4dc', sw=0.6)
+        h = 25 * (1 - (k * 5 / 19) ** 2) ** 0.5
+        s.path('M%s %s L%s %s' % (f(154 + k * 5), f(62 - h), f(154 + k * 5), f(62 + h)), stroke='#e4e4dc', sw=0.6)
     for k in range(-4, 5):
-        s.path('M137 %s L171 %s' % (f(62 + k * 5), f(62 + k * 5)), stroke='#e4e4dc', sw=0.6)
+        w = 19 * (1 - (k * 5 / 25) ** 2) ** 0.5
+        s.path('M%s %s L%s %s' % (f(154 - w), f(62 + k * 5), f(154 + w), f(62 + k * 5)), stroke='#e4e4dc', sw=0.6)
     s.ellipse(154, 62, 19, 25, 'none', stroke='#0f3a2a', sw=4.2)
     s.ellipse(154, 62, 19, 25, 'none', stroke=g.ribbon, sw=2.8)
     draw_hand(s, g, 138, 150, 0, -1)
@@ -95,7 +98,7 @@ def tickets_out(s, g, left, right):
     wristband(s, g, left, right)
 
 
-@prop('racket_bag', behind=True)
+@prop('racket_bag', 'behind')
 def racket_bag(s, g, left, right):
     """The tennis club's racket case on her back: its head shows above her right shoulder."""
     s.add('<g transform="rotate(-14 60 170)">')
@@ -108,7 +111,7 @@ def racket_bag(s, g, left, right):
     s.add('</g>')
 
 
-@prop('bag_strap')
+@prop('bag_strap', 'body')
 def bag_strap(s, g, left, right):
     """The bag's strap across her chest, from her right shoulder to her left hip."""
     s.path('M70 148 Q100 190 132 226', stroke='#0c2018', sw=5.4, cap='butt')
