@@ -24,6 +24,11 @@ s=re.sub(r'<linearGradient id="sky".*?</linearGradient>','''<linearGradient id="
       <stop offset="0" stop-color="#ffcf70" stop-opacity="0.35"/>
       <stop offset="1" stop-color="#ffcf70" stop-opacity="0"/>
     </linearGradient>
+    <radialGradient id="glow" cx="0.5" cy="0.5" r="0.5">
+      <stop offset="0" stop-color="#fff0b8" stop-opacity="0.85"/>
+      <stop offset="0.3" stop-color="#ffd27a" stop-opacity="0.45"/>
+      <stop offset="1" stop-color="#ffb060" stop-opacity="0"/>
+    </radialGradient>
     <radialGradient id="pool" cx="0.5" cy="0.5" r="0.5">
       <stop offset="0" stop-color="#ffd27a" stop-opacity="0.45"/>
       <stop offset="1" stop-color="#ffd27a" stop-opacity="0"/>
@@ -39,10 +44,8 @@ dusk='''  <!-- evening: everything sinks into violet shade, lit windows and lamp
     <rect x="92" y="76" width="10" height="7"/><rect x="182" y="76" width="10" height="7"/><rect x="166" y="90" width="10" height="7"/>
     <rect x="108" y="90" width="10" height="7"/><rect x="124" y="76" width="10" height="7"/><rect x="198" y="90" width="10" height="7"/>
   </g>
-  <circle cx="56" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
-  <circle cx="56" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
-  <circle cx="236" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
-  <circle cx="236" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
+  <circle cx="56" cy="23" r="34" fill="url(#glow)"/>
+  <circle cx="236" cy="23" r="34" fill="url(#glow)"/>
   <path d="M48 16 H64 L61 30 H51 z M228 16 H244 L241 30 H231 z" fill="#fff4c8"/>
   <path d="M40 44 H80 V110 H40 z M220 44 H260 V110 H220 z" fill="url(#lamplit)"/>
   <ellipse cx="56" cy="178" rx="40" ry="9" fill="url(#pool)"/>

@@ -209,7 +209,7 @@ POSES = {
     'hold_high': ([SH_L, (60, 198), (86, 174)], [SH_R, (140, 198), (114, 174)]),
     'hold_out': ([SH_L, (56, 196), (78, 176)], [SH_R, (137, 202), (134, 246)]),
     'breath': ([SH_L, (60, 200), (94, 184)], [SH_R, (142, 198), (116, 166)]),
-    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (148, 190), (134, 138)]),
+    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (142, 198), (116, 166)]),
     'wipe': ([SH_L, (62, 204), (92, 192)], [SH_R, (150, 184), (128, 116)]),
     'peace': ([SH_L, (62, 204), (94, 190)], [SH_R, (154, 178), (150, 126)]),
 }
@@ -219,7 +219,7 @@ HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave'
          'cheek': ('fist', 'cheek'), 'hip_cheek': ('fist', 'cheek'), 'mouth': ('fist', 'cheek'),
          'behind': (None, None), 'letter': (None, None), 'book': (None, None), 'tickets': (None, None),
          'offer': (None, None), 'crossed': (None, None), 'hold': (None, None), 'hold_high': (None, None),
-         'hold_out': (None, 'fist'), 'breath': (None, 'fist'), 'slip': (None, 'cheek'), 'wipe': ('fist', 'wipe'),
+         'hold_out': (None, 'fist'), 'breath': (None, 'fist'), 'slip': (None, 'fist'), 'wipe': ('fist', 'wipe'),
          'peace': ('fist', 'v')}
 
 
