@@ -201,7 +201,7 @@ def extras(s, g, expr):
                 s.circle(x - 0.4, 112.5, 0.6, '#ffffff')
     sweat = expr.get('sweat', 0)
     for k in range(sweat):
-        x, y = (136, 62) if k == 0 else (66, 70)
+        x, y = (141, 62) if k == 0 else (60, 70)
         s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(x), f(y), f(x + 3.6), f(y + 7), f(x), f(y + 8.5),
                                                        f(x - 3.6), f(y + 7), f(x), f(y)),
                fill='#dff2ff', stroke='#6a9ec8', sw=0.8)
