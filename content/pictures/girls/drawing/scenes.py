@@ -99,7 +99,6 @@ def hostess(g, pose, expr):
     return s.text(145, 300, (100 - w / 2, -8, w, 490))
 
 
-
 def write(name, text):
     with open(os.path.join(HERE, name), 'w', encoding='utf-8') as fh:
         fh.write(text)
@@ -125,7 +124,8 @@ def main():
         sc = GATE_SCALE * (1 + (g.height - 1) * 0.4)
         crown = 4 if g.style == 'wavy' else 16  # her hair bow stands above her head
         x, y = 150 - 100 * sc, GATE_TOP - crown * sc
-        lines.append('%s.DBL 300 200 places/gate_dusk.svg girls/%s@%s,%s,%s' % (code, name, f(x), f(y), '%.3f' % sc))
+        lines.append('%s.DBL 300 200 places/gate_dusk.svg girls/%s@%s,%s,%s places/dusk_light.svg'
+                     % (code, name, f(x), f(y), '%.3f' % sc))
     lines.append('')
     lines.append('# data room portraits')
     for n in range(1, 10):
