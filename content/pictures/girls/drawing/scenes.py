@@ -55,14 +55,14 @@ GATE = [
     # 沙耶 holds out the two tickets and looks away
     ('C83C', 3, 'hold_out', dict(eyes='open', mouth='pout', brows='cross', blush=2, look=2.5),
      ('racket_bag', 'bag_strap', 'tickets_out')),
-    # 詩織 offers her letter, close to tears
-    ('C84C', 4, 'hold', dict(eyes='soft', mouth='wavy', brows='up', blush=2, tears=1, look=-1), ('letter_up',)),
+    # 詩織 offers her letter in tears; C87C is the same with her contact lenses
+    ('C84C', 4, 'hold', dict(eyes='soft', mouth='wavy', brows='up', blush=2, tears=2, look=-1), ('letter_up',)),
     # 美咲 ran all the way: out of breath, a hand on her chest
     ('C85C', 5, 'breath', dict(eyes='open', mouth='pant', brows='up', blush=2, sweat=2, breath=True),
      ('jacket_arm',)),
     # 麗華 gives him the dormitory's address, tears of joy held back
     ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=1), ('address',)),
-    ('C87C', 7, 'hold', dict(eyes='open', mouth='wavy', brows='up', blush=2, tears=1), ('letter_up',)),
+    ('C87C', 7, 'hold', dict(eyes='open', mouth='wavy', brows='up', blush=2, tears=2), ('letter_up',)),
     # ゆかり in tears: 「…っ、バカ…」
     ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=2), ()),
     # まどか, all cheer: 「まどっち」って呼んでくださいね！
