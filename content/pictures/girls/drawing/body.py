@@ -188,11 +188,8 @@ POSES = {
     # arms: (left arm points, right arm points); left = viewer's left
     'down': ([SH_L, (63, 202), (66, 246)], [SH_R, (137, 202), (134, 246)]),
     'clasp': ([SH_L, (63, 200), (92, 238)], [SH_R, (137, 200), (108, 238)]),
-    'chest': ([SH_L, (64, 204), (92, 188)], [SH_R, (136, 204), (108, 188)]),
-    'letter': ([SH_L, (64, 206), (88, 196)], [SH_R, (136, 206), (112, 196)]),
     'wave': ([SH_L, (63, 202), (66, 246)], [SH_R, (152, 176), (156, 126)]),
     'wave_clasp': ([SH_L, (63, 202), (90, 236)], [SH_R, (152, 176), (156, 126)]),
-    'cheek': ([SH_L, (62, 200), (84, 232)], [SH_R, (148, 190), (134, 138)]),
     'hip': ([SH_L, (50, 196), (72, 236)], [SH_R, (137, 202), (134, 246)]),
     'hip_cheek': ([SH_L, (48, 196), (72, 236)], [SH_R, (148, 190), (134, 138)]),
     'behind': ([SH_L, (62, 200), (72, 232)], [SH_R, (138, 200), (128, 232)]),
@@ -202,7 +199,6 @@ POSES = {
     'mouth': ([SH_L, (63, 202), (88, 226)], [SH_R, (140, 196), (112, 122)]),
     'racket': ([SH_L, (63, 202), (66, 246)], [SH_R, (148, 190), (138, 150)]),
     'book': ([SH_L, (64, 206), (90, 192)], [SH_R, (136, 206), (110, 192)]),
-    'tickets': ([SH_L, (64, 206), (88, 192)], [SH_R, (136, 206), (112, 192)]),
     'crossed': ([SH_L, (72, 208), (122, 194)], [SH_R, (128, 208), (80, 196)]),
     # at the gate, framed from the waist up: the hands stay near the chest where they show
     'hold': ([SH_L, (62, 202), (90, 186)], [SH_R, (138, 202), (110, 186)]),
@@ -216,8 +212,7 @@ POSES = {
 
 # The hand at the end of each arm (left, right) where it is not a fist; None: the prop draws the hand.
 HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave': ('fist', 'open'),
-         'cheek': ('fist', 'cheek'), 'hip_cheek': ('fist', 'cheek'), 'mouth': ('fist', 'cheek'),
-         'behind': (None, None), 'letter': (None, None), 'book': (None, None), 'tickets': (None, None),
+         'hip_cheek': ('fist', 'cheek'), 'mouth': ('fist', 'cheek'), 'behind': (None, None), 'book': (None, None),
          'offer': (None, None), 'crossed': (None, None), 'hold': (None, None), 'hold_high': (None, None),
          'hold_out': (None, 'fist'), 'breath': (None, 'fist'), 'slip': (None, 'fist'), 'wipe': ('fist', 'wipe'),
          'peace': ('fist', 'v')}

@@ -32,19 +32,6 @@ def front(s, g, expr):
     shine(s, g, 36, 28)
 
 
-@prop('tickets')
-def tickets(s, g, left, right):
-    for k, (dx, rot) in enumerate(((-7, -8), (7, 6))):
-        s.add('<g transform="translate(%s 190) rotate(%d)">' % (f(100 + dx), rot))
-        s.path(poly([(-13, -7), (13, -7), (13, 7), (-13, 7)]), fill='#fdf4d8' if k else '#e8f4ec',
-               stroke='#8a8270', sw=0.8)
-        s.path('M5 -7 L5 7', stroke='#8a8270', sw=0.6, op=0.8)
-        s.circle(-4, 0, 3.5, g.ribbon, op=0.8)
-        s.add('</g>')
-    draw_hand(s, g, 88, 196, 0.4, 1)
-    draw_hand(s, g, 112, 196, -0.4, 1)
-
-
 @prop('racket')
 def racket(s, g, left, right):
     # resting on her shoulder, head up behind it

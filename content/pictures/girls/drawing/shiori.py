@@ -73,7 +73,6 @@ def book(s, g, left, right):
     draw_hand(s, g, 118, 198, -0.6, 0.8)
 
 
-@prop('letter')
 def letter(s, g, left, right):
     s.path(poly([(80, 178), (120, 176), (121, 202), (81, 204)]), fill='#fbf6ea', stroke='#9a8e7a', sw=0.9)
     s.path('M80 178 L100 192 L120 176', stroke='#c8bca4', sw=0.9)
