@@ -11,6 +11,8 @@
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
+#include <QPainter>
+#include <QPainterPath>
 
 DblStart::DblStart() {
     SetCaption(QStringLiteral("Duskbell -start-"));
@@ -27,18 +29,28 @@ DblStart::DblStart() {
     Shape1->Filled = true;
     Shape1->FillColor = Qt::white;
     Shape1->BorderColor = Qt::black;
-    // The bubble's tail points down-left at the hostess: two outline strokes, then white strokes
-    // that open the bubble's border where the tail joins it and fill the tail.
-    Line1[0] = AddLine(1920, 480, 1650, 900);
-    Line1[1] = AddLine(1650, 900, 1920, 690);
-    Line1[2] = AddLine(1920, 495, 1920, 675);
-    Line1[3] = AddLine(1890, 540, 1740, 810);
-    Line1[4] = AddLine(1860, 630, 1770, 780);
-    Line1[0]->BorderColor = Line1[1]->BorderColor = Qt::black;
-    for (int i = 2; i < 5; ++i) {
-        Line1[i]->BorderColor = Qt::white;
-        Line1[i]->BorderWidth = 2;
-    }
+    // The bubble's tail points down-left at the hostess: one antialiased path, filled white and
+    // outlined on its two edges, laid over the bubble's border so that the border opens into it.
+    struct BubbleTail : QWidget {
+        using QWidget::QWidget;
+        void paintEvent(QPaintEvent *) override {
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            const QPointF top(width(), 1.5), tip(1.5, height() - 1.5), bottom(width(), 15.5);
+            QPainterPath fill(top);
+            fill.lineTo(tip);
+            fill.lineTo(bottom);
+            fill.closeSubpath();
+            p.fillPath(fill, Qt::white);
+            QPainterPath edges(top - QPointF(0.5, 0));
+            edges.lineTo(tip);
+            edges.lineTo(bottom - QPointF(0.5, 0));
+            p.strokePath(edges, QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+    };
+    Tail = new BubbleTail(this);
+    Tail->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Place(Tail, 1635, 465, 300, 450);
 
     Serif = AddLabel(2160, 150, 3855, 735);
     Serif->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

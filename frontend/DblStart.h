@@ -9,7 +9,7 @@ class DblStart : public Form {
     DblStart();
     std::array<Label *, 2> Image1{};  // 0: the classmate, 1: her sister, lying behind
     Shape *Shape1;                    // the speech bubble
-    std::array<Shape *, 5> Line1{};   // its tail
+    QWidget *Tail;                    // its tail
     Label *Serif;
     std::array<Label *, 3> Label1{};  // the menu
     QWidget *Picture1;                // name-entry panel

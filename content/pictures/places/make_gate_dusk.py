@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Makes gate_dusk.svg from gate.svg, so that the gate at dusk stays the same gate: the evening sky,
-violet shade, lit windows and lamps. Run it in this folder after changing gate.svg."""
+violet shade, lit windows and lamps, and the iron gate half closed at five o'clock. Run it in this folder
+after changing gate.svg."""
 import os
 import re
 
@@ -23,6 +24,11 @@ s=re.sub(r'<linearGradient id="sky".*?</linearGradient>','''<linearGradient id="
       <stop offset="0" stop-color="#ffcf70" stop-opacity="0.35"/>
       <stop offset="1" stop-color="#ffcf70" stop-opacity="0"/>
     </linearGradient>
+    <radialGradient id="glow" cx="0.5" cy="0.5" r="0.5">
+      <stop offset="0" stop-color="#fff0b8" stop-opacity="0.85"/>
+      <stop offset="0.3" stop-color="#ffd27a" stop-opacity="0.45"/>
+      <stop offset="1" stop-color="#ffb060" stop-opacity="0"/>
+    </radialGradient>
     <radialGradient id="pool" cx="0.5" cy="0.5" r="0.5">
       <stop offset="0" stop-color="#ffd27a" stop-opacity="0.45"/>
       <stop offset="1" stop-color="#ffd27a" stop-opacity="0"/>
@@ -35,19 +41,33 @@ s=s.replace('<path d="M0 100 L52 108 V170 L0 176 z" fill="url(#wall)"/>','<path 
 dusk='''  <!-- evening: everything sinks into violet shade, lit windows and lamps stand out -->
   <rect x="0" y="0" width="300" height="200" fill="url(#shade)"/>
   <g fill="#ffd77e">
-    <rect x="92" y="76" width="10" height="7"/><rect x="182" y="76" width="10" height="7"/><rect x="214" y="76" width="10" height="7"/>
-    <rect x="108" y="90" width="10" height="7"/><rect x="76" y="90" width="10" height="7"/><rect x="198" y="90" width="10" height="7"/>
+    <rect x="92" y="76" width="10" height="7"/><rect x="182" y="76" width="10" height="7"/><rect x="166" y="90" width="10" height="7"/>
+    <rect x="108" y="90" width="10" height="7"/><rect x="124" y="76" width="10" height="7"/><rect x="198" y="90" width="10" height="7"/>
   </g>
-  <circle cx="56" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
-  <circle cx="56" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
-  <circle cx="236" cy="23" r="26" fill="#ffd27a" opacity="0.22"/>
-  <circle cx="236" cy="23" r="14" fill="#ffe2a0" opacity="0.35"/>
+  <circle cx="56" cy="23" r="34" fill="url(#glow)"/>
+  <circle cx="236" cy="23" r="34" fill="url(#glow)"/>
   <path d="M48 16 H64 L61 30 H51 z M228 16 H244 L241 30 H231 z" fill="#fff4c8"/>
   <path d="M40 44 H80 V110 H40 z M220 44 H260 V110 H220 z" fill="url(#lamplit)"/>
   <ellipse cx="56" cy="178" rx="40" ry="9" fill="url(#pool)"/>
   <ellipse cx="236" cy="178" rx="40" ry="9" fill="url(#pool)"/>
 '''
 s=s.replace('  <rect width="300" height="200" fill="#ffb060" opacity="0.07"/>\n</svg>', dusk+'</svg>')
+# five o'clock: the iron gate is rolling shut, half across the drive from the right pillar
+bars = ' '.join('M%d 125 V169' % x for x in range(148, 222, 6))
+closing = """<!-- the sliding iron gate, half closed -->
+  <g>
+    <path d="M222 116 L300 108 V112 L222 120 z" fill="#3c3f48"/>
+    <path d="M222 164 L300 166 V170 L222 168 z" fill="#3c3f48"/>
+    <path d="M236 116.8 V166.4 M248 115.6 V166.6 M260 114.4 V167 M272 113.2 V167.4 M284 112 V167.8 M296 110.8 V168.2" stroke="#3c3f48" stroke-width="1.6"/>
+    <path d="M142 121 H224 V126 H142 z M142 164 H224 V169 H142 z" fill="#2e313a"/>
+    <path d="M142 121 H224" stroke="#8a8a96" stroke-width="0.6"/>
+    <path d="%s" stroke="#2e313a" stroke-width="2"/>
+    <path d="M142 145 H224" stroke="#2e313a" stroke-width="1.2"/>
+    <path d="M142 119 V170" stroke="#23252c" stroke-width="3"/>
+    <path d="M140.8 119 V170" stroke="#9a9aa6" stroke-width="0.6" opacity="0.8"/>
+    <circle cx="152" cy="171" r="2" fill="#1e2026"/><circle cx="196" cy="171" r="2" fill="#1e2026"/>
+  </g>""" % bars
+s = re.sub(r'<!-- the sliding iron gate, pushed aside to the right -->\s*<g>.*?</g>', closing, s, count=1, flags=re.S)
 # no long sun shadows after sunset
 s=s.replace('fill="#4f3e48" opacity="0.28"','fill="#4f3e48" opacity="0.0"')
 open("gate_dusk.svg","w").write(s)

@@ -1,0 +1,57 @@
+"""The two boys of the class album: 滝本　健二 and 神谷　光, busts in gakuran."""
+from .face import brows, face
+from .figure import Girl
+from .hair import hair_colours, cap_path, locks, shine, strands
+from .svg import poly
+
+
+class Boy(Girl):
+    pass
+
+
+BOYS = {
+    'kenji': Boy(hair='#18161e', hair_light='#4a4a5a', eyes='#4a3020', ribbon='#000000', style='spiky',
+                 eye_h=0.72, lashes=0.75, brow_w=2.4),
+    'kamiya': Boy(hair='#a4703e', hair_light='#e0b27a', eyes='#6a4020', ribbon='#000000', style='swept',
+                  eye_h=0.78, lashes=0.8, brow_w=2.0),
+}
+
+
+def boy_bust(s, b, expr):
+    gak = '#1a1c2a'
+    line = '#07080e'
+    # gakuran: square shoulders, standing collar, gold buttons
+    s.path('M86 132 Q64 136 54 152 L50 230 L150 230 L146 152 Q136 136 114 132 Z', fill=gak, stroke=line, sw=1.2)
+    s.path('M118 150 Q134 170 140 230 L124 230 Z', fill='#11131e', op=0.8)
+    s.path('M100 160 L100 230', stroke=line, sw=1.0)
+    for y in (168, 192, 216):
+        s.circle(100, y, 2.8, '#d9b44a', stroke='#8a6a20', sw=0.7)
+    face(s, b, expr)
+    # collar: open for Kenji, hooked for the other boy
+    if b.style == 'spiky':
+        s.path('M86 128 L88 146 L100 160 L112 146 L114 128 Z', fill='#f4f4f8', stroke='#9aa0b0', sw=0.8)
+        s.path('M86 128 L90 150 L100 162 L86 148 Z', fill=gak, stroke=line, sw=0.8)
+        s.path('M114 128 L110 150 L100 162 L114 148 Z', fill=gak, stroke=line, sw=0.8)
+    else:
+        s.path('M86 126 L88 144 L112 144 L114 126 Q100 132 86 126 Z', fill=gak, stroke=line, sw=0.9)
+        s.path('M88 126 Q100 131 112 126', stroke='#f4f4f8', sw=1.4)
+    base, dk, hi = hair_colours(b)
+    if b.style == 'spiky':
+        spikes = [(56, 98), (44, 70), (60, 58), (50, 30), (74, 38), (76, 8), (94, 28), (106, 4), (116, 28),
+                  (138, 14), (134, 40), (156, 38), (142, 60), (158, 76), (144, 96), (138, 70), (128, 76),
+                  (122, 62), (112, 78), (104, 62), (94, 78), (86, 62), (76, 78), (68, 66), (62, 80)]
+        s.path(poly(spikes), fill=base, stroke=dk, sw=1.2)
+        s.path('M74 40 L84 48 M106 30 L110 42 M132 42 L124 50', stroke=hi, sw=2.0, op=0.5)
+    else:
+        tips = [((136, 60), (130, 86)), ((124, 52), (116, 80)), ((110, 50), (101, 76)), ((96, 52), (86, 72)),
+                ((82, 56), (68, 78)), ((66, 70), (58, 96))]
+        d = cap_path(15, 57, 96) + ' Q146 100 142 104 Q140 92 138 84' + locks((138, 84), tips, 5.0) + ' Z'
+        s.path(d, fill=base, stroke=dk, sw=1.2)
+        strands(s, b, ['M118 30 Q100 50 86 70', 'M132 40 Q120 60 112 78', 'M100 24 Q84 40 74 66'], 0.5)
+        shine(s, b, 34, 28)
+    brows(s, b, expr)
+    if b.style != 'spiky':
+        # a little sparkle: the year's star
+        s.path('M140 30 L142 37 L149 39 L142 41 L140 48 L138 41 L131 39 L138 37 Z', fill='#fff6c0',
+               stroke='#e0c060', sw=0.6)
+

@@ -1,0 +1,47 @@
+"""A girl as data (Girl) and the whole standing figure, drawn back to front.
+
+Figure space: 200 x 520 units, head centre x = 100, the feet at y ~ 500. Each girl's module gives her
+colours and build and draws her own hair (back and front) and the things only she carries.
+"""
+from .body import SKIN, arms, layer, legs, skirt, torso
+from .face import brows, extras, face, glasses
+from .svg import Paint, Svg
+
+
+class Girl:
+    def __init__(self, **kw):
+        self.skin = SKIN
+        self.height = 1.0
+        self.glasses = False
+        self.corsage = True
+        self.eye_h = 1.0
+        self.eye_tilt = 0.0
+        self.lashes = 1.0
+        self.brow_w = 1.3
+        self.front = self.back = None
+        self.__dict__.update(kw)
+
+
+def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None):
+    s = s or Svg(paint or Paint())
+    expr = expr or {}
+    if shadow:
+        s.ellipse(100, 472, 44, 7, '#000000', op=0.16)
+    g.back(s, g)
+    layer(s, g, pose, props, 'behind')
+    if pose == 'behind':
+        arms(s, g, pose, props)
+    legs(s, g)
+    skirt(s, g)
+    torso(s, g)
+    layer(s, g, pose, props, 'body')
+    face(s, g, expr)
+    g.front(s, g, expr)
+    brows(s, g, expr)
+    if g.glasses:
+        glasses(s, g)
+    extras(s, g, expr)
+    if pose != 'behind':
+        arms(s, g, pose, props)
+    return s
+

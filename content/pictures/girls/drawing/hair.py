@@ -1,0 +1,66 @@
+"""What all the hairstyles share: the colours of a girl's hair, the cap over the crown, the fringe's locks,
+the glossy ring, strand lines and the ribbon bow."""
+from .svg import dark, light, f, poly
+
+
+def locks(start, tips, sweep=2.5):
+    """A fringe edge: from start, through (notch, tip) pairs. Notches stay shallow so the locks are broad,
+    and every edge bows the same way, which gives the fringe its soft sweep."""
+    d = ''
+    px, py = start
+    for (nx, ny), (tx, ty) in tips:
+        if ny < 70:
+            ny = 57 + (ny - 44) * 0.45
+        d += ' Q%s %s %s %s' % (f((px + nx) / 2 + sweep), f((py + ny) / 2), f(nx), f(ny))
+        d += ' Q%s %s %s %s' % (f((nx + tx) / 2 + sweep), f((ny + ty) / 2), f(tx), f(ty))
+        px, py = tx, ty
+    return d
+
+
+def hair_colours(g):
+    return g.hair, dark(g.hair, 0.45), g.hair_light
+
+
+def cap_path(top=17, side=58, low=96):
+    # left side low point, over the crown, to the right side low point
+    return 'M%s %s C%s %s %s %s 100 %s C%s %s %s %s %s %s' % (
+        f(side), f(low), f(side - 8), f(low - 60), f(78), f(top), f(top),
+        f(122), f(top), f(200 - side + 8), f(low - 60), f(200 - side), f(low))
+
+
+def shine(s, g, y=42, span=30, width=5):
+    """The glossy ring across the crown: a band with a jagged lower edge."""
+    base, line, hi = hair_colours(g)
+    top = []
+    bot = []
+    n = 9
+    for i in range(n + 1):
+        t = i / n
+        x = 100 - span + 2 * span * t
+        yy = y + ((x - 100) / span) ** 2 * span * 0.28
+        top.append((x, yy - 1))
+        bot.append((x, yy + (width if i % 2 else width * 0.35)))
+    d = poly(top + bot[::-1])
+    s.path(d, fill=hi, op=0.55)
+
+
+def strands(s, g, lines, op=0.55):
+    base, line, hi = hair_colours(g)
+    for d in lines:
+        s.path(d, stroke=line, sw=1.0, op=op)
+
+
+def bow(s, x, y, colour, k):
+    sh = dark(colour, 0.3)
+    s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(x), f(y), f(x - 14 * k), f(y - 12 * k), f(x - 15 * k),
+                                                   f(y + 2 * k), f(x - 10 * k), f(y + 8 * k), f(x), f(y)),
+           fill=colour, stroke=sh, sw=1.0)
+    s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(x), f(y), f(x + 14 * k), f(y - 12 * k), f(x + 15 * k),
+                                                   f(y + 2 * k), f(x + 10 * k), f(y + 8 * k), f(x), f(y)),
+           fill=colour, stroke=sh, sw=1.0)
+    s.path('M%s %s L%s %s L%s %s Z' % (f(x - 2 * k), f(y + 2 * k), f(x - 7 * k), f(y + 16 * k), f(x - 2 * k),
+                                        f(y + 14 * k)), fill=colour, stroke=sh, sw=0.9)
+    s.path('M%s %s L%s %s L%s %s Z' % (f(x + 2 * k), f(y + 2 * k), f(x + 8 * k), f(y + 15 * k), f(x + 3 * k),
+                                        f(y + 14 * k)), fill=colour, stroke=sh, sw=0.9)
+    s.ellipse(x, y + 1 * k, 3.6 * k, 3.8 * k, light(colour, 0.1), stroke=sh, sw=0.9)
+

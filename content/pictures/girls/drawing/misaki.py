@@ -1,0 +1,62 @@
+"""朝倉　美咲 (5): short boyish hair, red clip, tanned, the baseball club's white jacket."""
+
+from .body import SKIN_TAN, draw_hand, prop
+from .figure import Girl
+from .hair import hair_colours, cap_path, shine, strands, locks
+from .svg import dark, poly, smooth
+
+
+def back(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    s.path(smooth([(100, 22), (138, 36), (144, 80), (140, 100), (100, 106), (60, 100), (56, 80), (62, 36)]),
+           fill=shade, stroke=line)
+
+
+def front(s, g, expr):
+    """Fringe and everything that lies in front of the face."""
+    base, line, hi = hair_colours(g)
+    tips = [((134, 58), (126, 78)), ((122, 46), (114, 74)), ((110, 44), (102, 72)),
+            ((96, 46), (89, 74)), ((84, 50), (76, 76)), ((70, 58), (63, 90))]
+    d = cap_path(18, 59, 80) + ' Q146 92 140 96 Q138 86 135 78' + locks((135, 78), tips) + ' Z'
+    s.path(d, fill=base, stroke=line)
+    strands(s, g, ['M116 34 Q128 50 136 78', 'M86 34 Q74 52 66 80'], 0.45)
+    shine(s, g, 37, 28)
+    # red hair clip over her right temple (viewer's left)
+    for k, dy in enumerate((0, 6)):
+        s.path(poly([(66, 56 + dy), (82, 50 + dy), (83, 53 + dy), (67, 59 + dy)]),
+               fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
+
+
+@prop('jacket')
+def jacket(s, g, left, right):
+    trim = g.ribbon
+    body = [(66, 206), (108, 208), (110, 236), (104, 262), (72, 264), (66, 236)]
+    s.path(smooth(body), fill='#f6f3ea', stroke='#8a8ea0', sw=1.0)
+    s.path('M74 208 Q70 236 76 262', stroke=trim, sw=3.0)
+    s.path('M74 208 Q70 236 76 262', stroke='#ffffff', sw=0.8)
+    s.path('M78 240 Q92 248 106 240', stroke='#d2d4dc', sw=1.0)
+    s.path(poly([(88, 214), (102, 214), (104, 272), (90, 274)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
+    s.path('M90.3 268 L103.7 266.5', stroke=trim, sw=4.0, cap='butt')
+    s.path('M66 207 Q88 202 108 208', stroke=trim, sw=3.4)
+    draw_hand(s, g, 101, 212, 1, 0.2)
+
+
+GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a', ribbon='#d7263d',
+            style='boyish', skin=SKIN_TAN, eye_h=1.0, front=front, back=back)
+
+
+@prop('jacket_arm')
+def jacket_arm(s, g, left, right):
+    """The club jacket folded over her forearm while she gets her breath back."""
+    trim = g.ribbon
+    s.path(smooth([(58, 192), (100, 180), (104, 206), (98, 232), (66, 236), (56, 214)]), fill='#f6f3ea',
+           stroke='#8a8ea0', sw=1.0)
+    s.path('M58 193 Q80 184 100 181', stroke=trim, sw=4.0)
+    s.path('M58 193 Q80 184 100 181', stroke='#ffffff', sw=1.0)
+    s.path('M66 204 Q84 198 100 196', stroke='#d2d4dc', sw=1.0)
+    # one sleeve hangs down, its cuff in red
+    s.path(poly([(84, 190), (98, 188), (100, 230), (87, 232)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
+    s.path('M87.3 226 L99.8 224.5', stroke=trim, sw=4.0, cap='butt')
+    draw_hand(s, g, 99, 183, 1, -0.3)

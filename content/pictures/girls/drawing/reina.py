@@ -1,0 +1,65 @@
+"""白石　玲奈 (1): long straight black hair with a blue sheen, hime cut, lavender."""
+
+from .body import draw_hand, prop
+from .figure import Girl
+from .hair import hair_colours, cap_path, shine, strands
+from .svg import dark, f, mix, poly, smooth
+
+
+def back(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    d = smooth([(100, 20), (138, 34), (148, 80), (150, 150), (152, 210), (150, 252), (124, 256),
+                (100, 250), (76, 256), (50, 252), (48, 210), (50, 150), (52, 80), (62, 34)])
+    s.path(d, fill=shade, stroke=line)
+    strands(s, g, ['M58 120 Q56 190 60 248', 'M142 120 Q144 190 140 248', 'M70 150 L72 250',
+                   'M130 150 L128 250'], 0.45)
+    s.path('M52 100 Q50 160 52 230', stroke=hi, sw=2.0, op=0.3)
+    s.path('M148 100 Q150 160 148 230', stroke=hi, sw=2.0, op=0.3)
+
+
+def front(s, g, expr):
+    """The hime cut: a blunt fringe just above the brows and straight side locks cut level at the chin,
+    lying over the long hair behind and caught by its blue sheen."""
+    base, line, hi = hair_colours(g)
+    lock = mix(base, hi, 0.16)
+    for side in (1, -1):
+        x0 = 100 - side * 45  # outer edge
+        x1 = 100 - side * 31  # inner edge, along the cheek
+        s.path(poly([(x0, 58), (x1 + side * 1, 64), (x1, 123), (x0 - side * 1, 123)]), fill=lock, stroke=line)
+        # the sheen down the lock and the clean cut at the chin
+        xm = (x0 + x1) / 2
+        s.path('M%s 70 L%s 112' % (f(xm - side * 1.5), f(xm - side * 1.5)), stroke=hi, sw=2.4, op=0.45)
+        s.path('M%s 123 L%s 123' % (f(x0 - side * 0.5), f(x1 + side * 0.5)), stroke=hi, sw=1.2, op=0.7)
+        strands(s, g, ['M%s 80 L%s 120' % (f(xm + side * 3), f(xm + side * 3))], 0.5)
+    d = cap_path(17, 57, 80) + ' L143 80 L142 70 L136 71 Q100 75.5 64 71 Z'
+    s.path(d, fill=base, stroke=line)
+    # the fringe's strands, ending on its blunt edge
+    strands(s, g, ['M%s 46 L%s 72' % (f(x), f(x + (x - 100) * 0.06)) for x in (78, 89, 100, 111, 122)], 0.5)
+    strands(s, g, ['M84 30 Q74 46 72 68', 'M116 30 Q126 46 128 68'], 0.35)
+    s.path('M68 70.5 Q100 75 132 70.5', stroke=hi, sw=1.0, op=0.35)
+    shine(s, g, 38, 30)
+
+
+GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#3a2a2a', ribbon='#9b7fd4',
+            style='hime', height=1.03, eye_h=0.92, lashes=1.2, front=front, back=back)
+
+
+@prop('film')
+def film(s, g, left, right):
+    """The leaflet of an old foreign film she asks him to, held against her chest with both hands."""
+    s.path(poly([(85, 162), (115, 161), (116, 204), (86, 205)]), fill='#f4ecd8', stroke='#8a7a60', sw=0.9)
+    # the film's still in sepia: the two lovers' heads against a pale sky, the old city below
+    s.path(poly([(88, 165), (112, 164.2), (112.6, 188), (88.4, 188.6)]), fill='#e6d2a8', stroke='#5a4630', sw=0.6)
+    s.path('M88.4 180 L92 176 L95 179 L99 173 L103 178 L107 175 L112.6 179 L112.6 188 L88.4 188.6 Z',
+           fill='#8a6a48')
+    s.path('M95 188.5 Q94 180 98 178.5 Q101 180 101 188.4 Z M101.5 188.4 Q101 181 104.5 179.5 Q108 181 107 188.3 Z',
+           fill='#3e2e20')
+    s.circle(98, 175.5, 3.0, '#3e2e20')
+    s.circle(104.2, 176.6, 2.8, '#3e2e20')
+    # title and credits
+    s.path('M90 193.5 L110 193', stroke='#5a4630', sw=2.2, cap='butt')
+    s.path('M93 198 L107 197.7', stroke='#a09478', sw=0.9)
+    draw_hand(s, g, 87, 190, 0.4, 1)
+    draw_hand(s, g, 113, 190, -0.4, 1)

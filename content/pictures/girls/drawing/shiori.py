@@ -1,0 +1,95 @@
+"""水瀬　詩織 (4, and 7 with contact lenses): two low braids and round glasses, or the hair let down; her book and letter."""
+
+from .body import draw_hand, heart, prop
+from .figure import Girl
+from .hair import hair_colours, cap_path, shine, strands, locks
+from .svg import dark, f, poly, smooth
+
+
+def back_braids(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    s.path(smooth([(100, 20), (138, 34), (146, 80), (142, 110), (100, 116), (58, 110), (54, 80), (62, 34)]),
+           fill=shade, stroke=line)
+
+
+def back_loose(s, g):
+    """Hair behind the head and body."""
+    base, line, hi = hair_colours(g)
+    shade = dark(base, 0.2)
+    d = smooth([(100, 20), (140, 34), (150, 80), (152, 140), (156, 200), (150, 222), (126, 226),
+                (100, 216), (74, 226), (50, 222), (44, 200), (48, 140), (50, 80), (60, 34)])
+    s.path(d, fill=shade, stroke=line)
+    strands(s, g, ['M56 120 Q52 170 58 218', 'M144 120 Q148 170 142 218'], 0.45)
+
+
+def front(s, g, expr):
+    """Fringe and everything that lies in front of the face."""
+    base, line, hi = hair_colours(g)
+    st = g.style
+    tips = [((131, 62), (125, 80)), ((119, 54), (112, 77)), ((106, 52), (100, 76)),
+            ((94, 52), (88, 77)), ((81, 54), (75, 80)), ((69, 62), (64, 104))]
+    d = cap_path(17, 57, 100) + ' Q143 104 140 106 Q136 94 134 80' + locks((134, 80), tips) + ' Z'
+    s.path(d, fill=base, stroke=line)
+    strands(s, g, ['M116 32 Q130 56 138 96', 'M84 32 Q70 56 62 96'], 0.45)
+    shine(s, g, 37, 29)
+    if st == 'braids':
+        for side in (1, -1):
+            cx = 100 - side * 36
+            # the braid, segment by segment, lying over the front of the shoulder
+            for k in range(8):
+                y = 104 + k * 11.5
+                x = cx - side * (k * 0.9)
+                s.ellipse(x, y, 7.2 - k * 0.25, 7.2, base, stroke=line, sw=1.0)
+                s.path('M%s %s Q%s %s %s %s' % (f(x - 5), f(y - 2), f(x), f(y + 3), f(x + 5), f(y - 2)),
+                       stroke=hi, sw=1.0, op=0.5)
+            yb = 104 + 8 * 11.5 - 4
+            xb = cx - side * 7.2
+            s.path(poly([(xb - 5, yb), (xb + 5, yb), (xb + 4, yb + 4), (xb - 4, yb + 4)]),
+                   fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
+            s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
+                f(xb - 4), f(yb + 4), f(xb - 6), f(yb + 14), f(xb), f(yb + 18), f(xb + 5), f(yb + 14),
+                f(xb + 4), f(yb + 4)), fill=base, stroke=line, sw=1.0)
+    else:
+        for side in (1, -1):
+            x0 = 100 - side * 40
+            pts_ = [(x0 + side * 2, 78), (x0 - side * 6, 120), (x0 - side * 3, 160), (x0 - side * 9, 200),
+                    (x0 + side * 3, 214), (x0 + side * 7, 188), (x0 + side * 10, 150), (x0 + side * 8, 110),
+                    (x0 + side * 9, 84)]
+            s.path(smooth(pts_), fill=base, stroke=line)
+            strands(s, g, ['M%s 100 Q%s 150 %s 200' % (f(x0 + side * 3), f(x0 + side * 1),
+                                                     f(x0 - side * 3))], 0.5)
+
+
+@prop('book')
+def book(s, g, left, right):
+    # a hardback held against her chest, fingers over its edges
+    s.path(poly([(83, 172), (117, 170), (119, 212), (85, 214)]), fill='#7a2e3a', stroke='#3a141c', sw=1.0)
+    s.path(poly([(86.5, 175.5), (114, 173.8), (115.6, 208.5), (88, 210.2)]), fill='none', stroke='#d8b860',
+           sw=0.9)
+    s.path('M85 214 L119 212 L119.5 215 L85.5 217 Z', fill='#efe6cc', stroke='#3a141c', sw=0.8)
+    draw_hand(s, g, 84, 200, 0.6, 0.8)
+    draw_hand(s, g, 118, 198, -0.6, 0.8)
+
+
+def letter(s, g, left, right):
+    s.path(poly([(80, 178), (120, 176), (121, 202), (81, 204)]), fill='#fbf6ea', stroke='#9a8e7a', sw=0.9)
+    s.path('M80 178 L100 192 L120 176', stroke='#c8bca4', sw=0.9)
+    heart(s, 100, 192, 3.2, g.ribbon)
+    draw_hand(s, g, 86, 198, 0.4, 1)
+    draw_hand(s, g, 114, 198, -0.4, 1)
+
+
+GIRL4 = Girl(name='shiori', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
+             style='braids', height=0.93, glasses=True, front=front, back=back_braids)
+GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
+             style='loose', height=0.93, front=front, back=back_loose)
+
+
+@prop('letter_up')
+def letter_up(s, g, left, right):
+    """The letter with her poem, lifted toward him."""
+    s.add('<g transform="translate(0 -12)">')
+    letter(s, g, left, right)
+    s.add('</g>')
