@@ -8,7 +8,7 @@ inline constexpr const char16_t *EpilogueFirstLine = u"――こうして、俺�
 namespace epilogue {
 inline constexpr const char16_t *Reina[] = {
     u"あれから、俺と玲奈は順調に付き合っている。",
-    u"同じ大学に進んだ玲奈は、今ではキャンパス中の憧れの的だ。",
+    u"大学に進んだ玲奈は、今ではキャンパス中の憧れの的だ。",
     u"それでも玲奈は、ほかの男には見向きもしない。",
     u"玲奈との幸せな未来のために、\r\n俺は今、いい会社に入れるよう必死に勉強している。",
     u"玲奈と出会えた、あの三十分。\r\n俺はいつまでも、大切にしていくだろう。",
