@@ -141,7 +141,7 @@ inline constexpr ScriptLine ShioriSurprised[] = {
     {W::Heroine, u"だ、だめです……！　目の前で読まれたら、恥ずかしくて……。"},
     {W::Player, u"「水瀬さん。俺、今は付き合ってる人なんていないよ」"},
     {W::Heroine, u"ほ、ほんとう……ですか……？　そ、それって……つまり……。"},
-    {W::Player, u"「春休みに、一緒に遊園地に行かない？\r\n俺とデートしてほしいんだ」"},
+    {W::Player, u"「春休みに、一緒に古本屋めぐりをしない？\r\n俺とデートしてほしいんだ」"},
     ShioriTears,
     ShioriDontCry,
     ShioriJoy,
