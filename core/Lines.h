@@ -16,4 +16,4 @@ inline constexpr const char16_t *IgnoredLine =
     u"何も言えずにいるうちに、彼女は寂しそうな顔をして行ってしまった。\r\n……黙ったままなんて、悪いことをしたな。";
 // Told, not said: every girl leaves this way, so no girl's voice is put in it.
 inline constexpr const char16_t *ErrandLine =
-    u"彼女はふと何かを思い出したような顔をすると、\r\n小さく手を振って、小走りにどこかへ行ってしまった。";
+    u"彼女はふと何かを思い出したような顔をすると、\r\n小さく会釈して、足早にどこかへ行ってしまった。";
