@@ -18,4 +18,4 @@ inline constexpr std::array<const char16_t *, 8> AlbumThought = {
 
 inline constexpr const char16_t *AlbumPicked = u"そう、この子だ。ダメでもともと、探しに行ってみよう！";
 inline constexpr const char16_t *AlbumPickedLenses =
-    u"そう、この子だ。最近コンタクトにしたんだよな。よし、探しに行ってみよう！";
+    u"そう、この子だ。コンタクトにして、雰囲気が変わったんだよな。探しに行こう！";
