@@ -23,8 +23,8 @@ inline constexpr HostessLine WillLoad = {
 
 // Not from the original menu: the saved game could not be read, and it was left where it is.
 inline constexpr HostessLine SaveDamaged = {
-    u"あら？記録が壊れてて読めなかったわ。ファイルはそのまま残してあるから、今日は新しくはじめたら？",
-    u"あれれ？先輩、記録が壊れてて読めませんでした…。ファイルはそのままにしてありますから、新しくはじめませんか？"};
+    u"あら？　記録が壊れてて読めなかったわ。\r\nファイルはそのまま残してあるから、\r\n今日は新しくはじめたら？",
+    u"あれれ？　先輩、記録が読めませんでした……。\r\nファイルはそのままにしてありますから、\r\n新しくはじめませんか？"};
 
 inline constexpr HostessLine NoSave = {
     u"ねぇ？前回の記録が残ってないわよ。セーブをしていないんじゃない？",
@@ -35,21 +35,21 @@ inline constexpr const char16_t *NoRecord = u"ここは、一度でもゲーム�
 
 inline constexpr HostessLine EmptyName = {
     u"ねぇ、ふざけてないでちゃんと苗字と名前を書いて！卒業出来なくなっちゃうわよ！",
-    u"先輩…まどっちのサイン帳には、名前、書いてくれないんですか…？"};
+    u"先輩……まどっちのサイン帳には、\r\n名前、書いてくれないんですか……？"};
 
 // Names that the saved game could not give back as they were typed. %1 is "苗字" or "名前",
 // %2 the character that cannot be written.
 inline constexpr std::array<const char16_t *, 2> WhichName = {u"苗字", u"名前"};
 
 inline constexpr HostessLine NameHasQuote = {
-    u"%1に「\"」なんて記号、名簿に載せられるわけないでしょ。バカね、ちゃんと書き直して。",
-    u"えっと、%1に「\"」の記号は使えないんです。それだとサイン帳が読めなくなっちゃいますよ～。"};
+    u"%1に「\"」なんて記号、\r\n名簿に載せられるわけないでしょ。\r\nバカね、ちゃんと書き直して。",
+    u"%1に「\"」の記号は使えないんです。\r\nサイン帳が読めなくなっちゃいますよ～。"};
 
 inline constexpr HostessLine NameHasUnwritable = {
-    u"%1の「%2」って字は、卒業名簿には載せられないのよ。ほかの字で書いてちょうだい。",
-    u"先輩、%1の「%2」はサイン帳に書けない字みたいです…。別の字にしてもらえますか？"};
+    u"%1の「%2」って字は、\r\n卒業名簿には載せられないのよ。\r\nほかの字で書いてちょうだい。",
+    u"先輩、%1の「%2」は\r\nサイン帳に書けない字みたいです……。\r\n別の字にしてもらえますか？"};
 
 // The same when the character cannot even be shown (a control character and the like).
 inline constexpr HostessLine NameHasOddCharacter = {
-    u"%1に、名簿に書けない文字が混ざってるわよ。打ち直してちょうだい。",
-    u"先輩、%1にサイン帳に書けない文字が混ざってますよ～。打ち直してもらえますか？"};
+    u"%1に、名簿に書けない文字が\r\n混ざってるわよ。打ち直してちょうだい。",
+    u"先輩、%1に、サイン帳に書けない\r\n文字が混ざってますよ～。\r\n打ち直してもらえますか？"};

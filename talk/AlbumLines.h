@@ -2,7 +2,7 @@
 #pragma once
 #include <array>
 
-inline constexpr const char16_t *AlbumOpening = u"ぼくがちょっと気になっていた子は……";
+inline constexpr const char16_t *AlbumOpening = u"俺がちょっと気になっていた子は……";
 
 // Over photo 0..7. The girls' lines run on as one monologue and do not describe the girl pointed at.
 inline constexpr std::array<const char16_t *, 8> AlbumThought = {
@@ -18,4 +18,4 @@ inline constexpr std::array<const char16_t *, 8> AlbumThought = {
 
 inline constexpr const char16_t *AlbumPicked = u"そう、この子だ。ダメでもともと、探しに行ってみよう！";
 inline constexpr const char16_t *AlbumPickedLenses =
-    u"そう、この子だ。最近コンタクトにして、すっかり雰囲気が変わったんだよな。探しに行ってみよう！";
+    u"そう、この子だ。コンタクトにして、雰囲気が変わったんだよな。探しに行こう！";

@@ -5,8 +5,8 @@
 inline constexpr const char16_t *FriendName = u"滝本　健二";
 
 // Every call opens with the ringing and the friend's hello, then the surname, then the rest of his
-// first sentence, which differs by call.
-inline constexpr const char16_t *PhoneRinging = u"……ん？ ポケットのＰＨＳが鳴っている。";
+// first sentence, which differs by call and breaks the line after the name, however long it is.
+inline constexpr const char16_t *PhoneRinging = u"……ん？　ポケットのＰＨＳが鳴っている。";
 inline constexpr const char16_t *PhoneHello = u"もしもし、";
 
 // One step of a call after the opening two: its line and whether the friend says it.
@@ -16,41 +16,40 @@ struct PhoneStep {
 };
 
 // First call: a hint about the girl he picked (inserted after the opening), then these.
-inline constexpr const char16_t *FirstCallReason = u"か？ オレだよ、オレ。お前に教えときたいことがあってさ。";
+inline constexpr const char16_t *FirstCallReason = u"か？\r\nオレだよ、オレ。お前に教えときたいことがあってさ。";
 inline constexpr std::array<const char16_t *, 7> TargetHint = {
     u"",
-    u"白石のやつ、昔の外国映画を観るのが趣味らしいぜ。ああいう映画みたいなシチュエーションには、弱いんじゃな"
-    u"いか？",
-    u"春日はな、スポーツがまるっきりダメなんだ。だから運動の話だけはやめとけよ。",
-    u"桐島は硬式テニス部だろ？ テニスの話なら、けっこう乗ってくるらしいぜ。",
-    u"水瀬は頭いいんだけどさ、受験に失敗して浪人するんだよ。だから大学の話は禁句だぜ。",
-    u"朝倉は野球部のマネージャーだろ？ 男らしくないヤツは嫌いみたいだぜ。",
-    u"西園寺はかなりプライドが高いからな。卒業したら、女優デビューが決まってるんだってよ。",
+    u"白石のやつ、昔の外国映画を観るのが趣味らしいぜ。\r\nああいう映画みたいな場面には、弱いんじゃないか？",
+    u"春日はな、スポーツがまるっきりダメなんだ。\r\nだから、運動の話だけはやめとけよ。",
+    u"桐島は硬式テニス部だろ？\r\nテニスの話なら、けっこう乗ってくるらしいぜ。",
+    u"水瀬は頭いいのに、受験に失敗して浪人するんだよ。\r\nだから、大学の話は禁句だぜ。",
+    u"朝倉は野球部のマネージャーだろ？\r\n男らしくないヤツは嫌いみたいだぜ。",
+    u"西園寺はかなりプライドが高いからな。\r\n卒業したら、女優デビューが決まってるんだってよ。",
 };
 inline constexpr std::array<PhoneStep, 2> FirstCallRest = {{
-    {false, u"「……なんで、健二がそんなこと知ってるんだよ？」"},
-    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。じゃ、がんばれよ！ またな！"},
+    {false, u"「……なんで、俺があの子を気にしてるって知ってるんだよ？」"},
+    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。\r\nじゃ、がんばれよ！　またな！"},
 }};
 inline constexpr const char16_t *FirstCallClosing = u"電話は切れた。……持つべきものは友達、だな。";
 
 // Second call: remember the girls of his own class.
-inline constexpr const char16_t *SecondCallReason = u"か？ オレだよ。さっき言い忘れたことがあってさ。";
+inline constexpr const char16_t *SecondCallReason = u"か？\r\nオレだよ。さっき言い忘れたことがあってさ。";
 inline constexpr std::array<PhoneStep, 3> SecondCallRest = {{
-    {true, u"オレのクラスの女子ばっかりじゃなくてさ、自分のクラスの女の子のことも忘れんなよ。"},
+    {true, u"オレのクラスの女子ばっかりじゃなくてさ、\r\n自分のクラスの女の子のことも忘れんなよ。"},
     {false, u"「えっ……？」"},
-    {true, u"ま、とにかくがんばれよ！ じゃあな！"},
+    {true, u"ま、とにかくがんばれよ！　じゃあな！"},
 }};
 inline constexpr const char16_t *SecondCallClosing =
-    u"電話は切れた。……自分のクラスの女の子？ 健二のやつ、何が言いたかったんだろう。";
+    u"電話は切れた。……自分のクラスの女の子？\r\n健二のやつ、何が言いたかったんだろう。";
 
 // Third call: banter about Sunday.
-inline constexpr const char16_t *ThirdCallReason = u"か？ オレだ、オレ。大事なこと言い忘れてたぜ。";
+inline constexpr const char16_t *ThirdCallReason = u"か？\r\nオレだ、オレ。大事なこと言い忘れてたぜ。";
 inline constexpr std::array<PhoneStep, 1> ThirdCallRest = {{
-    {true, u"日曜にお前んち遊びに行くからさ、それまでに彼女作って紹介しろよな！ じゃあな！"},
+    {true, u"日曜にお前んち遊びに行くからさ、\r\nそれまでに彼女作って紹介しろよな！　じゃあな！"},
 }};
 inline constexpr const char16_t *ThirdCallClosing =
-    u"電話は切れた。……あいつ、もしかして彼女ができたのか？ ダブルデートってのも、悪くないかもな。";
+    u"電話は切れた。……あいつ、もしかして彼女ができたのか？\r\nダブルデートってのも、悪くないかもな。";
 
 // The call ran past the gate's closing time.
 inline constexpr const char16_t *TalkedTillFive =
-    u"……しまった！ 長話をしているうちに、もう五時になってしまった！";
+    u"……しまった！　長話をしているうちに、もう五時になってしまった！";

@@ -67,7 +67,7 @@ class TestEncounters : public QObject {
     }
     // Greetings that vary by slot ("14A", "21A", "35A") and those shared word for word.
     void greetingsVaryBySlotAndAreShared() {
-        QCOMPARE(GreetingOf("14A", 0), QStringLiteral("あ、あの…とうとう卒業…なんですね。"));
+        QCOMPARE(GreetingOf("14A", 0), QStringLiteral("あ、あの……とうとう卒業……なんですね。"));
         const QStringList same = {"14A0 14A1", "14A3 34A2", "21A1 21A4",
                                   "43A2 63A2", "22B2 52B2", "32A2 72A2"};
         for (const QString &p : same + QStringList{"14A1 14A3", "21A1 21A3", "35A4 35A5"})
