@@ -1,6 +1,7 @@
 // Every MIDI piece is well formed, of its length, played at more than one dynamic and without a silent tail;
 // every WAV is plain 16-bit PCM.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -34,7 +35,7 @@ Piece ReadMidi(const Bytes &d) {
     if (Num(d, 0, 4) != 0x4d546864 || Num(d, 4, 4) != 6 || Num(d, 8, 2) > 1 || !division || division & 0x8000)
         throw Fault("no MThd header of a format 0 or 1 file counting ticks a quarter note");
     std::map<uint32_t, uint32_t> tempo;  // tick -> microseconds a quarter note
-    uint32_t firstEnd = 0, restEnd = 0;  // where the first (tempo) track and the latest other track end
+    std::vector<uint32_t> ends;          // each track's End of Track tick
     std::set<int> velocities[16];
     size_t p = 14;
     auto var = [&] {  // a variable-length number
@@ -54,12 +55,13 @@ Piece ReadMidi(const Bytes &d) {
                 p += b == 0xff ? 2 : 1;
                 const uint32_t len = var();
                 if (type == 0x51) tempo[tick] = Num(d, p, 3);  // a bad one makes the piece too short
-                if (type == 0x2f) ended = 1, (track ? restEnd : firstEnd) = std::max(track ? restEnd : firstEnd, tick);
+                if (type == 0x2f) ended = 1, ends.push_back(tick);
                 p += len;
             } else {
                 if (b & 0x80) status = b, ++p;
                 if (!status || status >= 0xf0) throw Fault("channel message without a status");
-                if (status >> 4 == 9 && (status & 15) != 9 && Num(d, p + 1, 1)) velocities[status & 15].insert(d[p + 1]);
+                if (status >> 4 == 9 && (status & 15) != 9 && Num(d, p + 1, 1))  // a note on, drums aside
+                    velocities[status & 15].insert(d[p + 1]);
                 p += (status >> 4 == 0xc || status >> 4 == 0xd) ? 1 : 2;
             }
         }
@@ -67,8 +69,9 @@ Piece ReadMidi(const Bytes &d) {
     }
     if (p != d.size() || tempo.empty()) throw Fault("bytes after the last track, or no tempo");
     // abc2midi can end the tempo track long after the music, which the loop would play as silence.
-    if (tracks > 1 && firstEnd > restEnd + division / 16) throw Fault("the tempo track runs on past the music");
-    const uint32_t endTick = std::max(firstEnd, restEnd);
+    const uint32_t endTick = *std::max_element(ends.begin(), ends.end());
+    if (tracks > 1 && ends[0] > *std::max_element(ends.begin() + 1, ends.end()) + division / 16)
+        throw Fault("the tempo track runs on past the music");
     size_t levels = 0;
     for (const auto &v : velocities) levels = std::max(levels, v.size());
     double seconds = 0;
