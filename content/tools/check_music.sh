@@ -4,7 +4,8 @@
 # softer piece stands out before anyone has to play through the game to hear it.
 #
 # Usage: content/tools/check_music.sh [game folder]   (default: build/game)
-# Needs: fluidsynth, sox, the fluid-soundfont-gm soundfont. Exits non-zero on a silent or clipping piece.
+# Needs: fluidsynth, sox, the fluid-soundfont-gm soundfont. Exits non-zero on a silent, clipping, much too loud or
+# too soft piece, or a staff roll still sounding when its window closes at 99 s.
 set -eu
 
 GAME_DIR=${1:-build/game}
@@ -13,13 +14,15 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 status=0
-# Rendered seconds include the instruments' release and the reverb tail after the last MIDI event.
-printf '%-12s %9s %9s %10s %10s  %s\n' file seconds peak peak_dBFS rms_dBFS verdict
+# Sounding seconds run to where the render falls silent (-60 dBFS) for good: the instruments' release
+# and the reverb tail after the last MIDI event count, FluidSynth's trailing silence does not.
+printf '%-12s %9s %9s %10s %10s  %s\n' file sounding peak peak_dBFS rms_dBFS verdict
 measure() {
     name=$1 wav=$2
+    sox "$wav" "$WORK/tail.wav" reverse silence 1 0.01 -60d reverse
     # sox prints its statistics on stderr.
     stats=$(sox "$wav" -n stat 2>&1)
-    length=$(printf '%s\n' "$stats" | awk -F: '/^Length \(seconds\)/ {gsub(/ /, "", $2); print $2}')
+    length=$(soxi -D "$WORK/tail.wav")
     maxamp=$(printf '%s\n' "$stats" | awk -F: '/^Maximum amplitude/ {gsub(/ /, "", $2); print $2}')
     minamp=$(printf '%s\n' "$stats" | awk -F: '/^Minimum amplitude/ {gsub(/ /, "", $2); print $2}')
     rms=$(printf '%s\n' "$stats" | awk -F: '/^RMS +amplitude/ {gsub(/ /, "", $2); print $2}')
@@ -30,6 +33,10 @@ measure() {
             verdict = "ok"
             if ($5 < 0.002) verdict = "SILENT"
             else if (peak >= 0.999) verdict = "CLIPPING"
+            # At FluidSynth'"'"'s default gain the pieces sit near -33 dBFS RMS; one far off stands out in play.
+            else if ($1 ~ /\.mid$/ && db($5) > -29) verdict = "LOUD"
+            else if ($1 ~ /\.mid$/ && db($5) < -38) verdict = "SOFT"
+            else if ($1 == "M93C.mid" && $2 > 99) verdict = "OUTLASTS_ROLL"
             printf "%-12s %9.2f %9.4f %10.1f %10.1f  %s\n", $1, $2, peak, db(peak), db($5), verdict
             exit (verdict == "ok" ? 0 : 1)
         }' || status=1
