@@ -5,6 +5,7 @@
 #include "core/DblMain.h"
 #include "WindowInput.h"
 #include "core/GameState.h"
+#include "ending/DblEnding.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QTest>
@@ -23,6 +24,9 @@ class Player : public QObject {
         timer_.start(1);
     }
     int clicks = 0, picks = 0, replies = 0, walks = 0;
+    // The player also keeps the clocks: a minute (or a step of the roll) passes only when he has
+    // nothing left to do, so the afternoon goes the same on a fast machine and a loaded one.
+    bool drivesClock = false;
     bool enabled = true;
     void Pause(bool paused) { enabled = !paused; }
     // Sees the campus window just before a line is clicked away.
@@ -45,7 +49,10 @@ class Player : public QObject {
             click(Win<DblSerif>().Command1[reply_]);
             return;
         }
-        if (!IsLoaded<DblMain>()) return;
+        if (!IsLoaded<DblMain>()) {
+            if (drivesClock && IsLoaded<DblEnding>() && Win<DblEnding>().Timer1->Enabled()) Win<DblEnding>().Timer1->Tick();
+            return;
+        }
         DblMain &m = Win<DblMain>();
         if (m.Label3->text() == QStringLiteral("クリックしてください") && G.Clicked == 0) {
             if (BeforeClick) BeforeClick();
@@ -56,7 +63,10 @@ class Player : public QObject {
         if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled()) {
             ++walks;
             click(m.Command1[route_[next_++]]);
+            return;
         }
+        if (drivesClock && m.Timer1->Enabled() && m.Label3->text() != QStringLiteral("クリックしてください"))
+            m.Timer1->Tick();
     }
     int pick_, reply_;
     std::vector<int> route_;
