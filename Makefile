@@ -2,10 +2,16 @@
 BUILD ?= build
 DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev \
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
-        abcmidi libgtest-dev libbenchmark-dev
+        abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play test bench contact clean
+SANBUILD ?= build-asan
+FUZZ_SECONDS ?= 30
+# Leaks that Qt, fontconfig and SDL keep until exit are theirs, not the game's.
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+              UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: deps build play test bench contact clean sanitize sanitize-build fuzz
 
 # apt-get only runs when something is missing; dpkg -s needs no network.
 deps:
@@ -26,6 +32,28 @@ play: build
 test: build
 	cd $(BUILD) && $(HEADLESS) ctest --output-on-failure -j2
 
+# The whole suite again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDUSKBELL_SANITIZE=ON >/dev/null
+	cmake --build $(SANBUILD) -j$$(nproc)
+
+sanitize: sanitize-build
+	cd $(SANBUILD) && $(HEADLESS) $(SANITIZERS) ctest --output-on-failure -j2
+
+# Each reader of outside bytes under libFuzzer for FUZZ_SECONDS, from the game's own files as seeds.
+fuzz: sanitize-build
+	@set -e; s=$(SANBUILD)/fuzz-seeds; mkdir -p $$s/savefile $$s/talkfiles $$s/clearrecord; \
+	printf '\x8e\x52\x93\x63\r\n"  a,b"\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n' > $$s/savefile/save; \
+	cat $(SANBUILD)/game/DblKCode.dat > $$s/talkfiles/game; printf '\0' >> $$s/talkfiles/game; \
+	cat $(SANBUILD)/game/DblKaiwa.dat >> $$s/talkfiles/game; printf '\0' >> $$s/talkfiles/game; \
+	cat $(SANBUILD)/game/DblResp.dat >> $$s/talkfiles/game; \
+	printf '\x04\x01\xe9\xb6\xb4\x31\xe9\xb7\xb9\x32' > $$s/clearrecord/record; \
+	for t in savefile talkfiles clearrecord; do \
+	  mkdir -p $(SANBUILD)/corpus/$$t; \
+	  $(HEADLESS) $(SANITIZERS) $(SANBUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    $(SANBUILD)/corpus/$$t $$s/$$t; \
+	done
+
 bench: build
 	@$(HEADLESS) $(BUILD)/duskbell_bench
 
@@ -33,4 +61,4 @@ contact: build
 	cmake --build $(BUILD) --target contact_sheet
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANBUILD)

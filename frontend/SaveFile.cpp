@@ -127,7 +127,8 @@ bool WriteSaveFile() {
     QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
                    saveFolder() + QStringLiteral("）") + G.CrLf;
     if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
-    text += QStringLiteral("ゲームはこのまま続きます。フォルダーに書き込めるようにしてから、もう一度終了してください。");
+    text += QStringLiteral("ゲームはこのまま続きます。") + G.CrLf +
+            QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。");
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     return false;
 }

@@ -45,7 +45,8 @@ class TestAlbum : public QObject {
             G.Clicked = True; // the last line of the prologue has just been clicked away
             QString picked;
             QWidget *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
-            Later([&] { PressOn(gestured, Qt::RightButton, mods), ClickOn(boy), ClickOn(album().Image1[6]); },
+            const Qt::KeyboardModifiers held = mods;
+            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); },
                   5);
             Later([&] { picked = thought(), ClickOn(girl); }, 10); // then a wait
             Later([&] { picked += thought(), ClickOn(boy); }, 15);

@@ -4,6 +4,8 @@
 #include "core/GameState.h"
 #include "frontend/SaveFile.h"
 #include "platform/TextFile.h"
+#include "core/DblMain.h"
+#include "core/Prologue.h"
 #include <QFile>
 #include <QTest>
 
@@ -76,14 +78,18 @@ class TestSaveFile : public QObject {
         }
     }
 
+    // Only what the writer itself writes is taken: anything else is refused, named damaged and kept.
     void damagedFilesAreRefusedAndKept() {
-        const QList<QByteArray> damaged = {
-            QByteArray(),
-            QByteArray("a\r\nb\r\n 12 \r\n"),                                           // short
-            QByteArray("a\r\nb\r\n xx \r\nH\r\nH\r\nH\r\nH\r\nH\r\nH\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n"),
-            QByteArray("a\r\nb\r\n 12 \r\nH\r\nH\r\nH\r\nH\r\nH\r\nH\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 9 \r\n"),
-            QByteArray("a\r\nb\r\n 12 \r\n\r\nH\r\nH\r\nH\r\nH\r\nH\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n"),
-        };
+        const QByteArray base("a\r\nb\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n");
+        QList<QByteArray> damaged = {QByteArray(), base.left(17), base + "extra\r\n", QByteArray(base).replace("\r\n", "\n")};
+        const std::pair<int, QByteArray> lines[] = {
+            {2, " xx "}, {16, " 9 "}, {2, "12"}, {2, " +12 "}, {3, ""}, {3, " "}, {15, " 0 "},  // no pick yet
+            {0, "a\tb"}, {0, "\"a"}, {1, "\x82"}, {0, "\x83\x7f"}, {9, " 2 "}, {16, " 8 "}};
+        for (const auto &[line, bytes] : lines) {
+            QList<QByteArray> l = base.split('\n');
+            l[line] = bytes + "\r";
+            damaged << l.join('\n');
+        }
         for (const QByteArray &bytes : damaged) {
             QFile f(QStringLiteral("DblData.dat"));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -92,13 +98,31 @@ class TestSaveFile : public QObject {
             sampleState();
             const GameState before = G;
             World().boxes.clear();
-            QVERIFY(!LoadSaveFile());
+            QVERIFY2(!LoadSaveFile(), bytes.constData());
             QCOMPARE(World().boxes.size(), size_t(1));
             QVERIFY(World().boxes[0].text.contains(QStringLiteral("壊れて")));
             QCOMPARE(fileBytes(), bytes);  // left in place untouched
             QCOMPARE(G.GameMinute, before.GameMinute);
             QCOMPARE(G.Myouji, before.Myouji);
         }
+        QFile f(QStringLiteral("DblData.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(base) == base.size());
+        f.close();
+        QVERIFY(LoadSaveFile());  // the lines that were spoiled above are good as they stand
+    }
+
+    // A phone call can hold the clock past five; such a save reads back and resumes at "5:00 PM".
+    // Liking beyond what one character carries is written as the nearest value that reads back.
+    void heldClockAndExtremeLikingReadBack() {
+        sampleState();
+        G.GameMinute = 32;
+        G.Affection = {0, 60, -40, 54, -27, 0, 0};
+        QVERIFY(WriteSaveFile());
+        QVERIFY(LoadSaveFile());
+        QCOMPARE(G.GameMinute, Integer(32));
+        QVERIFY(G.Affection == (std::array<Integer, 7>{0, 54, -27, 54, -27, 0, 0}));
+        BeginAfternoon(true);
+        QCOMPARE(Win<DblMain>().lblClock->text(), QStringLiteral("5:00 PM"));
     }
 
     void aFailedWriteKeepsTheOldSave() {
