@@ -7,6 +7,7 @@
 #include "platform/Settings.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
+#include <QDir>
 
 namespace {
 const QString RowFont = QStringLiteral("ＭＳ Ｐ明朝");
@@ -103,7 +104,10 @@ void DblDatarm::Command2_Click() {
                    "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
                MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
     // The window keeps showing what it read; the start screen finds the record gone.
-    if (a == MsgAnswer::Yes) DeleteSetting(GameSettingsApp, GameSettingsSection);
+    if (a == MsgAnswer::Yes && !DeleteSetting(GameSettingsApp, GameSettingsSection))
+        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf + QStringLiteral("（保存先：") +
+                   QDir::toNativeSeparators(SettingsFile(GameSettingsApp)) + QStringLiteral("）"),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 
 void DblDatarm::Command3_Click() {
