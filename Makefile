@@ -41,17 +41,15 @@ sanitize: sanitize-build
 	cd $(SANBUILD) && $(HEADLESS) $(SANITIZERS) ctest --output-on-failure -j2
 
 # Each reader of outside bytes under libFuzzer for FUZZ_SECONDS, from the game's own files as seeds.
+# The corpus path is absolute: the targets change directory.
 fuzz: sanitize-build
-	@set -e; s=$(SANBUILD)/fuzz-seeds; mkdir -p $$s/savefile $$s/talkfiles $$s/clearrecord; \
-	printf '\x8e\x52\x93\x63\r\n"  a,b"\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n' > $$s/savefile/save; \
-	cat $(SANBUILD)/game/DblKCode.dat > $$s/talkfiles/game; printf '\0' >> $$s/talkfiles/game; \
-	cat $(SANBUILD)/game/DblKaiwa.dat >> $$s/talkfiles/game; printf '\0' >> $$s/talkfiles/game; \
-	cat $(SANBUILD)/game/DblResp.dat >> $$s/talkfiles/game; \
-	printf '\x04\x01\xe9\xb6\xb4\x31\xe9\xb7\xb9\x32' > $$s/clearrecord/record; \
+	@set -e; c=$(abspath $(SANBUILD))/corpus; mkdir -p $$c/savefile $$c/talkfiles $$c/clearrecord; \
+	printf '\216\122\223\143\r\n"  a,b"\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n' > $$c/savefile/seed; \
+	{ cat $(SANBUILD)/game/DblKCode.dat; printf '\000'; cat $(SANBUILD)/game/DblKaiwa.dat; printf '\000'; \
+	  cat $(SANBUILD)/game/DblResp.dat; } > $$c/talkfiles/seed; \
+	printf '\004\001\351\266\2641\351\267\2712' > $$c/clearrecord/seed; \
 	for t in savefile talkfiles clearrecord; do \
-	  mkdir -p $(SANBUILD)/corpus/$$t; \
-	  $(HEADLESS) $(SANITIZERS) $(SANBUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
-	    $(SANBUILD)/corpus/$$t $$s/$$t; \
+	  $(HEADLESS) $(SANITIZERS) $(SANBUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $$c/$$t; \
 	done
 
 bench: build
