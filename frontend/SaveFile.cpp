@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Prologue.h"
+#include "platform/Layout.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QRegularExpression>
@@ -86,7 +87,7 @@ QString SaveText() {
 }
 
 bool WriteSaveFile() {
-    if (WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText())) return true;
+    if (WriteTextFile(SavePath(QStringLiteral("DBLDATA.DAT")), SaveText())) return true;
     MsgBox(QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf +
                QStringLiteral("前のセーブデータはそのまま残っています。"),
            MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
@@ -95,7 +96,7 @@ bool WriteSaveFile() {
 
 bool LoadSaveFile() {
     bool readable = false;
-    const QString text = ReadTextFile(QString::fromLatin1(SaveFileName), &readable);
+    const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &readable);
     QStringList lines = text.split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     GameState loaded = G;
@@ -109,7 +110,7 @@ bool LoadSaveFile() {
         return false;
     }
     G = loaded;
-    KillFile(QString::fromLatin1(SaveFileName));
+    KillFile(SavePath(QString::fromLatin1(SaveFileName)));
     return true;
 }
 
