@@ -149,6 +149,9 @@ void LoadSynthesizer(std::string soundfont) {
     Channel &c = C();
     fluid_synth_t *synth = nullptr;
 
+    // SDL would turn SIGTERM and SIGINT into a quit event nobody reads, and the game would outlive
+    // the desktop session that ends it.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Exactly this format (allowed changes 0): SDL converts to whatever the device really takes.
     if (Mix_OpenAudioDevice(SampleRate, AUDIO_S16SYS, 2, BufferFrames, nullptr, 0) == 0) {
         Mix_AllocateChannels(1);
