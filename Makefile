@@ -4,6 +4,10 @@ DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mi
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
         abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+# Installing and packaging: the desktop's validators, strace for the installed-game check, the
+# Debian package tools and debootstrap for the fresh system that package-test installs into.
+DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
+PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan
 FUZZ_SECONDS ?= 30
@@ -60,3 +64,17 @@ contact: build
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
+
+.PHONY: install package package-test
+
+# The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, build/duskbell_*.deb, with its dependencies from dpkg-shlibdeps.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs the package into a fresh Debian 12 (made once with debootstrap), starts it and removes it.
+package-test: package
+	sh dist/package_test.sh $(BUILD)

@@ -8,6 +8,7 @@
 #include "ending/DblEnding.h"
 #include "ending/EpilogueLines.h"
 #include "platform/Settings.h"
+#include "platform/Layout.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
@@ -88,8 +89,8 @@ void CloseGate() {
 void Epilogue() {
     // From here on the afternoon cannot be continued, whatever happens next. Every spelling of the
     // name goes: on a case-sensitive disk more than one may lie side by side.
-    for (int i = 0; i < 4 && FileExists(QStringLiteral("dbldata.dat")); ++i)
-        KillFile(QStringLiteral("dbldata.dat"));
+    for (int i = 0; i < 4 && FileExists(SavePath(QStringLiteral("dbldata.dat"))); ++i)
+        KillFile(SavePath(QStringLiteral("dbldata.dat")));
     recordPending = true;
     Say(QStringLiteral("C80D"), Str(EpilogueFirstLine), QString());
     if (G.EndingNo >= 1 && G.EndingNo <= 9)

@@ -7,6 +7,7 @@
 #include "ending/DblDatarm.h"
 #include "frontend/DblTitle.h"
 #include "frontend/SaveFile.h"
+#include "platform/Layout.h"
 #include "platform/Settings.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
@@ -174,7 +175,7 @@ void DblStart::Label1_Click(int index) {
         Serif->setText(Say(AskNames));
         break;
     case 1:
-        if (FileExists(QStringLiteral("DBLDATA.DAT"))) {
+        if (FileExists(SavePath(QStringLiteral("DBLDATA.DAT")))) {
             for (Label *l : Label1)
                 l->hide();
             LOADOK->show();

@@ -77,7 +77,8 @@ void Demoform::showFrame(Label *frame) {
     const QPixmap p = frame->pixmap();
     Image1->SetPicture(p);
     // The sprite takes the size of the frame it shows.
-    Image1->setGeometry(spriteLeft_ / TwipsPerPixel, spriteTop_ / TwipsPerPixel, p.width(), p.height());
+    const QSize size = p.deviceIndependentSize().toSize();  // in pixels, whatever the screen's scale
+    Image1->setGeometry(spriteLeft_ / TwipsPerPixel, spriteTop_ / TwipsPerPixel, size.width(), size.height());
 }
 
 void Demoform::showGroup(int group) {

@@ -1,6 +1,7 @@
 #include "frontend/SaveFile.h"
 
 #include "core/Prologue.h"
+#include "platform/Layout.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QDir>
@@ -89,11 +90,13 @@ void Sync(SaveIo &io, GameState &g) {
     io.Number(g.Location, 1, 7);
 }
 
-QString saveFolder() { return QDir::toNativeSeparators(QDir::current().absolutePath()); }
+QString saveFolder() { return QDir::toNativeSeparators(QDir(SaveFolder()).absolutePath()); }
 
 void refuse(const QString &why) {
     // The file stays where it is: the player may still want it, and nothing of it was used.
-    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」はそのまま残してあります）"), MsgButtons::Ok,
+    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」は ") + saveFolder() + QStringLiteral(" に") + G.CrLf +
+               QStringLiteral("そのまま残してあります）"),
+           MsgButtons::Ok,
            MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 
@@ -119,10 +122,10 @@ QString SaveText(const GameState &g) {
     return io.text();
 }
 
-bool StoreSaveFile() { return WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText()); }
+bool StoreSaveFile() { return WriteTextFile(SavePath(QStringLiteral("DBLDATA.DAT")), SaveText()); }
 
 bool WriteSaveFile() {
-    const bool hadSave = FileExists(QStringLiteral("DBLDATA.DAT"));
+    const bool hadSave = FileExists(SavePath(QStringLiteral("DBLDATA.DAT")));
     if (StoreSaveFile()) return true;
     QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
                    saveFolder() + QStringLiteral("）") + G.CrLf;
@@ -135,7 +138,7 @@ bool WriteSaveFile() {
 
 bool LoadSaveFile() {
     FileStatus status;
-    const QString text = ReadTextFile(QString::fromLatin1(SaveFileName), &status);
+    const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &status);
     if (status == FileStatus::Missing) {
         MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf +
                    QStringLiteral("（保存先：") + saveFolder() + QStringLiteral("）"),
@@ -153,7 +156,7 @@ bool LoadSaveFile() {
         return false;
     }
     G = loaded;
-    KillFile(QString::fromLatin1(SaveFileName));
+    KillFile(SavePath(QString::fromLatin1(SaveFileName)));
     return true;
 }
 
@@ -165,7 +168,7 @@ void CleanSaveLeftovers() {
     // The atomic writer's temporary files are the name plus a dot and six random characters.
     static const QRegularExpression leftover(QStringLiteral("^dbldata\\.dat\\.[A-Za-z0-9]{6}$"),
                                              QRegularExpression::CaseInsensitiveOption);
-    const QDir dir = QDir::current();
+    const QDir dir(SaveFolder());
     for (const QString &f : dir.entryList(QDir::Files | QDir::Hidden))
         if (leftover.match(f).hasMatch()) QFile::remove(dir.filePath(f));
 }

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSet>
+#include <cmath>
 
 namespace {
 QSet<Form *> &loadedForms() {
@@ -39,13 +40,38 @@ QFont JFont(const QString &name, double points, bool bold) {
     return f;
 }
 
-QPixmap LoadPicture(const QString &file) {
+namespace {
+QImage readPicture(const QString &file) {
     const QString path = FindFile(file);
     if (path.isEmpty()) return {};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    const QImage img = reader.read();
-    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+    return reader.read();
+}
+} // namespace
+
+QString PictureVariant(const QString &file, int scale) {
+    if (scale <= 1) return file;
+    const qsizetype dot = file.lastIndexOf('.');
+    return QString(file).insert(dot < 0 ? file.size() : dot, QStringLiteral("@%1x").arg(scale));
+}
+
+QPixmap LoadPicture(const QString &file) {
+    // Pictures are made for 1, 2 and 3 device pixels per pixel. A screen in between takes the next
+    // larger one, reduced smoothly here: the toolkit would reduce it without smoothing.
+    const qreal ratio = std::max<qreal>(1.0, qGuiApp->devicePixelRatio());
+    int scale = std::min(3, static_cast<int>(std::ceil(ratio - 0.01)));
+    QImage img = readPicture(PictureVariant(file, scale));
+    if (img.isNull() && scale > 1) img = readPicture(file), scale = 1;
+    if (img.isNull()) return {};
+    if (ratio < scale) {
+        const QSize size = (QSizeF(img.size()) * (ratio / scale)).toSize();
+        img = img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        img.setDevicePixelRatio(ratio);
+    } else {
+        img.setDevicePixelRatio(scale);
+    }
+    return QPixmap::fromImage(img);
 }
 
 // ---- Label ----

@@ -23,8 +23,11 @@ int ButtonOf(Qt::MouseButton b);
 
 // A font by its Japanese name (substituted to the IPA fonts) at a point size.
 QFont JFont(const QString &name, double points, bool bold = false);
-// Loads a picture file of the current directory by content; a missing or broken file gives a null pixmap.
+// Loads a picture file of the current directory by content, in the variant made for the screen's
+// device pixel ratio (see PictureVariant); a missing or broken file gives a null pixmap.
 QPixmap LoadPicture(const QString &file);
+// The name of a picture's variant for a scale: "C10C.DBL" at 2 is "C10C@2x.DBL".
+QString PictureVariant(const QString &file, int scale);
 
 // Mouse events that labels, pictures and shapes pass to their window's handlers.
 struct MouseHandlers {

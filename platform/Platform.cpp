@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/Layout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFont>
@@ -11,4 +13,7 @@ void InitFonts() {
     QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
 }
 
-void EnterProgramFolder() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+void EnterProgramFolder() {
+    DecideLayout(QCoreApplication::applicationDirPath());
+    QDir::setCurrent(DataFolder());
+}

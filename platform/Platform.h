@@ -3,5 +3,6 @@
 
 // Registers the Japanese font names' substitutes (the IPA fonts).
 void InitFonts();
-// Makes the folder of the running program the current directory, as a desktop shortcut does.
+// Decides the layout and makes the game's data folder the current directory (the program's own
+// folder when portable, as a desktop shortcut does).
 void EnterProgramFolder();

@@ -8,12 +8,13 @@
 
 QString FindFile(const QString &name) {
     if (name.isEmpty()) return {};
-    const QDir dir = QDir::current();
-    if (QFileInfo(dir, name).isFile()) return dir.filePath(name);
+    const QDir dir = QFileInfo(QDir::current(), name).absoluteDir();  // a name may carry its folder
+    const QString base = QFileInfo(name).fileName();
+    if (QFileInfo(dir, base).isFile()) return dir.filePath(base);
     // Names in the game folder are matched as Windows matches them: without regard to case.
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(e);
+        if (e.compare(base, Qt::CaseInsensitive) == 0) return dir.filePath(e);
     return {};
 }
 

@@ -1,4 +1,5 @@
-// Every picture the game loads is in the game folder as PNG data of its exact size.
+// Every picture the game loads is in the game folder as PNG data of its exact size, with variants
+// for screens of 2 and 3 device pixels per pixel at twice and three times that size.
 #include <QImageReader>
 #include <QtTest>
 
@@ -18,7 +19,11 @@ class TestPictures : public QObject {
             {"sprite1", {37, 37}}, {"sprite2", {43, 37}}, {"sprite3", {42, 89}}, {"sprite4", {58, 88}}};
         for (const auto &[names, size] : groups)
             for (const QString &name : names.split(' '))
-                QTest::newRow(qPrintable(name)) << name + (name.startsWith('C') ? ".DBL" : ".png") << size;
+                for (int scale = 1; scale <= 3; ++scale) {
+                    const QString variant = name + (scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString());
+                    QTest::newRow(qPrintable(variant)) << variant + (name.startsWith('C') ? ".DBL" : ".png")
+                                                       << size * scale;
+                }
     }
 
     void picture() {

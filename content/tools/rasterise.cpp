@@ -5,6 +5,8 @@
 //   OUTPUT WIDTH HEIGHT LAYER [LAYER ...]
 //   LAYER := path.svg                      stretched over the whole picture
 //          | path.svg@X,Y[,SCALE[,h]]      drawn at its own size times SCALE, top-left at X,Y; h mirrors it
+// With a picture scale N above 1 every picture is drawn N times larger from the same layers, for
+// screens of N device pixels per pixel, and named with "@Nx" before its extension (C10C@2x.DBL).
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 static bool drawLayer(QPainter &p, const QString &srcDir, const QString &layer, QSize canvas) {
     const QString path = layer.section('@', 0, 0);
@@ -43,11 +46,16 @@ static bool drawLayer(QPainter &p, const QString &srcDir, const QString &layer, 
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: dbl_rasterise SRCDIR LIST OUTDIR\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: dbl_rasterise SRCDIR LIST OUTDIR [SCALE]\n");
         return 2;
     }
     const QString srcDir = argv[1], outDir = argv[3];
+    const int scale = argc == 5 ? std::atoi(argv[4]) : 1;
+    if (scale < 1) {
+        std::fprintf(stderr, "rasterise: bad scale %s\n", argv[4]);
+        return 2;
+    }
     QFile list(argv[2]);
     if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
         std::fprintf(stderr, "rasterise: cannot open %s\n", argv[2]);
@@ -65,18 +73,22 @@ int main(int argc, char **argv) {
             continue;
         }
         const QSize size(f[1].toInt(), f[2].toInt());
-        QImage img(size, QImage::Format_ARGB32_Premultiplied);
+        QImage img(size * scale, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);
+        p.scale(scale, scale);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int i = 3; i < f.size(); ++i)
             if (!drawLayer(p, srcDir, f[i], size)) ++failures;
         p.end();
         // The ".DBL" files are PNG data whatever their name says.
-        QImageWriter w(outDir + "/" + f[0], "png");
+        QString name = f[0];
+        if (scale > 1)
+            name.insert(name.contains('.') ? name.lastIndexOf('.') : name.size(), QStringLiteral("@%1x").arg(scale));
+        QImageWriter w(outDir + "/" + name, "png");
         if (!w.write(img.convertToFormat(QImage::Format_ARGB32))) {
-            std::fprintf(stderr, "rasterise: cannot write %s\n", qPrintable(f[0]));
+            std::fprintf(stderr, "rasterise: cannot write %s\n", qPrintable(name));
             ++failures;
         }
     }

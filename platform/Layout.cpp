@@ -1,0 +1,43 @@
+#include "platform/Layout.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+// Relative to the program's folder in an installed tree; the install rules lay it out so.
+constexpr auto InstalledData = "../share/games/duskbell";
+// A file every layout has among the game's data: the conversation codes.
+constexpr auto DataMarker = "DblKCode.dat";
+
+Layout layout = Layout::Portable;
+QString dataFolder;  // empty until decided: the current directory
+QString saveFolder;
+
+bool holdsData(const QString &folder) { return QFileInfo(QDir(folder), DataMarker).isFile(); }
+} // namespace
+
+void DecideLayout(const QString &programFolder) {
+    const QString installed = QDir::cleanPath(QDir(programFolder).filePath(InstalledData));
+    layout = !holdsData(programFolder) && holdsData(installed) ? Layout::Installed : Layout::Portable;
+    if (layout == Layout::Portable) {
+        // A folder without data stays portable, so a damaged copy reports the missing file as before.
+        dataFolder = saveFolder = QDir(programFolder).absolutePath();
+        return;
+    }
+    dataFolder = installed;
+    // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when it is unset.
+    saveFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/duskbell";
+}
+
+Layout GameLayout() { return layout; }
+
+QString DataFolder() { return dataFolder.isEmpty() ? QDir::currentPath() : dataFolder; }
+
+QString SaveFolder() { return layout == Layout::Portable ? DataFolder() : saveFolder; }
+
+QString SavePath(const QString &name) {
+    if (layout == Layout::Portable) return name;
+    QDir().mkpath(saveFolder);
+    return QDir(saveFolder).filePath(name);
+}
