@@ -5,7 +5,7 @@ DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mi
         abcmidi libgtest-dev libbenchmark-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play test bench contact clean
+.PHONY: deps build play test bench odds contact clean
 
 # apt-get only runs when something is missing; dpkg -s needs no network.
 deps:
@@ -28,6 +28,10 @@ test: build
 
 bench: build
 	@$(HEADLESS) $(BUILD)/duskbell_bench
+
+# How often simple ways of playing reach each ending, over 10 000 afternoons.
+odds: build
+	@$(BUILD)/duskbell_odds
 
 contact: build
 	cmake --build $(BUILD) --target contact_sheet

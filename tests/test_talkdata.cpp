@@ -1,4 +1,5 @@
-// Every encounter finds a well-formed reply and response in the talk files, and every girl can be won.
+// Every encounter finds a well-formed reply and response in the talk files, and every ending can be reached.
+#include "bench/Afternoon.h"
 #include "core/Campus.h"
 #include "platform/TextFile.h"
 #include "talk/Timetable.h"
@@ -64,7 +65,7 @@ struct TalkData {
     }
 };
 
-// Each code's ten replies, their responses in its own section; two clearly please her, one hurts.
+// Each code's ten replies, their responses in its own section.
 TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     const TalkData &d = TalkData::Get();
     ASSERT_EQ(EncounterCodes().size(), 34u);
@@ -80,7 +81,11 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
         for (const auto &[talk, lines] : d.sections.at(code))
             EXPECT_TRUE(inSection.insert(talk).second && lines.size() == 1) << talk << " answered twice";
         ASSERT_EQ(inSection, own) << "every response in the section of its own code, and only those";
-        EXPECT_TRUE(d.changes.at(code).value(1) >= 7 && d.changes.at(code).value(9) < 0);
+        // Three replies clearly please her, one hurts, and the rest leave her as she was: a polite word
+        // never lifts a girl who started at 4 past the classmate's line.
+        const QList<int> &c = d.changes.at(code);
+        EXPECT_TRUE(c.value(2) >= 7 && c.value(9) <= -2 &&
+                    std::none_of(c.begin(), c.end(), [](int v) { return v > 0 && v < 5; }));
         for (int talk : talks) {
             offered.insert(talk);
             EXPECT_TRUE(talk >= 100 && talk != Val(code)) << "the search would stop at a header";
@@ -101,46 +106,68 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     EXPECT_GE(withPlaceholder, 1) << "the player should get to say his own name somewhere";
 }
 
-// Every afternoon from 4:31 at the schoolyard, waiting or walking each minute, answering her with the best
-// reply five drawn surely hold (sixth best of ten), a rival with the worst (fifth best). Best(): her liking
-// at the gate if she wins there, else Lost.
-struct Afternoon {
-    static constexpr int Lost = -1000;
-    int target;
-    std::map<std::array<int, 9>, int> memo; // by state: minute, place, girls met (bits), likings 1..6
+// Whether a player who sees the girls' liking can reach an ending from here on, having met `must` if
+// that is set. With need 6 he makes sure of it whatever five replies are drawn (all five may be among
+// any five of the ten, so six must lead there); with need 1 some draw will do. He may leave a girl
+// unanswered, as the game lets him, where `silence` is set.
+struct Proof {
+    int goal, need, must = 0;
+    bool silence = false;
+    std::map<QString, Replies> talk = ReadAllReplies();
+    std::map<std::array<int, 5>, bool> memo;
 
-    void Meet(std::array<int, 9> &s, char variant) const {
-        const int slot = SlotOfMinute(s[0]), girl = slot < 0 ? 0 : Timetable[slot][s[1]];
-        if (girl == 0 || (s[2] >> girl & 1)) return;
-        const QString code = QString::number(s[1]) + QString::number(girl) + variant;
-        s[2 + girl] += TalkData::Get().changes.at(code).value(girl == target ? 5 : 4);
-        s[2] |= 1 << girl;
-    }
-    int Close(const std::array<int, 9> &s) const {
-        int winner = 0; // the highest above 0 among those met, ties to the lower number
+    // What the gate will make of the girls met: for a girl, her liking and the least that beats every
+    // other girl met (ties go to the lower number); for 8 or 9, the best liking of them all.
+    std::array<int, 5> Key(const Moment &m) const {
+        int mark = goal <= 6 ? 5 : 2;
         for (int i = 1; i <= 6; ++i)
-            if ((s[2] >> i & 1) && s[2 + i] > (winner ? s[2 + winner] : 0)) winner = i;
-        return winner == target && s[2 + target] >= 5 ? s[2 + target] : Lost;
+            if ((m.met >> i & 1) && i != goal)
+                mark = std::max(mark, std::min(m.liking[i] + (goal <= 6 && i < goal), 20));
+        return {m.minute, m.place, m.met, goal <= 6 ? m.liking[goal] : 0, goal <= 6 ? mark : std::min(mark, 5)};
     }
-    int Best(const std::array<int, 9> &s) {
-        if (auto it = memo.find(s); it != memo.end()) return it->second;
-        int best = Lost;
-        for (int move = 0; move <= PlaceCount; ++move) { // 0 waits a minute
-            std::array<int, 9> n = s;
-            n[0] += move == 0 ? 1 : WalkMinutes[s[1]][move], n[1] = move == 0 ? s[1] : move;
-            if (n[0] == s[0]) continue; // no such walk
-            if (move == 0 ? n[0] % 5 == 1 : IsEncounterMinute(n[0])) Meet(n, move == 0 ? 'B' : 'A');
-            best = std::max(best, n[0] >= 30 ? Close(s) : Best(n)); // the gate may close on the way
+    bool From(const Moment &m) {
+        const std::array<int, 5> key = Key(m);
+        if (auto it = memo.find(key); it != memo.end()) return it->second;
+        bool can = false;
+        for (int move = 0; move <= PlaceCount && !can; ++move) {
+            Moment n = m;
+            int girl = 0;
+            QString code;
+            if (Move(n, move, girl, code))
+                can = n.minute >= 30 ? Reached(n) : girl == 0 ? From(n) : Greeted(n, girl, code);
         }
-        return memo[s] = best;
+        return memo[key] = can;
     }
+    bool Greeted(const Moment &n, int girl, const QString &code) {
+        int leading = 0;
+        for (int change : talk.at(code).change) {
+            Moment after = n;
+            Answer(after, girl, change);
+            if ((leading += From(after)) >= need) return true;
+        }
+        Moment after = n;
+        Silence(after, girl);
+        return silence && (after.minute >= 30 ? Reached(after) : From(after));
+    }
+    bool Reached(const Moment &m) const { return EndingAt(m) == goal && (must == 0 || m.met >> must & 1); }
 };
+Moment Start(std::array<int, 7> liking) {
+    Moment m;
+    m.liking = liking;
+    return m;
+}
 
-TEST(TalkData, EveryGirlCanBeWonFromHerWorstStart) {
+// From 4:31 at the schoolyard, every girl can surely be won from her worst start: hers at 0 less the
+// album pick, every other girl at 4. Endings 8 and 9 hang on starts the player cannot see; what holds
+// whatever the girl is: she can be met and answered so that the classmate confesses when she alone
+// started at 3 (the least a polite word keeps), and so that the sister does when every girl started at 4.
+TEST(TalkData, EveryEndingCanBeReached) {
     for (int girl = 1; girl <= 6; ++girl) {
-        std::array<int, 9> start = {1, 3, 0, 4, 4, 4, 4, 4, 4}; // rivals at their most dangerous start
-        start[2 + girl] = -2;                                   // hers at its lowest, less the album pick
-        EXPECT_GE(Afternoon{girl}.Best(start), 5) << "girl " << girl << " cannot surely be won";
+        std::array<int, 7> worst = {0, 4, 4, 4, 4, 4, 4}, alone = {};
+        worst[girl] = -2, alone[girl] = 3, alone[girl % 6 + 1] = -2;
+        EXPECT_TRUE((Proof{girl, 6, 0, true}.From(Start(worst)))) << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE((Proof{8, 1, girl}.From(Start(alone)))) << "no reply of girl " << girl << " keeps her at 3";
+        EXPECT_TRUE((Proof{9, 1, girl}.From(Start({0, 4, 4, 4, 4, 4, 2})))) << "no cold reply for girl " << girl;
     }
 }
 } // namespace
