@@ -244,6 +244,16 @@ int main(int argc, char **argv) {
     }
     Talk = ReadAllReplies();
     PrintReplies();
+    // What holds whatever five replies are drawn, for a player who sees the likings (the talk-data test
+    // holds these too); ending 8 cannot be made sure, however the girls start.
+    std::printf("From 4:31 at the schoolyard, whatever the draws:\n");
+    const char *yes[] = {"no", "yes"};
+    for (int g = 1; g <= 6; ++g)
+        std::printf("girl %d: surely won from her worst start %s; can lead to 8 (alone at 3) %s, to 9 (all at 4) %s\n",
+                    g, yes[Proof{g, 6, 0, true}.From(WorstFor(g))], yes[Proof{8, 1, g}.From(AloneAt3(g))],
+                    yes[Proof{9, 1, g}.From(AllAt4())]);
+    std::printf("ending 8 surely reached by answering every girl (all at 4) %s\n\n",
+                yes[Proof{8, 6, 0, false}.From(AllAt4())]);
     Randomize(20261207u); // the same afternoons every run
 
     const Answerer herBestPolite = [](int girl, int pick, const auto &o) {

@@ -106,68 +106,15 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     EXPECT_GE(withPlaceholder, 1) << "the player should get to say his own name somewhere";
 }
 
-// Whether a player who sees the girls' liking can reach an ending from here on, having met `must` if
-// that is set. With need 6 he makes sure of it whatever five replies are drawn (all five may be among
-// any five of the ten, so six must lead there); with need 1 some draw will do. He may leave a girl
-// unanswered, as the game lets him, where `silence` is set.
-struct Proof {
-    int goal, need, must = 0;
-    bool silence = false;
-    std::map<QString, Replies> talk = ReadAllReplies();
-    std::map<std::array<int, 5>, bool> memo;
-
-    // What the gate will make of the girls met: for a girl, her liking and the least that beats every
-    // other girl met (ties go to the lower number); for 8 or 9, the best liking of them all.
-    std::array<int, 5> Key(const Moment &m) const {
-        int mark = goal <= 6 ? 5 : 2;
-        for (int i = 1; i <= 6; ++i)
-            if ((m.met >> i & 1) && i != goal)
-                mark = std::max(mark, std::min(m.liking[i] + (goal <= 6 && i < goal), 20));
-        return {m.minute, m.place, m.met, goal <= 6 ? m.liking[goal] : 0, goal <= 6 ? mark : std::min(mark, 5)};
-    }
-    bool From(const Moment &m) {
-        const std::array<int, 5> key = Key(m);
-        if (auto it = memo.find(key); it != memo.end()) return it->second;
-        bool can = false;
-        for (int move = 0; move <= PlaceCount && !can; ++move) {
-            Moment n = m;
-            int girl = 0;
-            QString code;
-            if (Move(n, move, girl, code))
-                can = n.minute >= 30 ? Reached(n) : girl == 0 ? From(n) : Greeted(n, girl, code);
-        }
-        return memo[key] = can;
-    }
-    bool Greeted(const Moment &n, int girl, const QString &code) {
-        int leading = 0;
-        for (int change : talk.at(code).change) {
-            Moment after = n;
-            Answer(after, girl, change);
-            if ((leading += From(after)) >= need) return true;
-        }
-        Moment after = n;
-        Silence(after, girl);
-        return silence && (after.minute >= 30 ? Reached(after) : From(after));
-    }
-    bool Reached(const Moment &m) const { return EndingAt(m) == goal && (must == 0 || m.met >> must & 1); }
-};
-Moment Start(std::array<int, 7> liking) {
-    Moment m;
-    m.liking = liking;
-    return m;
-}
-
-// From 4:31 at the schoolyard, every girl can surely be won from her worst start: hers at 0 less the
-// album pick, every other girl at 4. Endings 8 and 9 hang on starts the player cannot see; what holds
-// whatever the girl is: she can be met and answered so that the classmate confesses when she alone
-// started at 3 (the least a polite word keeps), and so that the sister does when every girl started at 4.
+// From 4:31 at the schoolyard, every girl can surely be won from her worst start, whatever the draws.
+// Endings 8 and 9 hang on starts the player cannot see; what holds whatever the girl is: she can be met
+// and answered so that the classmate confesses when she alone started at 3, and so that the sister does
+// when every girl started at 4.
 TEST(TalkData, EveryEndingCanBeReached) {
     for (int girl = 1; girl <= 6; ++girl) {
-        std::array<int, 7> worst = {0, 4, 4, 4, 4, 4, 4}, alone = {};
-        worst[girl] = -2, alone[girl] = 3, alone[girl % 6 + 1] = -2;
-        EXPECT_TRUE((Proof{girl, 6, 0, true}.From(Start(worst)))) << "girl " << girl << " cannot surely be won";
-        EXPECT_TRUE((Proof{8, 1, girl}.From(Start(alone)))) << "no reply of girl " << girl << " keeps her at 3";
-        EXPECT_TRUE((Proof{9, 1, girl}.From(Start({0, 4, 4, 4, 4, 4, 2})))) << "no cold reply for girl " << girl;
+        EXPECT_TRUE((Proof{girl, 6, 0, true}.From(WorstFor(girl)))) << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE((Proof{8, 1, girl}.From(AloneAt3(girl)))) << "no reply of girl " << girl << " keeps her at 3";
+        EXPECT_TRUE((Proof{9, 1, girl}.From(AllAt4()))) << "no cold reply for girl " << girl;
     }
 }
 } // namespace
