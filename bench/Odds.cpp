@@ -197,6 +197,8 @@ Result RealAfternoon(const Way &way, int pick, const std::array<int, 7> &liking)
     Result r{DecideEnding(), 0};
     for (int i = 1; i <= 6; ++i) r.met += G.MetFlag[i] != 0;
     UnloadAllForms();
+    // Unloaded windows go at the next turn of the event loop, which this loop never reaches.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return r;
 }
 
