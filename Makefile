@@ -15,7 +15,7 @@ FUZZ_SECONDS ?= 30
 SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
               UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build play test bench contact clean sanitize sanitize-build fuzz
+.PHONY: deps build play test bench odds contact clean sanitize sanitize-build fuzz
 
 # apt-get only runs when something is missing; dpkg -s needs no network.
 deps:
@@ -58,6 +58,10 @@ fuzz: sanitize-build
 
 bench: build
 	@$(HEADLESS) $(BUILD)/duskbell_bench
+
+# How often simple ways of playing reach each ending, over 10 000 afternoons.
+odds: build
+	@$(BUILD)/duskbell_odds
 
 contact: build
 	cmake --build $(BUILD) --target contact_sheet

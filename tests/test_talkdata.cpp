@@ -1,4 +1,5 @@
-// Every encounter finds a well-formed reply and response in the talk files, and every girl can be won.
+// Every encounter finds a well-formed reply and response in the talk files, and every ending can be reached.
+#include "bench/Afternoon.h"
 #include "core/Campus.h"
 #include "platform/TextFile.h"
 #include "talk/Timetable.h"
@@ -64,7 +65,7 @@ struct TalkData {
     }
 };
 
-// Each code's ten replies, their responses in its own section; two clearly please her, one hurts.
+// Each code's ten replies, their responses in its own section.
 TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     const TalkData &d = TalkData::Get();
     ASSERT_EQ(EncounterCodes().size(), 34u);
@@ -80,7 +81,11 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
         for (const auto &[talk, lines] : d.sections.at(code))
             EXPECT_TRUE(inSection.insert(talk).second && lines.size() == 1) << talk << " answered twice";
         ASSERT_EQ(inSection, own) << "every response in the section of its own code, and only those";
-        EXPECT_TRUE(d.changes.at(code).value(1) >= 7 && d.changes.at(code).value(9) < 0);
+        // Three replies clearly please her, one hurts, and the rest leave her as she was: a polite word
+        // never lifts a girl who started at 4 past the classmate's line.
+        const QList<int> &c = d.changes.at(code);
+        EXPECT_TRUE(c.value(2) >= 7 && c.value(9) <= -2 &&
+                    std::none_of(c.begin(), c.end(), [](int v) { return v > 0 && v < 5; }));
         for (int talk : talks) {
             offered.insert(talk);
             EXPECT_TRUE(talk >= 100 && talk != Val(code)) << "the search would stop at a header";
@@ -98,46 +103,15 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     EXPECT_GE(withPlaceholder, 1) << "the player should get to say his own name somewhere";
 }
 
-// Every afternoon from 4:31 at the schoolyard, waiting or walking each minute, answering her with the best
-// reply five drawn surely hold (sixth best of ten), a rival with the worst (fifth best). Best(): her liking
-// at the gate if she wins there, else Lost.
-struct Afternoon {
-    static constexpr int Lost = -1000;
-    int target;
-    std::map<std::array<int, 9>, int> memo; // by state: minute, place, girls met (bits), likings 1..6
-
-    void Meet(std::array<int, 9> &s, char variant) const {
-        const int slot = SlotOfMinute(s[0]), girl = slot < 0 ? 0 : Timetable[slot][s[1]];
-        if (girl == 0 || (s[2] >> girl & 1)) return;
-        const QString code = QString::number(s[1]) + QString::number(girl) + variant;
-        s[2 + girl] += TalkData::Get().changes.at(code).value(girl == target ? 5 : 4);
-        s[2] |= 1 << girl;
-    }
-    int Close(const std::array<int, 9> &s) const {
-        int winner = 0; // the highest above 0 among those met, ties to the lower number
-        for (int i = 1; i <= 6; ++i)
-            if ((s[2] >> i & 1) && s[2 + i] > (winner ? s[2 + winner] : 0)) winner = i;
-        return winner == target && s[2 + target] >= 5 ? s[2 + target] : Lost;
-    }
-    int Best(const std::array<int, 9> &s) {
-        if (auto it = memo.find(s); it != memo.end()) return it->second;
-        int best = Lost;
-        for (int move = 0; move <= PlaceCount; ++move) { // 0 waits a minute
-            std::array<int, 9> n = s;
-            n[0] += move == 0 ? 1 : WalkMinutes[s[1]][move], n[1] = move == 0 ? s[1] : move;
-            if (n[0] == s[0]) continue; // no such walk
-            if (move == 0 ? n[0] % 5 == 1 : IsEncounterMinute(n[0])) Meet(n, move == 0 ? 'B' : 'A');
-            best = std::max(best, n[0] >= 30 ? Close(s) : Best(n)); // the gate may close on the way
-        }
-        return memo[s] = best;
-    }
-};
-
-TEST(TalkData, EveryGirlCanBeWonFromHerWorstStart) {
+// From 4:31 at the schoolyard, every girl can surely be won from her worst start, whatever the draws.
+// Endings 8 and 9 hang on starts the player cannot see; what holds whatever the girl is: she can be met
+// and answered so that the classmate confesses when she alone started at 3, and so that the sister does
+// when every girl started at 4.
+TEST(TalkData, EveryEndingCanBeReached) {
     for (int girl = 1; girl <= 6; ++girl) {
-        std::array<int, 9> start = {1, 3, 0, 4, 4, 4, 4, 4, 4}; // rivals at their most dangerous start
-        start[2 + girl] = -2;                                   // hers at its lowest, less the album pick
-        EXPECT_GE(Afternoon{girl}.Best(start), 5) << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE((Proof{girl, 6, 0, true}.From(WorstFor(girl)))) << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE((Proof{8, 1, girl}.From(AloneAt3(girl)))) << "no reply of girl " << girl << " keeps her at 3";
+        EXPECT_TRUE((Proof{9, 1, girl}.From(AllAt4()))) << "no cold reply for girl " << girl;
     }
 }
 } // namespace

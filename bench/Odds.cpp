@@ -1,0 +1,315 @@
+// How often a simple way of playing reaches each ending: whole afternoons on the game's own timetable,
+// walks, talk data and ending decision, with random starting likings, the album pick's cost and random
+// draws of five replies, all from the game's one random generator.
+//
+//   duskbell_odds [--game DIR] [--real N] [AFTERNOONS]
+//
+// Prints the liking changes of every encounter, then one line per way of playing: the ending it aims
+// at, its share of AFTERNOONS (10 000) afternoons and the share it should reach. With --real, each way
+// also plays N afternoons through the game's own clock tick, encounters, reply window and phone calls
+// (offscreen), to show that the quick afternoons agree with the game's.
+#include "bench/Afternoon.h"
+#include "core/Choices.h"
+#include "core/DblMain.h"
+#include "platform/System.h"
+#include "talk/Conversation.h"
+#include "talk/DblSerif.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+std::map<QString, Replies> Talk;
+
+// Bands a player can tell apart by what she answers.
+const char *BandOf(int change) {
+    return change >= 5 ? "warm" : change >= 1 ? "mild" : change == 0 ? "reserved" : "cold";
+}
+
+void PrintReplies() {
+    std::printf("Liking changes per encounter, best first (warm +5 and up, mild +1..+4, reserved 00, cold below 0)\n");
+    std::map<int, int> all;
+    for (const auto &[code, r] : Talk) {
+        std::array<int, 10> c = r.change;
+        std::sort(c.rbegin(), c.rend());
+        std::map<std::string, int> bands;
+        std::printf("%s ", qPrintable(code));
+        for (int v : c) {
+            std::printf(v ? " %+d" : " 00", v);
+            ++bands[BandOf(v)], ++all[v];
+        }
+        std::printf("   warm %d mild %d reserved %d cold %d\n", bands["warm"], bands["mild"], bands["reserved"],
+                    bands["cold"]);
+    }
+    std::printf("All %zu responses:", Talk.size() * 10);
+    for (const auto &[v, n] : all) v ? std::printf(" %+d:%d", v, n) : std::printf(" 00:%d", n);
+    std::printf("\n\n");
+}
+
+int Random(int n) {
+    return std::min(n - 1, static_cast<int>(Rnd() * n));
+}
+
+// Five of the ten replies, drawn as the game draws them: a slot drawn before is drawn again.
+std::array<int, 5> DrawFive() {
+    std::array<int, 5> picked{};
+    std::array<bool, 10> drawn{};
+    for (int n = 0; n < 5;) {
+        const int r = Random(10);
+        if (drawn[r]) continue;
+        drawn[r] = true;
+        picked[n++] = r;
+    }
+    return picked;
+}
+
+// Whether the girl can still be met from here (the player answers everyone at once, so no one else
+// holds him up).
+bool CanMeet(const Moment &m, int girl) {
+    static std::map<std::array<int, 3>, bool> memo;
+    const std::array<int, 3> key = {m.minute, m.place, girl};
+    if (auto it = memo.find(key); it != memo.end()) return it->second;
+    bool can = false;
+    for (int move = 0; move <= PlaceCount && !can; ++move) {
+        Moment n = m;
+        int who = 0;
+        QString code;
+        if (Move(n, move, who, code) && n.minute < 30) can = who == girl || CanMeet(n, girl);
+    }
+    return memo[key] = can;
+}
+
+// What he says: the index of one of the five changes offered, or -1 for nothing.
+using Answerer = std::function<int(int girl, int pick, const std::array<int, 5> &offered)>;
+
+int Best(const std::array<int, 5> &o) {
+    return int(std::max_element(o.begin(), o.end()) - o.begin());
+}
+int Coldest(const std::array<int, 5> &o) {
+    return int(std::min_element(o.begin(), o.end()) - o.begin());
+}
+// Polite: a reserved reply if one is offered, else the mildest cold one, warm only when nothing else is.
+int Polite(const std::array<int, 5> &o) {
+    const auto rank = [](int v) { return v == 0 ? 0 : v < 0 ? -v : 100 + v; };
+    return int(std::min_element(o.begin(), o.end(), [&](int a, int b) { return rank(a) < rank(b); }) - o.begin());
+}
+
+struct Way {
+    const char *ending, *how;
+    int pick; // 1..6, or 0 for a pick at random
+    // At random; only where his pick can still be found; never idle unless a girl is due.
+    enum Route { Wander, Seek, Busy } route;
+    Answerer answer;
+    int aim; // the ending aimed at; 0: the girl he picked
+    double target;
+    std::function<void()> fresh = {};            // before each afternoon
+    std::function<void(bool reached)> done = {}; // after it
+};
+
+// Where he goes next from a free moment: 0 waits a minute, 1..7 walks there.
+int ChooseMove(const Way &way, const Moment &m, int pick) {
+    std::vector<int> moves;
+    for (int move = 0; move <= PlaceCount; ++move) {
+        Moment n = m;
+        int who = 0;
+        QString code;
+        if (!Move(n, move, who, code)) continue;
+        const bool findable = (m.met >> pick & 1) || who == pick || (n.minute < 30 && CanMeet(n, pick));
+        if ((way.route != Way::Seek || findable) && (way.route != Way::Busy || move != 0 || n.minute % 5 == 1))
+            moves.push_back(move);
+    }
+    return moves[Random(int(moves.size()))];
+}
+
+struct Result {
+    int ending, met;
+};
+
+// The quick afternoon: the moves and replies of the model.
+Result ModelAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
+    Moment m;
+    m.liking = liking;
+    while (m.minute < 30) {
+        int girl = 0;
+        QString code;
+        Move(m, ChooseMove(way, m, pick), girl, code);
+        if (girl == 0 || m.minute >= 30) continue;
+        const std::array<int, 5> drawn = DrawFive();
+        std::array<int, 5> offered{};
+        for (int k = 0; k < 5; ++k) offered[k] = Talk.at(code).change[drawn[k]];
+        const int said = way.answer(girl, pick, offered);
+        said < 0 ? Silence(m, girl) : Answer(m, girl, offered[said]);
+    }
+    return {EndingAt(m), std::popcount(unsigned(m.met))};
+}
+
+// The same afternoon through the game itself: between two ticks of its clock the player answers the
+// reply window or clicks a destination button, as the campus window lets him; the phone's lines are
+// clicked away as they come. At 4:59 the game's own decision names the ending.
+Result RealAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
+    UnloadAllForms();
+    ResetGameState();
+    G.CrLf = QStringLiteral("\r\n");
+    G.MusicOff = True;
+    G.Myouji = QStringLiteral("鳴海");
+    G.TargetGirl = static_cast<Integer>(pick);
+    for (int i = 1; i <= 6; ++i) G.Affection[i] = static_cast<Integer>(liking[i]);
+    G.Location = 3;
+    G.GameMinute = 1;
+    DblMain &campus = Win<DblMain>();
+    campus.Show();
+    G.Mode = ModeFree;
+    RefreshChoices();
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, [] { G.Clicked = True; });
+    clicker.start(0);
+    QString unanswered;
+    while (G.GameMinute < 29) {
+        if (G.Mode == ModeTalking && G.TalkCode != unanswered) {
+            std::array<int, 5> offered{};
+            for (int k = 0; k < 5; ++k)
+                offered[k] = ResponseChange(ReadResponseLine(G.TalkCode, G.OfferedTalk[k + 1]));
+            const int said = way.answer(G.TalkCode[1].digitValue(), pick, offered);
+            said < 0 ? void(unanswered = G.TalkCode) : Win<DblSerif>().Command1[said]->click();
+        }
+        if (G.Mode == ModeFree) {
+            Moment m;
+            m.minute = G.GameMinute, m.place = G.Location;
+            for (int i = 1; i <= 6; ++i) m.met |= (G.MetFlag[i] != 0) << i;
+            if (const int move = ChooseMove(way, m, pick)) {
+                if (!campus.Command1[move - 1]->isEnabled()) std::fprintf(stderr, "the button to %d is off\n", move);
+                campus.Command1[move - 1]->click();
+            }
+        }
+        campus.Timer1_Timer();
+    }
+    Result r{DecideEnding(), 0};
+    for (int i = 1; i <= 6; ++i) r.met += G.MetFlag[i] != 0;
+    UnloadAllForms();
+    // Unloaded windows go at the next turn of the event loop, which this loop never reaches.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return r;
+}
+
+struct Outcome {
+    double share, metGirls;
+};
+
+Outcome Play(const Way &way, int afternoons, Result (*afternoon)(const Way &, int, const std::array<int, 7> &)) {
+    int reached = 0;
+    long met = 0;
+    for (int a = 0; a < afternoons; ++a) {
+        if (way.fresh) way.fresh();
+        std::array<int, 7> liking{};
+        for (int i = 1; i <= 6; ++i) liking[i] = static_cast<int>(Rnd() * 5);
+        const int pick = way.pick ? way.pick : 1 + Random(6);
+        liking[pick] -= 2;
+        const Result r = afternoon(way, pick, liking);
+        const bool hit = r.ending == (way.aim ? way.aim : pick);
+        reached += hit;
+        met += r.met;
+        if (way.done) way.done(hit);
+    }
+    return {100.0 * reached / std::max(1, afternoons), double(met) / std::max(1, afternoons)};
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    // The game's windows, when it plays along, are never shown on a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString game = QCoreApplication::applicationDirPath() + QStringLiteral("/game");
+    int afternoons = 10000, real = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--game") == 0 && i + 1 < argc)
+            game = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--real") == 0 && i + 1 < argc)
+            real = std::max(0, std::atoi(argv[++i]));
+        else
+            afternoons = std::max(1, std::atoi(argv[i]));
+    }
+    if (!QDir::setCurrent(game)) {
+        std::fprintf(stderr, "no game folder at %s\n", qPrintable(game));
+        return 1;
+    }
+    Talk = ReadAllReplies();
+    PrintReplies();
+    // What holds whatever five replies are drawn, for a player who sees the likings (the talk-data test
+    // holds these too); ending 8 cannot be made sure, however the girls start.
+    std::printf("From 4:31 at the schoolyard, whatever the draws:\n");
+    const char *yes[] = {"no", "yes"};
+    for (int g = 1; g <= 6; ++g)
+        std::printf("girl %d: surely won from her worst start %s; can lead to 8 (alone at 3) %s, to 9 (all at 4) %s\n",
+                    g, yes[Proof{g, 6, 0, true}.From(WorstFor(g))], yes[Proof{8, 1, g}.From(AloneAt3(g))],
+                    yes[Proof{9, 1, g}.From(AllAt4())]);
+    std::printf("ending 8 surely reached by answering every girl (all at 4) %s\n\n",
+                yes[Proof{8, 6, 0, false}.From(AllAt4())]);
+    Randomize(20261207u); // the same afternoons every run
+
+    const Answerer herBestPolite = [](int girl, int pick, const auto &o) {
+        return girl == pick ? Best(o) : Polite(o);
+    };
+    const Answerer warmToAll = [](int, int, const auto &o) { return Best(o); };
+    const Answerer politeToAll = [](int, int, const auto &o) { return Polite(o); };
+    // The coldest reply, or nothing when every reply offered is kind.
+    const Answerer coldToAll = [](int, int, const auto &o) { return o[Coldest(o)] < 0 ? Coldest(o) : -1; };
+    // One warm word for the first other girl he meets, polite to the rest.
+    int warmWordsLeft = 0, warmAfternoons = 0, keptAnyway = 0;
+    const Answerer oneWarmWord = [&warmWordsLeft](int girl, int pick, const auto &o) {
+        if (girl == pick) return Best(o);
+        return warmWordsLeft-- > 0 ? Best(o) : Polite(o);
+    };
+
+    static const char *girls[] = {"", "1", "2", "3", "4", "5", "6"};
+    std::vector<Way> ways;
+    for (int g = 1; g <= 6; ++g)
+        ways.push_back({girls[g], "pick her, find her, her best reply offered, polite to the others", g, Way::Seek,
+                        herBestPolite, 0, 95});
+    ways.push_back({"8", "wander, a reserved (polite) reply to every girl", 0, Way::Wander, politeToAll, 8, 50});
+    ways.push_back({"8", "keep walking (wait only for a girl due), a reserved reply to every girl", 0, Way::Busy,
+                    politeToAll, 8, 50});
+    ways.push_back({"9", "wander, the coldest reply to every girl, none if all are kind", 0, Way::Wander, coldToAll,
+                    9, 95});
+    ways.push_back({"pick", "pick her, find her, the best reply offered to her and to every other girl", 0, Way::Seek,
+                    warmToAll, 0, 0});
+    // The cost of kindness, over the afternoons in which he said a warm word to another girl.
+    ways.push_back({"pick", "as above, but the best reply to the first other girl only, polite after (share of "
+                            "the afternoons with that warm word)",
+                    0, Way::Seek, oneWarmWord, 0, 0, [&] { warmWordsLeft = 1; },
+                    [&](bool hit) {
+                        if (warmWordsLeft <= 0) ++warmAfternoons, keptAnyway += hit;
+                    }});
+
+    std::printf("%-6s %7s %6s %5s %8s  %s\n", "ending", "share", "target", "met", real ? "game" : "",
+                "way of playing");
+    // A way that counts its own afternoons (the warm word) gives its share of those.
+    const auto share = [&](const Way &way, int n, auto afternoon) {
+        warmAfternoons = keptAnyway = 0;
+        Outcome o = Play(way, n, afternoon);
+        if (warmAfternoons) o.share = 100.0 * keptAnyway / warmAfternoons;
+        return o;
+    };
+    for (const Way &way : ways) {
+        const Outcome o = share(way, afternoons, ModelAfternoon);
+        std::printf("%-6s %6.1f%% %5s %5.2f", way.ending, o.share,
+                    way.target ? qPrintable(QString::number(way.target) + '%') : "", o.metGirls);
+        if (real)
+            std::printf(" %7.1f%%", share(way, real, RealAfternoon).share);
+        else
+            std::printf(" %8s", "");
+        std::printf("  %s\n", way.how);
+    }
+    return 0;
+}
