@@ -28,14 +28,16 @@ inline constexpr std::array<const char16_t *, 7> TargetHint = {
 };
 inline constexpr std::array<PhoneStep, 2> FirstCallRest = {{
     {false, u"「……なんで、俺があの子を気にしてるって知ってるんだよ？」"},
-    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。\r\nじゃ、がんばれよ！　またな！"},
+    // The pick has cost her a little liking: the friend says so, in his way.
+    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。\r\nただ、じろじろ見てたの、向こうも気づいてるぞ。\r\n気の利いたこと言えよ。またな！"},
 }};
 inline constexpr const char16_t *FirstCallClosing = u"電話は切れた。……持つべきものは友達、だな。";
 
 // Second call: remember the girls of his own class.
 inline constexpr const char16_t *SecondCallReason = u"か？\r\nオレだよ。さっき言い忘れたことがあってさ。";
 inline constexpr std::array<PhoneStep, 3> SecondCallRest = {{
-    {true, u"オレのクラスの女子ばっかりじゃなくてさ、\r\n自分のクラスの女の子のことも忘れんなよ。"},
+    // Something to act on: polite small talk with the other girls keeps them where they are.
+    {true, u"オレのクラスの女子には、世間話くらいにしとけ。\r\nいい顔しすぎると、本気にされるぜ。\r\n自分のクラスの子も忘れんなよ。"},
     {false, u"「えっ……？」"},
     {true, u"ま、とにかくがんばれよ！　じゃあな！"},
 }};
