@@ -18,6 +18,7 @@ DblStart::DblStart() {
     SetCaption(QStringLiteral("Duskbell -start-"));
     SetBackColor(QColor(192, 255, 255));
     SetClientSize(6285, 4755);
+    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
 
     // The sister first, so that the classmate lies on top of her.
     Image1[1] = AddPicture(0, 240, 2175, 4500, QStringLiteral("hostess9.png"));

@@ -1,5 +1,6 @@
 #include "talk/DblAlbum.h"
 
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
 #include "platform/TextFile.h"
@@ -63,6 +64,11 @@ void DblAlbum::Form_QueryUnload(bool &cancel, bool byUser) {
 void DblAlbum::showEvent(QShowEvent *e) {
     Form::showEvent(e);
     activateWindow();
+}
+
+void DblAlbum::Form_Unload() {
+    // The keys go back to the story.
+    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
 }
 
 void DblAlbum::Form_KeyDown(int key, int) {

@@ -14,6 +14,7 @@ class DblAlbum : public Form {
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Form_Unload() override;
     void Image1_MouseMove(int index);
     void Image1_MouseDown(int index, int button, int shift);
     void Image1_Click(int index);

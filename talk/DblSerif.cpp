@@ -9,6 +9,7 @@
 DblSerif::DblSerif() {
     SetCaption(QStringLiteral("Duskbell Serif"));
     SetClientSize(7515, 2070);
+    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
     Label1 = AddLabel(0, 0, 2655, 255, QStringLiteral("返事は…"));
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     for (int i = 0; i < 5; ++i) {
