@@ -24,6 +24,7 @@ DblLog::DblLog() {
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->setStyleSheet(QStringLiteral("QTextBrowser { background: rgb(255,224,192); color: black; }"));
     Text1->setOpenLinks(false);
+    Text1->setAccessibleName(QStringLiteral("これまでのセリフ"));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->viewport()->installEventFilter(this);
     Text1->installEventFilter(this);

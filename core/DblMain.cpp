@@ -25,6 +25,7 @@ DblMain::DblMain() {
 
     Image1 = AddPicture(120, 0, 4500, 3000);
     Image1->setStyleSheet(QStringLiteral("background-color: black;"));
+    Image1->setAccessibleName(QStringLiteral("場面"));
     Label2 = AddLabel(120, 3120, 1575, 255);
     Label2->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
     Label1 = AddLabel(120, 3360, 5535, 855);
@@ -39,6 +40,7 @@ DblMain::DblMain() {
     lblClock->SetForeColor(QColor(0, 0, 255));
     lblClock->SetBackColor(QColor(255, 224, 192));
     lblClock->setAlignment(Qt::AlignCenter);
+    lblClock->setAccessibleDescription(QStringLiteral("時計"));
     for (int i = 0; i < 7; ++i) {
         Command1[i] = AddButton(4920, 480 + 360 * i, 735, 255, Str(PlaceButton[i]));
         Command1[i]->setEnabled(false);

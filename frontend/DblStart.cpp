@@ -97,6 +97,8 @@ DblStart::DblStart() {
         t->setInputMethodHints(Qt::ImhNone);
         t->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     }
+    Text1->setAccessibleName(QStringLiteral("みょうじ"));
+    Text2->setAccessibleName(QStringLiteral("なまえ"));
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, OKBUTTON);
     OKBUTTON->Click = [this] { OKBUTTON_Click(); };

@@ -38,6 +38,9 @@ DblAlbum::DblAlbum() {
         spot->MouseMove = [this, i](int, int, int, int) { Image1_MouseMove(i); };
         spot->MouseDown = [this, i](int button, int shift, int, int) { Image1_MouseDown(i, button, shift); };
         spot->Click = [this, i] { Image1_Click(i); };
+        // A screen reader reads the photo as its name and the player's thought, the keys' way to the page.
+        spot->setAccessibleName(Str(AlbumName[i]));
+        spot->setAccessibleDescription(Str(AlbumThought[i]));
         // The focus frame, shown only on the photo the arrows have reached.
         spot->setFrameStyle(QFrame::NoFrame);
         spot->setLineWidth(3);

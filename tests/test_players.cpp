@@ -10,6 +10,7 @@
 #include "frontend/DblStart.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
+#include <QAccessible>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -31,7 +32,7 @@ class TestPlayers : public QObject {
 
     void lookbackOpensScrollsAndClosesWithoutAClick() {
         DblMain &m = Win<DblMain>();
-        m.Show();
+        m.Show();  // forty lines, every other one spoken
         for (int i = 0; i < 40; ++i) ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
         m.Label3->setText(QStringLiteral("クリックしてください"));  // a line waits to be clicked away
         G.Clicked = 0;
@@ -67,16 +68,14 @@ class TestPlayers : public QObject {
     void functionKeysWalkOnlyWhenNoLineWaits() {
         DblMain &m = Win<DblMain>();
         m.Show();
-        G.Location = 3;
-        G.GameMinute = 5;
+        G.Location = 3, G.GameMinute = 5;
         for (Button *b : m.Command1) b->setEnabled(true);
         const struct { Qt::Key key; bool waiting; int destination; bool click; } keys[] = {
             {Qt::Key_F2, true, 0, false}, {Qt::Key_2, false, 0, true}, {Qt::Key_F8, false, 0, false},
             {Qt::Key_F2, false, 2, false}};
         for (const auto &k : keys) {
             m.Label3->setText(k.waiting ? QStringLiteral("クリックしてください") : QString());
-            G.Clicked = 0;
-            G.Destination = 0;
+            G.Clicked = 0, G.Destination = 0;
             KeyOn(&m, k.key);
             QVERIFY(G.Destination == k.destination && (G.Clicked != 0) == k.click && G.GameMinute == 5);
         }
@@ -87,17 +86,18 @@ class TestPlayers : public QObject {
         ResetWorld(0.01);
         DblStart &start = Win<DblStart>();
         start.Show();
-        KeyOn(&start, Qt::Key_Up);
-        KeyOn(&start, Qt::Key_Up);  // from the first item up around to the last, framed, and back
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up}) KeyOn(&start, k);  // the first item, then around to the last
         QVERIFY(start.MenuFocus == 2 && start.Label1[2]->frameShape() == QFrame::Box);
         KeyOn(&start, Qt::Key_Down);
         int steps = 0, ticks = 0, replies = 0, walks = 0;
+        QString read;  // what a screen reader finds on the framed photo
         QTimer player;
         // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never re-enters).
         const auto act = [&] {
             ++steps;
             if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
                 DblAlbum &a = Win<DblAlbum>();
+                if (a.KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a.Image1[a.KeyFocus])->text(QAccessible::Name);
                 KeyOn(&a, a.KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
             } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
                 DblSerif &s = Win<DblSerif>();
@@ -119,15 +119,13 @@ class TestPlayers : public QObject {
         player.start(1);
         KeyOn(&start, Qt::Key_Return);
         QVERIFY(start.focusWidget() == start.Text1);
-        KeyOn(&start, Qt::Key_A);
-        KeyOn(&start, Qt::Key_Tab);
-        KeyOn(&start, Qt::Key_B);
-        KeyOn(&start, Qt::Key_Tab);
+        for (Qt::Key k : {Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab}) KeyOn(&start, k);
         QVERIFY(start.focusWidget() == start.OKBUTTON);
         KeyOn(&start, Qt::Key_Return);  // the whole prologue and the album run inside this key
         QVERIFY(RunUntil([&] { return replies == 1 && G.Mode == ModeFree && !IsLoaded<DblSerif>(); }, 20000));
         DblMain &m = Win<DblMain>();
         QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks == 1 && G.Location == 1);
+        QCOMPARE(read, QStringLiteral("春日　ひなた"));
         QCOMPARE(int(G.GameMinute), 1 + ticks);
         QVERIFY(m.PastLines.size() > 9 && m.PastLines[0].second == QString::fromUtf16(PrologueLines[0]));
         QVERIFY(m.PastLines.back() == std::make_pair(m.Label2->text(), m.Label1->text()) && !m.Label2->text().isEmpty());
