@@ -2,6 +2,7 @@
 
 #include "core/Campus.h"
 #include "core/Choices.h"
+#include "core/DblLog.h"
 #include "core/GameState.h"
 #include "core/Lines.h"
 #include "core/Scene.h"
@@ -13,6 +14,9 @@
 #include "talk/Conversation.h"
 #include "talk/Encounter.h"
 #include "talk/Phone.h"
+#include <QApplication>
+#include <QWheelEvent>
+#include <QWindow>
 
 DblMain::DblMain() {
     SetCaption(QStringLiteral("Duskbell"));
@@ -21,6 +25,7 @@ DblMain::DblMain() {
 
     Image1 = AddPicture(120, 0, 4500, 3000);
     Image1->setStyleSheet(QStringLiteral("background-color: black;"));
+    Image1->setAccessibleName(QStringLiteral("場面"));
     Label2 = AddLabel(120, 3120, 1575, 255);
     Label2->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
     Label1 = AddLabel(120, 3360, 5535, 855);
@@ -35,6 +40,7 @@ DblMain::DblMain() {
     lblClock->SetForeColor(QColor(0, 0, 255));
     lblClock->SetBackColor(QColor(255, 224, 192));
     lblClock->setAlignment(Qt::AlignCenter);
+    lblClock->setAccessibleDescription(QStringLiteral("時計"));
     for (int i = 0; i < 7; ++i) {
         Command1[i] = AddButton(4920, 480 + 360 * i, 735, 255, Str(PlaceButton[i]));
         Command1[i]->setEnabled(false);
@@ -70,10 +76,40 @@ void DblMain::Form_Load() {
 void DblMain::moveEvent(QMoveEvent *e) {
     Form::moveEvent(e);
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
+    if (IsLoaded<DblLog>()) Win<DblLog>().Follow();
+}
+
+void DblMain::showEvent(QShowEvent *e) {
+    Form::showEvent(e);
+    // Seen at the desktop's window, before a label under the pointer could keep it.
+    windowHandle()->installEventFilter(this);
+}
+
+bool DblMain::eventFilter(QObject *watched, QEvent *e) {
+    // Under a modal window the campus window takes no input, so the lookback could not be closed.
+    if (e->type() == QEvent::Wheel && watched == windowHandle() && !QApplication::activeModalWidget() &&
+        static_cast<QWheelEvent *>(e)->angleDelta().y() > 0) {
+        OpenLookback();
+        return true;
+    }
+    return Form::eventFilter(watched, e);
 }
 
 void DblMain::Form_KeyPress(int) {
     G.Clicked = True;
+}
+
+void DblMain::Form_KeyDown(int key, int) {
+    // Keys without a character: they never count as a click.
+    if (key == Qt::Key_PageUp) OpenLookback();
+    // F1 to F7 walk as the buttons do, but never over a line that waits to be read.
+    const int index = key - Qt::Key_F1;
+    if (index >= 0 && index < 7 && Command1[index]->isEnabled() && Label3->text().isEmpty())
+        Command1_Click(index);
+}
+
+void DblMain::Form_Unload() {
+    Unload<DblLog>();
 }
 
 void DblMain::Command1_Click(int index) {

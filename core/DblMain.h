@@ -1,7 +1,10 @@
 // The campus window: scene picture and text, clock, destination buttons. Its clock is the game's loop.
 #pragma once
 #include "platform/Form.h"
+#include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class DblMain : public Form {
   public:
@@ -12,10 +15,13 @@ class DblMain : public Form {
     Timer *Timer1, *Timer2, *Timer3;
     bool WalkFrame = false;
     bool AskingToQuit = false;  // the save question is open: the clock waits for the answer
+    std::vector<std::pair<QString, QString>> PastLines;  // this afternoon's lines for the lookback: speaker, text
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_KeyPress(int key) override;
+    void Form_KeyDown(int key, int shift) override;
+    void Form_Unload() override;
     void Command1_Click(int index);
     void KaKushiDummy_MouseDown(int button, int shift);
     void Timer1_Timer();
@@ -25,4 +31,7 @@ class DblMain : public Form {
   protected:
     // The desktop adds the frame only once the window is shown: keep the reply window's place right.
     void moveEvent(QMoveEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    // The wheel turned up anywhere on the window, pictures and labels alike, opens the lookback.
+    bool eventFilter(QObject *watched, QEvent *e) override;
 };

@@ -1,6 +1,7 @@
 #include "core/Prologue.h"
 
 #include "core/Choices.h"
+#include "core/DblLog.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/PrologueLines.h"
@@ -21,6 +22,9 @@ void StartClock() {
 
 void BeginAfternoon(bool resume) {
     Win<DblMain>().Show();
+    // The saved game holds no lines: a resumed afternoon looks back no further than itself.
+    Win<DblMain>().PastLines.clear();
+    Unload<DblLog>();
     CloseStartScreen();
     if (resume) {
         ShowScene(EmptyPlaceCode(), Str(ResumeLine), QString());

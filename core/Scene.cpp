@@ -1,6 +1,7 @@
 #include "core/Scene.h"
 
 #include "core/Choices.h"
+#include "core/DblLog.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Lines.h"
@@ -26,10 +27,17 @@ QString EmptyPlaceCode() {
     return QStringLiteral("C") + QString::number(G.Location, 16).toUpper() + QStringLiteral("0C");
 }
 
+void RecordLine(const QString &speaker, const QString &text) {
+    if (text.isEmpty()) return;
+    Win<DblMain>().PastLines.emplace_back(speaker, text);
+    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+}
+
 void ShowScene(const QString &code, const QString &text, const QString &speaker) {
     DblMain &m = Win<DblMain>();
     m.Label2->setText(speaker);
     m.Label1->setText(text);
+    RecordLine(speaker, text);
     if (code.isEmpty()) return;
     QString c = code;
     if (G.ContactLensFlag && c.size() >= 3 && c[2] == '4') c[2] = '7';

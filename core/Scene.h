@@ -6,6 +6,8 @@ class Form;
 
 // Shows text and speaker on the campus window; a non-empty code also changes picture and music.
 void ShowScene(const QString &code, const QString &text, const QString &speaker);
+// Keeps a line shown on the campus window for the lookback.
+void RecordLine(const QString &speaker, const QString &text);
 // Returns once the player has clicked (or pressed a key) after this call began.
 void WaitClick();
 // Ends a walk at a place where nobody is.

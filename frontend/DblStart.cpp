@@ -19,6 +19,7 @@ DblStart::DblStart() {
     SetCaption(QStringLiteral("Duskbell -start-"));
     SetBackColor(QColor(192, 255, 255));
     SetClientSize(6285, 4755);
+    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
 
     // The sister first, so that the classmate lies on top of her.
     Image1[1] = AddPicture(0, 240, 2175, 4500, QStringLiteral("hostess9.png"));
@@ -64,6 +65,7 @@ DblStart::DblStart() {
         l->SetBackColor(MenuColour[i]);
         l->setMouseTracking(true);
         l->setCursor(Qt::PointingHandCursor);
+        l->setLineWidth(3);  // the focus frame, shown on the item the arrows have reached
         l->MouseMove = [this, i](int, int, int, int) { Label1_MouseMove(i); };
         l->Click = [this, i] { Label1_Click(i); };
         Label1[i] = l;
@@ -96,6 +98,8 @@ DblStart::DblStart() {
         t->setInputMethodHints(Qt::ImhNone);
         t->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     }
+    Text1->setAccessibleName(QStringLiteral("みょうじ"));
+    Text2->setAccessibleName(QStringLiteral("なまえ"));
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, OKBUTTON);
     OKBUTTON->Click = [this] { OKBUTTON_Click(); };
@@ -155,6 +159,22 @@ void DblStart::Label1_MouseMove(int index) {
     RestoreMenuColours();
     Label1[index]->SetBackColor(MenuHoverColour);
     MenuAtRest = false;
+}
+
+void DblStart::Form_KeyDown(int key, int) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && focusWidget() == OKBUTTON && OKBUTTON->isVisible()) {
+        OKBUTTON_Click();
+    } else if (enter && focusWidget() == LOADOK && LOADOK->isVisible()) {
+        LOADOK_Click();
+    } else if (Label1[0]->isVisible() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        if (MenuFocus >= 0) Label1[MenuFocus]->setFrameStyle(QFrame::NoFrame);
+        MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Qt::Key_Up ? 2 : 1)) % 3;
+        Label1[MenuFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Label1_MouseMove(MenuFocus);
+    } else if (enter && Label1[0]->isVisible() && MenuFocus >= 0) {
+        Label1_Click(MenuFocus);
+    }
 }
 
 void DblStart::Form_MouseMove(int, int, int, int) {

@@ -20,10 +20,13 @@ class DblStart : public Form {
 
     bool HostessIsJunior = false;
     bool MenuAtRest = false;
+    int MenuFocus = -1;  // the menu item the arrows have reached, framed; -1 before the first arrow
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
+    // The arrows move over the menu and Enter chooses; Enter on O K confirms.
+    void Form_KeyDown(int key, int shift) override;
     void Section1();
     void Label1_MouseMove(int index);
     void Label1_Click(int index);

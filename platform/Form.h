@@ -29,6 +29,9 @@ QPixmap LoadPicture(const QString &file);
 // The name of a picture's variant for a scale: "C10C.DBL" at 2 is "C10C@2x.DBL".
 QString PictureVariant(const QString &file, int scale);
 
+// A focus mark seen at a glance, on the buttons and text boxes that the keys reach.
+inline constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, 40, 40); background: rgb(255, 255, 192); }";
+
 // Mouse events that labels, pictures and shapes pass to their window's handlers.
 struct MouseHandlers {
     std::function<void()> Click;

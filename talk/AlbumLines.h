@@ -16,6 +16,10 @@ inline constexpr std::array<const char16_t *, 8> AlbumThought = {
     u"こいつは神谷光。学年一の人気者で、口ぐせは「ヒカルンって呼んでくれよ」だ。",
 };
 
+// The names printed under the photos, for a screen reader: the six girls, the friend, the popular boy.
+inline constexpr std::array<const char16_t *, 8> AlbumName = {
+    u"白石　玲奈", u"春日　ひなた", u"桐島　沙耶", u"水瀬　詩織", u"朝倉　美咲", u"西園寺　麗華", u"滝本　健二", u"神谷　光"};
+
 inline constexpr const char16_t *AlbumPicked = u"そう、この子だ。ダメでもともと、探しに行ってみよう！";
 inline constexpr const char16_t *AlbumPickedLenses =
     u"そう、この子だ。コンタクトにして、雰囲気が変わったんだよな。探しに行こう！";

@@ -3,6 +3,7 @@
 #include "core/Choices.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
+#include "core/Scene.h"
 #include "platform/System.h"
 #include "talk/DblSerif.h"
 #include "talk/TalkFiles.h"
@@ -46,7 +47,9 @@ void AnswerReply(int slot) {
     CloseReplyWindow();
     if (slot < 1 || slot > Offered) return;
     const QString line = ReadResponseLine(G.TalkCode, G.OfferedTalk[slot]);
-    Win<DblMain>().Label1->setText(ResponseText(line));
+    DblMain &m = Win<DblMain>();
+    m.Label1->setText(ResponseText(line));
+    RecordLine(m.Label2->text(), m.Label1->text());
 
     const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
     if (girl >= 1 && girl <= 6) {

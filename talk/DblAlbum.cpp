@@ -1,5 +1,6 @@
 #include "talk/DblAlbum.h"
 
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
 #include "platform/TextFile.h"
@@ -18,6 +19,9 @@ constexpr std::array<Spot, 8> Photos = {{{120, 240, 1815, 2775},
                                          {3960, 3240, 1815, 2775},
                                          {6480, 240, 1335, 2775},
                                          {6480, 3240, 1335, 2775}}};
+// The photos as they lie on the page, for the arrow keys: two rows of three girls and a boy.
+constexpr int PageColumns = 4;
+constexpr std::array<int, 8> PageOrder = {0, 1, 2, 6, 3, 4, 5, 7};
 constexpr int GirlPhotos = 6;
 constexpr int GirlFour = 3;
 } // namespace
@@ -34,6 +38,13 @@ DblAlbum::DblAlbum() {
         spot->MouseMove = [this, i](int, int, int, int) { Image1_MouseMove(i); };
         spot->MouseDown = [this, i](int button, int shift, int, int) { Image1_MouseDown(i, button, shift); };
         spot->Click = [this, i] { Image1_Click(i); };
+        // A screen reader reads the photo as its name and the player's thought, the keys' way to the page.
+        spot->setAccessibleName(Str(AlbumName[i]));
+        spot->setAccessibleDescription(Str(AlbumThought[i]));
+        // The focus frame, shown only on the photo the arrows have reached.
+        spot->setFrameStyle(QFrame::NoFrame);
+        spot->setLineWidth(3);
+        spot->SetForeColor(QColor(200, 40, 40));
         Image1[i] = spot;
     }
     Label1 = AddLabel(120, 6360, 7575, 255);
@@ -51,6 +62,40 @@ void DblAlbum::Form_Load() {
 // The page stays open until a girl is picked.
 void DblAlbum::Form_QueryUnload(bool &cancel, bool byUser) {
     if (byUser) cancel = true;
+}
+
+void DblAlbum::showEvent(QShowEvent *e) {
+    Form::showEvent(e);
+    activateWindow();
+}
+
+void DblAlbum::Form_Unload() {
+    // The keys go back to the story.
+    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+}
+
+void DblAlbum::Form_KeyDown(int key, int) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (KeyFocus >= 0) Image1_Click(KeyFocus);
+        return;
+    }
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) return;
+    int at = 0;
+    for (int p = 0; p < 8; ++p)
+        if (PageOrder[p] == KeyFocus) at = p;
+    const int row = at / PageColumns, column = at % PageColumns;
+    if (KeyFocus < 0)
+        at = 0;
+    else if (key == Qt::Key_Left)
+        at = row * PageColumns + (column + PageColumns - 1) % PageColumns;
+    else if (key == Qt::Key_Right)
+        at = row * PageColumns + (column + 1) % PageColumns;
+    else
+        at = (1 - row) * PageColumns + column;
+    if (KeyFocus >= 0) Image1[KeyFocus]->setFrameStyle(QFrame::NoFrame);
+    KeyFocus = PageOrder[at];
+    Image1[KeyFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1_MouseMove(KeyFocus);
 }
 
 void DblAlbum::Image1_MouseMove(int index) {

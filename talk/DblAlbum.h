@@ -10,10 +10,17 @@ class DblAlbum : public Form {
     Label *Label1;
     int LastHover = -1;  // -1 after loading, -2 once the opening thought is shown, then the photo
     bool Picked = false; // the pick is made; clicks from now on only end its wait
+    int KeyFocus = -1;   // the photo the arrows have reached, framed; -1 before the first arrow
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Form_Unload() override;
     void Image1_MouseMove(int index);
     void Image1_MouseDown(int index, int button, int shift);
     void Image1_Click(int index);
+    // The arrows move over the page as the mouse would; Enter clicks the framed photo.
+    void Form_KeyDown(int key, int shift) override;
+
+  protected:
+    void showEvent(QShowEvent *e) override;
 };

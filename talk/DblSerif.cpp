@@ -1,5 +1,6 @@
 #include "talk/DblSerif.h"
 
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "talk/Conversation.h"
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 DblSerif::DblSerif() {
     SetCaption(QStringLiteral("Duskbell Serif"));
     SetClientSize(7515, 2070);
+    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
     Label1 = AddLabel(0, 0, 2655, 255, QStringLiteral("返事は…"));
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     for (int i = 0; i < 5; ++i) {
@@ -20,6 +22,34 @@ DblSerif::DblSerif() {
 void DblSerif::Form_Load() {
     const int screenWidth = Tw(QGuiApplication::primaryScreen()->geometry().width());
     Move((screenWidth - Width()) / 2, G.SerifTop);
+}
+
+void DblSerif::showEvent(QShowEvent *e) {
+    Form::showEvent(e);
+    // The keys answer her while the question is open.
+    activateWindow();
+    Command1[0]->setFocus();
+}
+
+void DblSerif::Form_Unload() {
+    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+}
+
+void DblSerif::Form_KeyDown(int key, int) {
+    const int index = key - Qt::Key_F1;
+    if (index >= 0 && index < 5) {
+        if (Command1[index]->isEnabled()) Command1_Click(index);
+        return;
+    }
+    int at = -1;
+    for (int i = 0; i < 5; ++i)
+        if (focusWidget() == Command1[i]) at = i;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && at >= 0) {
+        Command1_Click(at);
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        const int step = key == Qt::Key_Up ? 4 : 1;
+        Command1[at < 0 ? 0 : (at + step) % 5]->setFocus();
+    }
 }
 
 // The player cannot send the question away by closing it: he answers, or she leaves.

@@ -11,9 +11,15 @@ class DblSerif : public Form {
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
+    void Form_Unload() override;
+    // F1 to F5 answer at once; the arrows move between the replies and Enter answers.
+    void Form_KeyDown(int key, int shift) override;
     void Command1_Click(int index);
     // Shows a reply on button index (an ampersand shows as itself, never as a shortcut mark).
     void SetReply(int index, const QString &text);
     // The reply as the player reads it on button index.
     QString Reply(int index) const;
+
+  protected:
+    void showEvent(QShowEvent *e) override;
 };

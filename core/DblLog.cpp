@@ -1,0 +1,98 @@
+#include "core/DblLog.h"
+
+#include "core/DblMain.h"
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QWheelEvent>
+
+namespace {
+QString LineHtml(const QString &speaker, const QString &text) {
+    QString body = text.toHtmlEscaped();
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("<br>")).replace('\n', QStringLiteral("<br>"));
+    const QString head = speaker.isEmpty() ? QString() : QStringLiteral("<b>%1</b><br>").arg(speaker.toHtmlEscaped());
+    return QStringLiteral("<p style=\"margin-bottom:6px\">") + head + body + QStringLiteral("</p>");
+}
+} // namespace
+
+DblLog::DblLog() {
+    // No frame of its own: it lies over the campus window, which keeps the desktop's frame.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    SetCaption(QStringLiteral("Duskbell  Lookback"));
+    SetBackColor(QColor(255, 224, 192));
+    Text1 = new QTextBrowser(this);
+    Text1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Text1->setFrameShape(QFrame::NoFrame);
+    Text1->setStyleSheet(QStringLiteral("QTextBrowser { background: rgb(255,224,192); color: black; }"));
+    Text1->setOpenLinks(false);
+    Text1->setAccessibleName(QStringLiteral("これまでのセリフ"));
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->viewport()->installEventFilter(this);
+    Text1->installEventFilter(this);
+}
+
+void DblLog::Form_Load() {
+    Follow();
+    const DblMain &m = Win<DblMain>();
+    for (const auto &[speaker, text] : m.PastLines) Text1->append(LineHtml(speaker, text));
+}
+
+void DblLog::ScrollToEnd() {
+    // A long text is laid out a piece at a time; counting its pages finishes the layout, so that the
+    // scroll bar knows the whole length.
+    Text1->document()->pageCount();
+    Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
+}
+
+void DblLog::Follow() {
+    const QRect r = Win<DblMain>().geometry();
+    SetClientSize(Tw(r.width()), Tw(r.height()));
+    Move(Tw(r.x()), Tw(r.y()));
+    Place(Text1, 120, 60, Tw(r.width()) - 180, Tw(r.height()) - 120);
+}
+
+void DblLog::AddLine(const QString &speaker, const QString &text) {
+    QScrollBar *bar = Text1->verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
+    Text1->append(LineHtml(speaker, text));
+    if (atEnd) ScrollToEnd();
+}
+
+void DblLog::Form_KeyDown(int key, int) {
+    if (key == Qt::Key_Escape) UnloadNow();
+}
+
+void DblLog::Form_MouseDown(int, int, int, int) {
+    UnloadNow();
+}
+
+void DblLog::Form_Unload() {
+    // The keys go back to the story.
+    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+}
+
+bool DblLog::eventFilter(QObject *watched, QEvent *e) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+        UnloadNow();
+        return true;
+    }
+    if (e->type() == QEvent::MouseButtonPress && watched == Text1->viewport()) {
+        UnloadNow();
+        return true;
+    }
+    if (e->type() == QEvent::Wheel && watched == Text1->viewport()) {
+        const QScrollBar *bar = Text1->verticalScrollBar();
+        if (static_cast<QWheelEvent *>(e)->angleDelta().y() < 0 && bar->value() >= bar->maximum()) {
+            UnloadNow();
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void OpenLookback() {
+    DblLog &log = Win<DblLog>();
+    log.Show();
+    log.ScrollToEnd();
+    log.activateWindow();
+    log.Text1->setFocus();
+}

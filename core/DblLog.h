@@ -1,0 +1,28 @@
+// The lookback: this afternoon's lines over the campus window, newest at the bottom.
+#pragma once
+#include "platform/Form.h"
+
+class QTextBrowser;
+
+class DblLog : public Form {
+  public:
+    DblLog();
+    QTextBrowser *Text1;
+
+    void Form_Load() override;
+    void Form_KeyDown(int key, int shift) override;
+    void Form_Unload() override;
+    void Form_MouseDown(int button, int shift, int x, int y) override;
+    // Takes the campus window's place and size.
+    void Follow();
+    // Adds a line at the bottom; a reader who was at the end stays there.
+    void AddLine(const QString &speaker, const QString &text);
+    void ScrollToEnd();
+
+  protected:
+    // Clicks and the wheel past the end close the lookback instead of reaching the text.
+    bool eventFilter(QObject *watched, QEvent *e) override;
+};
+
+// Opens the lookback over the campus window, scrolled to the newest line.
+void OpenLookback();
