@@ -2,13 +2,12 @@
 // picks a girl in the album, answers each reply window, and walks a route of destination buttons.
 // Each action is queued from a timer, so it also runs while an earlier action waits further up.
 #pragma once
-#include "core/DblMain.h"
 #include "WindowInput.h"
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "ending/DblEnding.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -33,8 +32,7 @@ class Player : public QObject {
     std::function<void()> BeforeClick;
 
   private:
-    static void click(QWidget *w) { ClickThroughWindow(w); }
-
+    static void click(QWidget *w) { PressThroughWindow(w, Qt::LeftButton, Qt::NoModifier); }
     void act() {
         if (!enabled) return;
         // The album is modal: its second click (that ends the pick's wait) goes to the album too.

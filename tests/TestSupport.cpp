@@ -1,17 +1,17 @@
 #include "TestSupport.h"
 #include "WindowInput.h"
 
-#include "core/DblMain.h"
-#include "core/GameState.h"
+#include "core/Choices.h"
 #include "platform/Form.h"
 #include "platform/Settings.h"
+#include "platform/TextFile.h"
+#include <QCloseEvent>
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
-#include <QCloseEvent>
-#include <QWindow>
 
 namespace {
 TestWorld world;
@@ -68,25 +68,20 @@ bool RunEnding(const std::function<void()> &f) {
     return false;
 }
 
-void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) { ClickThroughWindow(w, mods, button); }
+void LeaveGame() { throw ProcessEnded{}; }
 
-void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    QPoint at;
-    if (QWindow *win = WindowOf(w, at)) {
-        MouseToWindow(win, QEvent::MouseButtonPress, at, button, button, mods);
-        MouseToWindow(win, QEvent::MouseButtonRelease, at, button, Qt::NoButton, mods);
-        return;
-    }
-    QTest::mousePress(w, button, mods, w->rect().center());
-}
+void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }
+
+void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) { PressThroughWindow(w, button, mods); }
+
+void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) { PressThroughWindow(w, button, mods, false); }
 
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods) {
     QPoint at;
-    if (QWindow *win = WindowOf(w, at)) {
+    if (QWindow *win = WindowOf(w, at))
         QTest::keyClick(win, key, mods);
-        return;
-    }
-    QTest::keyClick(w, key, mods);
+    else
+        QTest::keyClick(w, key, mods);
 }
 
 void CloseBox(QWidget *w) {
@@ -98,6 +93,73 @@ void CloseBox(QWidget *w) {
         QCoreApplication::sendEvent(w->window(), &e);
 }
 
-void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }
+void PutGameFile(const QString &name, const QByteArray &bytes) {
+    KillFile(name);
+    QFile f(QDir::current().filePath(name));
+    if (!bytes.isEmpty() && (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()))
+        qFatal("cannot write %s", qPrintable(name));
+}
 
-void LeaveGame() { throw ProcessEnded{}; }
+void PutTextFile(const QString &name, const QString &text) {
+    KillFile(name);
+    if (!WriteTextFile(name, text)) qFatal("cannot write %s", qPrintable(name));
+}
+
+QByteArray TinyWav(int ms) {
+    const int rate = 22050, samples = rate * ms / 1000;
+    QByteArray b;
+    QDataStream s(&b, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + samples * 2);
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4);
+    s << quint32(samples * 2);
+    for (int i = 0; i < samples; ++i) s << qint16((i / 50) % 2 ? 2000 : -2000);
+    return b;
+}
+
+QByteArray TinyMidi(int quarters) {
+    // Program 0, note on, the note's length as a variable-length delta, note off, end of track.
+    QByteArray delta;
+    for (int v = 96 * quarters, high = 0; v || delta.isEmpty(); v >>= 7, high = 0x80) delta.prepend(char((v & 0x7f) | high));
+    const QByteArray track = QByteArray::fromHex("00c00000903c64") + delta + QByteArray::fromHex("803c0000ff2f00");
+    QByteArray b = QByteArray::fromHex("4d546864000000060000000100604d54726b");
+    QDataStream s(&b, QIODevice::Append);
+    s.setByteOrder(QDataStream::BigEndian);
+    s << quint32(track.size());
+    return b + track;
+}
+
+void WriteSynthTalkFiles() {
+    const QStringList codes = QStringLiteral("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B 43A 43B 45A "
+                                             "45B 46A 46B 52A 52B 56A 56B 65A 65B 63A 63B 76A 76B 71A 71B 72A 72B")
+                                  .split(' ');
+    QString kcode, kaiwa, resp;
+    for (int i = 0; i < codes.size(); ++i) {
+        kcode += codes[i], resp += codes[i] + "\r\n";
+        for (int t = 101 + 10 * i; t <= 110 + 10 * i; ++t) {
+            kcode += ',' + QString::number(t);
+            kaiwa += QStringLiteral("%1ＸＸＸ返事%1ＸＸＸ\r\n").arg(t);
+            resp += QStringLiteral("%1答え%1%2\r\n").arg(t).arg(t % 7 == 3 ? "00" : QString::asprintf("%+d", t % 7 - 3));
+        }
+        kcode += "\r\n";
+    }
+    PutTextFile(QStringLiteral("DblKCode.dat"), kcode);
+    PutTextFile(QStringLiteral("DblKaiwa.dat"), kaiwa);
+    PutTextFile(QStringLiteral("DblResp.dat"), resp);
+}
+
+DblMain &StandAt(int location, int minute, Integer mode) {
+    G.Location = static_cast<Integer>(location);
+    G.GameMinute = static_cast<Integer>(minute);
+    Win<DblMain>().Show();
+    G.Mode = mode;
+    RefreshChoices();
+    return Win<DblMain>();
+}
+
+bool Shows(const QString &code) {
+    return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage();
+}

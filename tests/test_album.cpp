@@ -1,5 +1,6 @@
 // The prologue's seven waits, the album's thoughts and pick (her −2, the lens gesture), then 4:31 PM.
-#include "TalkSupport.h"
+#include "Player.h"
+#include "TestSupport.h"
 #include "core/Prologue.h"
 #include "core/PrologueLines.h"
 #include "talk/Album.h"

@@ -1,12 +1,18 @@
-// The clear record: one pair of ending character and level per ending, in the order first reached, levels OR-ed in place, damaged records never lost.
+// After the confession: the staff roll step by step; the clear record it leaves, one pair of ending
+// character and level per ending in the order first reached, levels OR-ed in place, damage never lost;
+// and the data room that lists the record, unlocks its extra button at eight pairs and erases only on Yes.
 #include "EndingSupport.h"
 #include "ending/ClearRecord.h"
+#include "ending/DblDatarm.h"
 #include "ending/Ending.h"
 #include "platform/Settings.h"
+#include "sound/Music.h"
 #include <QTest>
 
 namespace {
 QString pair(int ending, char level) { return EndingChar(ending) + QString(QChar(level)); }
+QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
+QImage imageOf(Label *l) { return l->pixmap().toImage(); }
 
 // The afternoon's last step, the staff roll and the record, to the end of the process; then the record.
 QString reach(int ending, int target, bool contactLens = false) {
@@ -25,6 +31,48 @@ class TestClearRecord : public QObject {
     void init() {
         ResetWorld(1000);  // a staff-roll step in 3 ms
         UseCodedPictures();
+    }
+
+    // The heading for two steps, each credit for three, the girl of the ending at step 30, music
+    // stopped and the window gone at step 33.
+    void theRollStepByStep() {
+        const char *roles[] = {"ＣＧ（人物）", "ＣＧ（背景）", "ＢＧＭ", "プログラミング", "協力", "想い出の提供",
+                               "スーパーバイザ", "企画", "製作"};
+        const char *pictures[] = {"C10C", "C20C", "C30C", "C40C", "C50C", "C60C", "C70C", "C00B", "C80D"};
+        for (auto [ending, lens, last] : {std::tuple{9, False, "C89C"}, {4, True, "C84C"}}) {
+            ResetWorld(100);  // a step in 30 ms
+            UseCodedPictures();
+            PutGameFile(QStringLiteral("M93C.mid"), TinyMidi(600));  // five minutes: still playing at the end
+            PlayMidi(QStringLiteral("M93C.mid"));  // starts the synthesizer: without a soundfont nothing ever plays
+            const bool sound = WaitSoundfontReady(20000);
+            StopMidi();  // the roll plays its own
+            G.EndingNo = static_cast<Integer>(ending);
+            G.ContactLensFlag = lens;
+            // Opening the roll closes the campus window without asking.
+            Win<DblMain>().Show();
+            DblEnding &w = Win<DblEnding>();
+            QVERIFY(!IsLoaded<DblMain>() && World().boxes.empty() && !World().ended);
+            // What each step left: role | names | picture | still loaded | music playing.
+            QStringList steps;
+            w.Timer1->Tick = [&w, &steps] {
+                w.Timer1_Timer();
+                steps << QStringList{w.Label1->text(), w.Label2->text(), CodeOn(w.Image1->pixmap()),
+                                     IsLoaded<DblEnding>() ? "on" : "off", MidiIsPlaying() ? "music" : ""}.join('|');
+            };
+            w.ShowModal();
+            QCOMPARE(steps.size(), 33);
+            QVERIFY(steps[0].startsWith("|'Duskbell' staff||on|") && steps[1] == steps[0]);
+            for (int s = 2; s < 29; ++s) {
+                const QStringList at = steps[s].split('|');
+                QVERIFY(at[0] == roles[(s - 2) / 3] && at[2] == pictures[(s - 2) / 3]);
+                QVERIFY(!at[1].trimmed().isEmpty() && at[1] != "'Duskbell' staff");
+            }
+            for (int s = 29; s < 32; ++s)
+                QVERIFY(steps[s].startsWith(QStringLiteral("|また　遊んでね。|%1|on|").arg(last)));
+            QCOMPARE(steps[31].endsWith("music"), sound);
+            QVERIFY(steps[32].endsWith("|off|"));  // closed, after the music stopped
+            QVERIFY(!IsLoaded<DblEnding>() && !MidiIsPlaying());
+        }
     }
 
     void theWorkedExample() {
@@ -59,6 +107,43 @@ class TestClearRecord : public QObject {
         for (const auto &c : cases) QCOMPARE(AddClear(c.before, c.ending, c.level), c.after);
         WriteClearRecord("？" + one);
         QCOMPARE(reach(1, 0), "？" + pair(1, '1'));
+    }
+
+    // Each pair a row: the girl's portrait and name, and the mark of her level (mutual or not).
+    void theDataRoomListsTheRecord() {
+        const struct { const char *record; std::vector<int> endings, mutual; bool option; } cases[] = {
+            {"鶴1", {1}, {0}, false},
+            {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
+            {"蘭1鶴2鷹1鳩2鴨1雁3鳳2楓1", {9, 1, 2, 3, 4, 5, 6, 8}, {0, 1, 0, 1, 0, 1, 1, 0}, true},
+            {"鴨1椿2", {4, 7}, {0, 1}, false}};
+        for (const auto &c : cases) {
+            ResetWorld();
+            SaveSetting("Velmor", "Duskwatch", "CString", c.record);
+            DblDatarm &d = Win<DblDatarm>();
+            for (int r = 0; r < 9; ++r) {
+                const int ending = r < int(c.endings.size()) ? c.endings[r] : 0;
+                QCOMPARE(d.Label3[r]->text(), ending ? DatarmRowName(ending) : QString());
+                QCOMPARE(imageOf(d.Image2[r]), ending ? imageOf(d.Image3[ending - 1]) : QImage());
+                QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[c.mutual[r]]) : QImage());
+            }
+            QCOMPARE(d.Command3->isEnabled(), c.option);
+        }
+        // Ending 7 is her other look, under her name without the space.
+        QVERIFY(DatarmRowName(7) == "水瀬詩織（別Ver.）" && DatarmRowName(4) == "水瀬　詩織");
+        DblDatarm &d = Win<DblDatarm>();
+        QVERIFY(imageOf(d.Image3[6]) != imageOf(d.Image3[3]) && imageOf(d.Image4[0]) != imageOf(d.Image4[1]));
+    }
+
+    void theDataRoomErasesOnlyWithYes() {
+        for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+            ResetWorld();
+            for (const char *key : {"CString", "SavedMyouji", "SavedNamae"}) SaveSetting("Velmor", "Duskwatch", key, "鶴1");
+            World().answers = {answer};
+            ClickOn(Win<DblDatarm>().Command2);
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].defaultButton == MsgAnswer::No);
+            for (const char *key : {"CString", "SavedMyouji", "SavedNamae"})
+                QCOMPARE(setting(key), answer == MsgAnswer::Yes ? QString() : QStringLiteral("鶴1"));
+        }
     }
 };
 

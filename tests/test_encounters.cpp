@@ -1,9 +1,16 @@
-// Each girl is met where the timetable puts her, once, arriving (A) or waiting (B), with her greeting.
-#include "TalkSupport.h"
+// Each girl is met where the timetable puts her, once, arriving (A) or waiting (B), with her greeting;
+// then five distinct replies, the clicked one's response and liking change, departures, missing data named.
+#include "Player.h"
+#include "TestSupport.h"
 #include "core/Campus.h"
+#include "core/Lines.h"
 #include "core/Prologue.h"
+#include "platform/TextFile.h"
+#include "talk/Conversation.h"
 #include "talk/Encounter.h"
+#include "talk/TalkFiles.h"
 #include "talk/Timetable.h"
+#include <set>
 
 class TestEncounters : public QObject {
     Q_OBJECT
@@ -11,6 +18,7 @@ class TestEncounters : public QObject {
     void init() {
         ResetWorld(120); // a game minute in half a second
         WriteSynthTalkFiles();
+        G.Myouji = QStringLiteral("山田");
     }
     // Arriving on the rooftop at 4:34 PM meets Shiori with "14A"; arriving at 4:35 PM and waiting, "14B".
     void theRooftopByTheClock() {
@@ -74,6 +82,67 @@ class TestEncounters : public QObject {
             QVERIFY2((GreetingOf(p.left(3), p[3].digitValue()) ==
                       GreetingOf(p.mid(5, 3), p[8].digitValue())) == same.contains(p),
                      qPrintable(p));
+    }
+    // Five distinct slots, first placeholder only filled, window at SerifTop; button k answers
+    // OfferedTalk(k+1).
+    void fiveDistinctRepliesEachAnsweringItsOwnSlot() {
+        std::set<int> first, last; // every slot can come first, and last
+        for (unsigned seed = 1; seed <= 100; ++seed) {
+            Randomize(seed);
+            DblMain &m = StandAt(5, 6);
+            G.Affection = {0, 0, 3, 0, 0, 0, 0};
+            OpenConversation(QStringLiteral("52A"));
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() &&
+                    std::abs(Win<DblSerif>().Top() - G.SerifTop) < 15);
+            QCOMPARE(std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size(), size_t(5));
+            for (int k = 1; k <= 5; ++k)
+                QVERIFY(G.OfferedTalk[k] > 300 && G.OfferedTalk[k] <= 310 &&
+                        Win<DblSerif>().Reply(k - 1) ==
+                            QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
+            first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
+            const int k = seed % 5, talk = G.OfferedTalk[k + 1];
+            ClickOn(Win<DblSerif>().Command1[k]);
+            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk));
+            QCOMPARE(G.Affection, (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}));
+            QVERIFY(G.Mode == ModeFree && m.Command1[0]->isEnabled());
+        }
+        QVERIFY(first.size() == 10 && last.size() == 10);
+    }
+    // At 4:40 an ignored girl leaves hurt (-3), an answered one remembers an errand (no cost).
+    void departuresAtTheFiveMinuteBoundary() {
+        for (int answer : {-1, 2}) {
+            DblMain &m = StandAt(2, 8);
+            G.Affection[1] = 2;
+            OpenConversation(QStringLiteral("21A"));
+            Win<DblSerif>().close(); // closing the reply window does not send the question away
+            m.Timer1_Timer();        // 4:39
+            QVERIFY(G.Mode == ModeTalking && IsLoaded<DblSerif>());
+            if (answer >= 0) ClickOn(Win<DblSerif>().Command1[answer]);
+            const int expected = answer < 0 ? -1 : 2 + G.OfferedTalk[answer + 1] % 7 - 3;
+            m.Timer1_Timer(); // 4:40
+            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty());
+            QVERIFY(G.Mode == ModeFree && m.Command1[0]->isEnabled() && m.Label2->text().isEmpty());
+            QCOMPARE(m.Label1->text() == Str(ErrandLine), answer >= 0);
+        }
+    }
+    void missingDataStopsTheGameWithAMessage() {
+        using Case = std::tuple<const char *, const char *, std::function<void()>, const char *>;
+        const Case cases[] = {
+            // file, its text (nullptr: missing), what reads it, what the message names
+            {"DblKCode.dat", nullptr, [] { OpenConversation("52A"); }, "見つかりません"},
+            {"DblKCode.dat", "52a,1,2,3,4,5,6,7,8,9,10\r\n", [] { ReadCandidates("52A"); }, "52A"},
+            {"DblKCode.dat", "52A,101,102,103\r\n", [] { ReadCandidates("52A"); }, "途中で終わって"},
+            {"DblKaiwa.dat", "101いち\r\n102に", [] { ReadReplyText(103); }, "103"},
+            {"DblResp.dat", "52B\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 101); }, "52A"},
+            {"DblResp.dat", "52A\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 102); }, "102"}};
+        for (const auto &[file, content, read, named] : cases) {
+            content ? PutTextFile(file, content) : KillFile(file);
+            World().boxes.clear();
+            QVERIFY(RunEnding(read) && World().boxes.size() == 1);
+            const MsgBoxRequest box = World().boxes[0];
+            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named),
+                     qPrintable(box.text));
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 // The friend calls on the first, second and fourth long walk, hints at the girl picked, and holds 5:00 back.
-#include "TalkSupport.h"
+#include "Player.h"
+#include "TestSupport.h"
 #include "core/Prologue.h"
 #include "talk/Phone.h"
 

@@ -1,5 +1,6 @@
 // The start screen: hostess by the clear record, greeting by the hour, name entry and its refusals, new game, continue and the data-room item.
-#include "FrontendSupport.h"
+#include "Player.h"
+#include "TestSupport.h"
 #include "ending/DblDatarm.h"
 #include "frontend/DblStart.h"
 #include "frontend/SaveFile.h"

@@ -1,5 +1,6 @@
 // The whole program from Main to the end through the real windows: demo, title, start, names, prologue, album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; and a quit with a save that a second run continues and finishes.
-#include "FrontendSupport.h"
+#include "Player.h"
+#include "TestSupport.h"
 #include "core/Main.h"
 #include "ending/ClearRecord.h"
 #include "frontend/DblStart.h"
