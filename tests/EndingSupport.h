@@ -3,9 +3,7 @@
 #pragma once
 #include "Player.h"
 #include "TestSupport.h"
-#include "platform/TextFile.h"
 #include <QDir>
-#include <QImage>
 
 inline const QStringList Codes = {"C80C", "C80D", "C81C", "C82C", "C83C", "C84C", "C85C", "C86C", "C87C", "C88C",
                                   "C89C", "C10C", "C20C", "C30C", "C40C", "C50C", "C60C", "C70C", "C00B"};

@@ -4,13 +4,10 @@
 #include "core/Choices.h"
 #include "platform/Form.h"
 #include "platform/Settings.h"
-#include "platform/TextFile.h"
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -25,10 +22,7 @@ TestWorld &ResetWorld(double timeScale) {
     G.CrLf = QStringLiteral("\r\n");
     SetTimeScale(timeScale);
     Randomize(12345u);
-    world.boxes.clear();
-    world.answers.clear();
-    world.ended = false;
-    world.folder = std::make_unique<QTemporaryDir>();
+    world = {{}, {}, false, std::make_unique<QTemporaryDir>()};
     // The game's files, linked into a folder of the test's own so saves land there.
     const QDir game(QStringLiteral(GAME_DIR));
     for (const QString &f : game.entryList(QDir::Files))
@@ -38,12 +32,10 @@ TestWorld &ResetWorld(double timeScale) {
     SetSettingsFolder(world.folder->filePath(QStringLiteral("settings")));
     SetMsgBoxHook([](const MsgBoxRequest &r) {
         world.boxes.push_back(r);
-        if (!world.answers.empty()) {
-            const MsgAnswer a = world.answers.front();
-            world.answers.erase(world.answers.begin());
-            return a;
-        }
-        return r.defaultButton;
+        if (world.answers.empty()) return r.defaultButton;
+        const MsgAnswer a = world.answers.front();
+        world.answers.erase(world.answers.begin());
+        return a;
     });
     SetEndProcessHook([] { world.ended = true; });
     SetHourSource({});
@@ -62,10 +54,10 @@ bool RunUntil(const std::function<bool()> &done, int timeoutMs) {
 bool RunEnding(const std::function<void()> &f) {
     try {
         f();
+        return false;
     } catch (const ProcessEnded &) {
         return true;
     }
-    return false;
 }
 
 void LeaveGame() { throw ProcessEnded{}; }
@@ -78,19 +70,15 @@ void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) { P
 
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods) {
     QPoint at;
-    if (QWindow *win = WindowOf(w, at))
-        QTest::keyClick(win, key, mods);
-    else
-        QTest::keyClick(w, key, mods);
+    QWindow *win = WindowOf(w, at);
+    win ? QTest::keyClick(win, key, mods) : QTest::keyClick(w, key, mods);
 }
 
 void CloseBox(QWidget *w) {
     // What a window manager's close button sends: a close event to the desktop's window.
     QCloseEvent e;
-    if (QWindow *win = w->window()->windowHandle())
-        QCoreApplication::sendEvent(win, &e);
-    else
-        QCoreApplication::sendEvent(w->window(), &e);
+    QWindow *win = w->window()->windowHandle();
+    win ? QCoreApplication::sendEvent(win, &e) : QCoreApplication::sendEvent(w->window(), &e);
 }
 
 void PutGameFile(const QString &name, const QByteArray &bytes) {
@@ -106,17 +94,14 @@ void PutTextFile(const QString &name, const QString &text) {
 }
 
 QByteArray TinyWav(int ms) {
-    const int rate = 22050, samples = rate * ms / 1000;
+    const quint32 bytes = 22050 * ms / 1000 * 2;
     QByteArray b;
     QDataStream s(&b, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + samples * 2);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << quint32(samples * 2);
-    for (int i = 0; i < samples; ++i) s << qint16((i / 50) % 2 ? 2000 : -2000);
+    s.writeRawData("RIFF", 4), s << bytes + 36, s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4), s << bytes;
+    for (quint32 i = 0; i < bytes / 2; ++i) s << qint16((i / 50) % 2 ? 2000 : -2000);
     return b;
 }
 

@@ -23,7 +23,7 @@ class TestAlbum : public QObject {
     void init() { ResetWorld(); }
 
     void hoverThoughts() {
-        album().close(); // the page stays until a girl is picked
+        CloseBox(&album()); // the page stays until a girl is picked
         QStringList lines = {IsLoaded<DblAlbum>() ? thought() : QStringLiteral("closed")};
         for (int i : {3, 3, 6, 7, 0, 1, 2, 4, 5}) { // the first movement opens the monologue
             moveOver(i, {20 + i, 20 + int(lines.size())});
@@ -68,7 +68,7 @@ class TestAlbum : public QObject {
         player.BeforeClick = [&] {
             if (IsLoaded<DblAlbum>()) return;
             lines << m.Label2->text() + m.Label1->text() + (m.Command1[6]->isEnabled() ? "!" : "");
-            if (lines.size() == 3) m.close(); // quitting is refused until the pick
+            if (lines.size() == 3) CloseBox(&m); // quitting is refused until the pick
         };
         BeginAfternoon(false);
         QVERIFY(lines.size() == 7 && IsLoaded<DblMain>() && World().boxes.size() == 1);

@@ -141,21 +141,12 @@ class TestCampus : public QObject {
         QVERIFY(seenInWait == 0 && m.Label3->text().isEmpty());
     }
 
-    void ticksGoOnDuringAWait() {
-        ResetWorld(600);  // a game minute in 100 ms
-        standAt(3, 1);
-        StartClock();
-        Later([] { G.Clicked = True; }, 450);
-        WaitClick();
-        QVERIFY(G.GameMinute >= 4 && G.GameMinute < 30);
-    }
-
     void quittingIsRefusedBeforeThePickAndAtTheGate() {
         DblMain &m = standAt(3, 10);
         for (Integer mode : {Integer(ModeFree), Integer(ModeEnding)}) {
             G.TargetGirl = mode == ModeFree ? 0 : 2;
             G.Mode = mode;
-            m.close();
+            CloseBox(&m);
         }
         QVERIFY(World().boxes.size() == 2 && World().boxes[1].text == QStringLiteral("ここではゲームの中断はできません"));
         QVERIFY(IsLoaded<DblMain>() && !World().ended && !FileExists(QStringLiteral("DblData.dat")));
@@ -169,7 +160,7 @@ class TestCampus : public QObject {
             G.TargetGirl = 4;
             QVERIFY(WriteTextFile(QStringLiteral("DblData.dat"), QStringLiteral("old")));
             World().answers = {answer};
-            QCOMPARE(RunEnding([&] { m.close(); }), answer != MsgAnswer::Cancel);
+            QCOMPARE(RunEnding([&] { CloseBox(&m); }), answer != MsgAnswer::Cancel);
             QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("Duskbell を終了します。\r\n次回")));
             QCOMPARE(IsLoaded<DblMain>() && !World().ended, answer == MsgAnswer::Cancel);
             const QString save = ReadTextFile(QStringLiteral("dbldata.dat"));

@@ -5,7 +5,6 @@
 #include "core/Choices.h"
 #include "ending/ClearRecord.h"
 #include "ending/Ending.h"
-#include <QTest>
 #include <set>
 
 namespace {
@@ -60,15 +59,12 @@ class TestConfessions : public QObject {
                 // Saved in two spellings side by side: every spelling goes; no save at all is no error.
                 for (const char *name : {"DblData.dat", "DBLDATA.DAT"})
                     if (withSave) QFile(name).open(QIODevice::WriteOnly);
-                G.Myouji = Surname;
-                G.Namae = Given;
-                G.TargetGirl = static_cast<Integer>(target);
+                G.Myouji = Surname, G.Namae = Given, G.TargetGirl = static_cast<Integer>(target);
                 G.Affection[e.ending <= 6 ? e.ending : 2] = e.ending <= 6 ? 5 : e.ending == 8 ? 3 : 2;
                 G.MetFlag[e.ending <= 6 ? e.ending : 2] = 1;
                 Win<DblSerif>().Show();  // a reply left open at 5:00 PM is taken away
                 DblMain &m = StandAt(G.Location, G.GameMinute);
-                m.Timer1->SetInterval(60000);
-                m.Timer1->SetEnabled(true);
+                m.Timer1->SetInterval(60000), m.Timer1->SetEnabled(true);
                 bool shut = false;
                 std::vector<Shown> lines;
                 Player player;
@@ -84,11 +80,9 @@ class TestConfessions : public QObject {
                 QVERIFY2(RunEnding([] { CloseGate(); }) && shut && World().boxes.empty(), what);
                 const QString speakers = e.opening + (e.ending > 6 ? QString() : mutual ? e.mutual : e.surprised);
                 const int n = static_cast<int>(speakers.size()), epilogue = e.ending == 8 ? 6 : 5;
-                QCOMPARE(G.EndingNo, Integer(e.ending));
-                QCOMPARE(int(lines.size()), 3 + n + 1 + epilogue);
+                QVERIFY2(G.EndingNo == e.ending && int(lines.size()) == 3 + n + 1 + epilogue, what);
                 // The gate, the voice from behind, the greeting.
-                QCOMPARE(lines[2].speaker, QStringLiteral("女の子の声"));
-                QCOMPARE(lines[2].text, Surname + QString::fromUtf8(e.ending == 9 ? "先輩…" : "君…"));
+                QVERIFY2(lines[2].speaker == "女の子の声" && lines[2].text == Surname + (e.ending == 9 ? "先輩…" : "君…"), what);
                 QString heard;
                 for (int k = 1; k <= n; ++k) {
                     const Shown &l = lines[2 + k];

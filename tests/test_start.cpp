@@ -1,15 +1,13 @@
-// The start screen: hostess by the clear record, greeting by the hour, name entry and its refusals, new game, continue and the data-room item.
+// The start screen: hostess by the clear record, greeting by the hour, name entry and its refusals,
+// new game, continue and the data-room item.
 #include "Player.h"
 #include "TestSupport.h"
 #include "ending/DblDatarm.h"
 #include "frontend/DblStart.h"
 #include "frontend/SaveFile.h"
 #include "platform/Settings.h"
-#include "platform/TextFile.h"
-#include <QTest>
 
 namespace {
-QString T(const char16_t *s) { return QString::fromUtf16(s); }
 QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
 // A fresh start screen at that hour; the sister hosts when her ending is anywhere in the record.
 DblStart &openStart(bool sister = false, int hour = 12, const char *record = nullptr) {
@@ -35,10 +33,10 @@ class TestStart : public QObject {
         for (bool sister : {false, true})
             for (auto [hour, greeting] : greetings) {
                 DblStart &s = openStart(sister, hour);
-                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible());
-                QCOMPARE(s.Serif->text(), T(greeting) + T(AskToday[sister]));
+                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible() &&
+                        s.Serif->text() == Str(greeting) + Str(AskToday[sister]));
                 ClickOn(s.Label1[1]);  // continue without a saved game: the menu stays
-                QVERIFY(atMenu(s) && s.Serif->text() == T(NoSave[sister]));
+                QVERIFY(atMenu(s) && s.Serif->text() == Str(NoSave[sister]));
             }
         QCOMPARE(openStart(true, 18).Serif->text(), QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
     }
@@ -55,10 +53,10 @@ class TestStart : public QObject {
                     e.Text1->setText(which == 0 ? c.name : "山田");
                     e.Text2->setText(which == 1 ? c.name : "太郎");
                     ClickOn(e.OKBUTTON);
-                    const QString said = T(c.line[sister]);
+                    const QString said = Str(c.line[sister]);
                     QCOMPARE(e.Serif->text(), !said.contains("%1") ? said
-                                              : c.shown.isEmpty() ? said.arg(T(WhichName[which]))
-                                                                  : said.arg(T(WhichName[which]), c.shown));
+                                              : c.shown.isEmpty() ? said.arg(Str(WhichName[which]))
+                                                                  : said.arg(Str(WhichName[which]), c.shown));
                     QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() && setting("SavedMyouji").isEmpty());
                 }
     }
@@ -92,11 +90,9 @@ class TestStart : public QObject {
         WriteTextFile("DblData.dat", "佐藤\r\n一郎\r\n 12 \r\n");
         ClickOn(s.Label1[1]);
         ClickOn(s.LOADOK);
-        QVERIFY(atMenu(s) && s.Serif->text() == T(SaveDamaged[0]) && FileExists("DblData.dat"));
+        QVERIFY(atMenu(s) && s.Serif->text() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
         // A good one is loaded and used up.
-        G.GameMinute = 12;
-        G.Location = 6;
-        G.TargetGirl = 2;
+        G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2;
         G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
         ResetGameState();
@@ -109,16 +105,13 @@ class TestStart : public QObject {
     void dataRoomOnlyWithARecord() {
         DblStart &s = openStart(false, 12, "");
         ClickOn(s.Label1[2]);
-        QVERIFY(atMenu(s) && !IsLoaded<DblDatarm>() && s.Serif->text() == T(NoRecord));
+        QVERIFY(atMenu(s) && !IsLoaded<DblDatarm>() && s.Serif->text() == Str(NoRecord));
         DblStart &r = openStart();
         bool roomWasOpen = false;
-        Later([&] {
-            roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible();
-            ClickOn(Win<DblDatarm>().Command1);
-        }, 20);
+        Later([&] { roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(), ClickOn(Win<DblDatarm>().Command1); }, 20);
         ClickOn(r.Label1[2]);
         QVERIFY(roomWasOpen && !IsLoaded<DblDatarm>() && atMenu(r));
-        QVERIFY(RunEnding([&] { r.close(); }));  // closing the start screen ends the program
+        QVERIFY(RunEnding([&] { CloseBox(&r); }));  // closing the start screen ends the program
     }
 };
 

@@ -1,4 +1,6 @@
-// The whole program from Main to the end through the real windows: demo, title, start, names, prologue, album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; and a quit with a save that a second run continues and finishes.
+// The whole program from Main to the end through the real windows: demo, title, start, names, prologue,
+// album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; and a
+// quit with a save that a second run continues and finishes.
 #include "Player.h"
 #include "TestSupport.h"
 #include "core/Main.h"
@@ -6,8 +8,6 @@
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "frontend/Demoform.h"
-#include "platform/TextFile.h"
-#include <QTest>
 
 namespace {
 // From Main to the start screen as the player clicks; the title must be up, alone, when Main returns.
@@ -54,7 +54,7 @@ class TestWholeGame : public QObject {
         QVERIFY(RunUntil([] { return G.GameMinute >= 8 && G.Mode == ModeFree; }, 20000));
         player.Pause(true);
         World().answers = {MsgAnswer::Yes};  // quit, saving
-        QVERIFY(RunEnding([] { Win<DblMain>().close(); }));
+        QVERIFY(RunEnding([] { CloseBox(&Win<DblMain>()); }));
         QVERIFY(FileExists(QStringLiteral("DblData.dat")));
         const GameState saved = G;
         // A new run in the same folder with the same settings.
