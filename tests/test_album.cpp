@@ -29,17 +29,14 @@ class TestAlbum : public QObject {
             moveOver(i, {20 + i, 20 + int(lines.size())});
             lines << thought();
         }
-        QVERIFY(lines[0].isEmpty() && lines[1] == QString::fromUtf16(AlbumOpening) &&
-                lines[2] == QString::fromUtf16(AlbumThought[3]));
+        QVERIFY(lines[0].isEmpty() && lines[1] == Str(AlbumOpening) && lines[2] == Str(AlbumThought[3]));
         QVERIFY(lines[3].contains("滝本") && lines[4].contains("神谷") && lines.removeDuplicates() == 0);
     }
     // Boys' photos do nothing, a quick second click picks nobody; lenses, unless another girl is picked.
     void pickingAGirl() {
         const std::tuple<Qt::KeyboardModifiers, int, int, bool> cases[] = {{Qt::NoModifier, 3, 2, false},
-                                                                           {Qt::ShiftModifier, 5, 3, true},
-                                                                           {Qt::ControlModifier, 7, 3, true},
-                                                                           {Qt::AltModifier, 3, 3, true},
-                                                                           {Qt::ShiftModifier, 3, 1, false}};
+            {Qt::ShiftModifier, 5, 3, true}, {Qt::ControlModifier, 7, 3, true}, {Qt::AltModifier, 3, 3, true},
+            {Qt::ShiftModifier, 3, 1, false}};
         for (const auto &[mods, photo, pick, lenses] : cases) {
             ResetWorld();
             Win<DblMain>().Show();
@@ -47,17 +44,14 @@ class TestAlbum : public QObject {
             QString picked;
             QWidget *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
             const Qt::KeyboardModifiers held = mods;
-            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); },
-                  5);
+            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); }, 5);
             Later([&] { picked = thought(), ClickOn(girl); }, 10); // then a wait
             Later([&] { picked += thought(), ClickOn(boy); }, 15);
-            Later([&] { picked += QString::number(G.TargetGirl), ClickOn(girl), ClickOn(album().Image1[0]); },
-                  20);
+            Later([&] { picked += QString::number(G.TargetGirl), ClickOn(girl), ClickOn(album().Image1[0]); }, 20);
             PickInAlbum();
-            QCOMPARE(picked, QString::fromUtf16(lenses ? AlbumPickedLenses : AlbumPicked) + "0");
+            QCOMPARE(picked, Str(lenses ? AlbumPickedLenses : AlbumPicked) + "0");
             QVERIFY(!IsLoaded<DblAlbum>() && G.TargetGirl == pick + 1 && (G.ContactLensFlag != 0) == lenses);
-            QVERIFY(G.Affection[pick + 1] == -2 &&
-                    std::count(G.Affection.begin(), G.Affection.end(), 0) == 6);
+            QVERIFY(G.Affection[pick + 1] == -2 && std::count(G.Affection.begin(), G.Affection.end(), 0) == 6);
         }
     }
     void thePrologueOpensTheAlbumAndStartsTheClock() {
@@ -72,16 +66,14 @@ class TestAlbum : public QObject {
         };
         BeginAfternoon(false);
         QVERIFY(lines.size() == 7 && IsLoaded<DblMain>() && World().boxes.size() == 1);
-        for (int i = 0; i < 7; ++i)
-            QCOMPARE(lines[i], QString::fromUtf16(PrologueLines[i]));
+        for (int i = 0; i < 7; ++i) QCOMPARE(lines[i], Str(PrologueLines[i]));
         QVERIFY(player.picks == 1 && !IsLoaded<DblAlbum>() && G.TargetGirl == 5 && G.Affection[5] == 0);
-        QVERIFY(m.Label1->text() == QString::fromUtf16(AfterAlbumLine) && m.Label3->text().isEmpty());
-        QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->isEnabled());
-        QCOMPARE(m.lblClock->text(), QStringLiteral("4:31 PM"));
-        G.Location = 5; // a continued afternoon has no prologue
-        G.GameMinute = 17;
+        QVERIFY(m.Label1->text() == Str(AfterAlbumLine) && m.Label3->text().isEmpty());
+        QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->isEnabled() &&
+                m.lblClock->text() == "4:31 PM");
+        G.Location = 5, G.GameMinute = 17; // a continued afternoon has no prologue
         BeginAfternoon(true);
-        QVERIFY(lines.size() == 7 && player.picks == 1 && m.Label1->text() == QString::fromUtf16(ResumeLine));
+        QVERIFY(lines.size() == 7 && player.picks == 1 && m.Label1->text() == Str(ResumeLine));
         QVERIFY(G.Location == 5 && m.Timer1->Enabled() && m.lblClock->text() == "4:47 PM");
     }
 };

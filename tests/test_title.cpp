@@ -1,6 +1,5 @@
 // The opening: the demo hides at 4.8 s, unloaded by Main before the title shows, and only a modifier key
 // silences its jingle; the title's 63-tick cycle of covers, and a start with a modifier held silences the run.
-#include "Player.h"
 #include "TestSupport.h"
 #include "core/Main.h"
 #include "frontend/DblStart.h"

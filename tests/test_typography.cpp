@@ -12,7 +12,6 @@
 #include "frontend/DblStart.h"
 #include "frontend/HostessLines.h"
 #include "platform/Platform.h"
-#include "platform/TextFile.h"
 #include "talk/AlbumLines.h"
 #include "talk/Conversation.h"
 #include "talk/DblAlbum.h"
@@ -22,7 +21,6 @@
 #include "talk/TalkFiles.h"
 #include <QFile>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextLayout>
 #include <span>
 
@@ -36,13 +34,9 @@ enum class Box { Scene, Reply, Album, Hostess, Role, Names };
 constexpr int Hero = 0, Friend = 10, Nobody = -1;
 const QString XXX = QStringLiteral("ＸＸＸ"), YYY = QStringLiteral("ＹＹＹ");
 
-struct Text {
-    Box box;
-    int voice;
-    QString raw;       // as written, with ＸＸＸ where the surname goes
-    QStringList shown; // as displayed, once per test name
-    bool wraps;        // may wrap where the label likes: a line of the talk files cannot hold a break
-};
+// A text as written (ＸＸＸ where the surname goes) and as shown, once per test name; wraps: may wrap
+// where the label likes (a line of the talk files cannot hold a break).
+struct Text { Box box; int voice; QString raw; QStringList shown; bool wraps; };
 
 // Every text of the game, by the label it appears in and the voice that says it.
 std::vector<Text> AllTexts() {
@@ -117,11 +111,7 @@ std::vector<Text> AllTexts() {
 }
 
 // One laid-out line: its characters (breaks left out) and its place in the label.
-struct Line {
-    QString text;
-    QRectF rect;
-    bool endsParagraph;
-};
+struct Line { QString text; QRectF rect; bool endsParagraph; };
 
 // Word-wrapped as a label draws it: CR becomes a blank, LF a line separator, lines on whole pixels.
 std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *height) {
@@ -129,8 +119,8 @@ std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *he
     QTextLayout layout(text, font);
     layout.beginLayout();
     const qreal leading = QFontMetricsF(font).leading();
-    qreal y = -leading;
     std::vector<Line> lines;
+    qreal &y = *height = -leading;
     for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
         l.setLineWidth(width);
         y = std::ceil(y + leading);
@@ -141,7 +131,6 @@ std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *he
         y += l.height();
     }
     layout.endLayout();
-    *height = y;
     return lines;
 }
 
@@ -170,11 +159,8 @@ class TestTypography : public QObject {
     void everyTextFitsItsLabel() {
         DblMain &m = Win<DblMain>();
         DblSerif &serif = Win<DblSerif>();
-        const std::map<Box, Label *> labels = {{Box::Scene, m.Label1},
-                                               {Box::Album, Win<DblAlbum>().Label1},
-                                               {Box::Hostess, Win<DblStart>().Serif},
-                                               {Box::Role, Win<DblEnding>().Label1},
-                                               {Box::Names, Win<DblEnding>().Label2}};
+        const std::map<Box, Label *> labels = {{Box::Scene, m.Label1}, {Box::Album, Win<DblAlbum>().Label1},
+            {Box::Hostess, Win<DblStart>().Serif}, {Box::Role, Win<DblEnding>().Label1}, {Box::Names, Win<DblEnding>().Label2}};
         // The prompt's own words, right-aligned in its label, in the scene label's coordinates.
         const qreal promptWidth = QFontMetricsF(m.Label3->font()).horizontalAdvance(QStringLiteral("クリックしてください"));
         const QRectF prompt =
@@ -201,10 +187,8 @@ class TestTypography : public QObject {
                 const std::vector<Line> lines = LayOut(shown, label->font(), area.width(), &height);
                 // The label's own measure agrees with this layout, so the checks see what is drawn.
                 label->setText(shown);
-                if (label->heightForWidth(area.width()) != qCeil(height))
-                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ")
-                                      .arg(height)
-                                      .arg(label->heightForWidth(area.width())) + Quote(shown);
+                if (const int own = label->heightForWidth(area.width()); own != qCeil(height))
+                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ").arg(height).arg(own) + Quote(shown);
                 if (height > area.height()) faults << "taller than its label: " + Quote(shown);
                 for (size_t i = 1; i < lines.size(); ++i) {
                     if (lines[i - 1].endsParagraph) continue;

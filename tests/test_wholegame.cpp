@@ -20,8 +20,7 @@ DblStart *throughTitle(const QString &myouji = {}, const QString &namae = {}) {
     DblStart &s = Win<DblStart>();
     if (myouji.isEmpty()) return &s;
     ClickOn(s.Label1[0]);
-    s.Text1->setText(myouji);
-    s.Text2->setText(namae);
+    s.Text1->setText(myouji), s.Text2->setText(namae);
     ClickOn(s.OKBUTTON);
     return IsLoaded<DblStart>() ? nullptr : &s;
 }
@@ -54,21 +53,17 @@ class TestWholeGame : public QObject {
         QVERIFY(RunUntil([] { return G.GameMinute >= 8 && G.Mode == ModeFree; }, 20000));
         player.Pause(true);
         World().answers = {MsgAnswer::Yes};  // quit, saving
-        QVERIFY(RunEnding([] { CloseBox(&Win<DblMain>()); }));
-        QVERIFY(FileExists(QStringLiteral("DblData.dat")));
+        QVERIFY(RunEnding([] { CloseBox(&Win<DblMain>()); }) && FileExists(QStringLiteral("DblData.dat")));
         const GameState saved = G;
         // A new run in the same folder with the same settings.
-        UnloadAllForms();
-        ResetGameState();
+        UnloadAllForms(), ResetGameState(), player.Pause(false);
         World().ended = false;
-        player.Pause(false);
         DblStart *start = throughTitle();
         QVERIFY(start);
         ClickOn(start->Label1[1]);
         ClickOn(start->LOADOK);
         QVERIFY(player.picks == 1 && !FileExists(QStringLiteral("DblData.dat")));  // no album again; the save used up
-        QCOMPARE(G.Myouji, QStringLiteral("鈴木"));
-        QVERIFY(G.GameMinute == saved.GameMinute && G.TargetGirl == 4 && G.Location == saved.Location);
+        QVERIFY(G.Myouji == "鈴木" && G.GameMinute == saved.GameMinute && G.TargetGirl == 4 && G.Location == saved.Location);
         QVERIFY(G.Affection == saved.Affection && G.MetFlag == saved.MetFlag && G.Mode == ModeFree);
         QVERIFY(finishedAndRecorded());
     }
