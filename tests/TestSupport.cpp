@@ -107,20 +107,15 @@ QByteArray TinyWav(int ms) {
 
 QByteArray TinyMidi(int quarters) {
     // Program 0, note on, the note's length as a variable-length delta, note off, end of track.
-    QByteArray delta;
-    for (int v = 96 * quarters, high = 0; v || delta.isEmpty(); v >>= 7, high = 0x80) delta.prepend(char((v & 0x7f) | high));
-    const QByteArray track = QByteArray::fromHex("00c00000903c64") + delta + QByteArray::fromHex("803c0000ff2f00");
-    QByteArray b = QByteArray::fromHex("4d546864000000060000000100604d54726b");
-    QDataStream s(&b, QIODevice::Append);
-    s.setByteOrder(QDataStream::BigEndian);
-    s << quint32(track.size());
-    return b + track;
+    QByteArray delta(1, char(96 * quarters & 0x7f));
+    for (int v = 96 * quarters >> 7; v; v >>= 7) delta.prepend(char(0x80 | (v & 0x7f)));
+    const QByteArray t = QByteArray::fromHex("00c00000903c64") + delta + QByteArray::fromHex("803c0000ff2f00");
+    return QByteArray::fromHex("4d546864000000060000000100604d54726b000000") + char(t.size()) + t;
 }
 
 void WriteSynthTalkFiles() {
-    const QStringList codes = QStringLiteral("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B 43A 43B 45A "
-                                             "45B 46A 46B 52A 52B 56A 56B 65A 65B 63A 63B 76A 76B 71A 71B 72A 72B")
-                                  .split(' ');
+    const QStringList codes = QString("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B 43A 43B 45A 45B 46A "
+                                      "46B 52A 52B 56A 56B 65A 65B 63A 63B 76A 76B 71A 71B 72A 72B").split(' ');
     QString kcode, kaiwa, resp;
     for (int i = 0; i < codes.size(); ++i) {
         kcode += codes[i], resp += codes[i] + "\r\n";

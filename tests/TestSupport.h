@@ -34,8 +34,7 @@ bool RunEnding(const std::function<void()> &f);
 // Runs f once the event loop is entered again (inside whatever wait is running then).
 void Later(std::function<void()> f, int ms = 0);
 
-// Input as the desktop delivers it, to the control's window on screen, so that Qt's mouse grab,
-// modal blocking and nested loops behave as they do for a player.
+// Input as the desktop delivers it, through the control's window on screen (WindowInput.h).
 // Clicks as the player does (inside the control).
 void ClickOn(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
 // Presses a mouse button on the control and lets it go (the press is what the control acts on).
@@ -54,8 +53,8 @@ void PutTextFile(const QString &name, const QString &text);
 QByteArray TinyWav(int ms);
 // A one-note standard MIDI file: the note lasts quarters quarter notes at 120 beats per minute.
 QByteArray TinyMidi(int quarters);
-// Every encounter code the timetable can make, "14A" first, each with talks of its own: code i offers
-// talks 101+10i..110+10i; talk t replies "ＸＸＸ返事tＸＸＸ", answers "答えt" and changes liking by t % 7 - 3.
+// Talk files for every encounter code, "14A" first: code i offers talks 101+10i..110+10i; talk t replies
+// "ＸＸＸ返事tＸＸＸ", answers "答えt" and changes liking by t % 7 - 3.
 void WriteSynthTalkFiles();
 
 // The player at a place at a game minute, the campus window up and its buttons set for the mode.
