@@ -24,10 +24,9 @@ uint32_t Num(const Bytes &d, size_t at, int n, bool littleEndian = false) {
     return v;
 }
 
-struct Piece {
-    double seconds;  // through the tempo map
-    size_t levels;   // the most note-on velocities one melodic channel uses: beat accents alone give three
-};
+// Seconds through the tempo map; levels: the most note-on velocities one melodic channel uses (beat
+// accents alone give three).
+struct Piece { double seconds; size_t levels; };
 
 // Reads a standard MIDI file; throws what is malformed.
 Piece ReadMidi(const Bytes &d) {
@@ -85,11 +84,9 @@ Piece ReadMidi(const Bytes &d) {
 TEST(MusicFiles, EveryPieceIsWellFormedPhrasedAndOfItsLength) {
     // Looped pieces run long enough not to tire; the staff roll ends, last chord and all, before its
     // window closes at 99 s.
-    for (auto [name, shortest, longest] :
-         {std::tuple{"M00C.mid", 180, 300}, std::tuple{"M10C.mid", 80, 200}, std::tuple{"M20C.mid", 80, 200},
-          std::tuple{"M30C.mid", 80, 200}, std::tuple{"M40C.mid", 80, 200}, std::tuple{"M50C.mid", 80, 200},
-          std::tuple{"M60C.mid", 80, 200}, std::tuple{"M90C.mid", 40, 120}, std::tuple{"M91C.mid", 80, 200},
-          std::tuple{"M92C.mid", 120, 180}, std::tuple{"M93C.mid", 80, 95}}) {
+    for (auto [name, shortest, longest] : {std::tuple{"M00C.mid", 180, 300}, {"M10C.mid", 80, 200}, {"M20C.mid", 80, 200},
+             {"M30C.mid", 80, 200}, {"M40C.mid", 80, 200}, {"M50C.mid", 80, 200}, {"M60C.mid", 80, 200},
+             {"M90C.mid", 40, 120}, {"M91C.mid", 80, 200}, {"M92C.mid", 120, 180}, {"M93C.mid", 80, 95}}) {
         Piece piece{};
         EXPECT_NO_THROW(piece = ReadMidi(Read(name))) << name;
         EXPECT_TRUE(piece.seconds >= shortest && piece.seconds <= longest) << name << ": " << piece.seconds << " s";
@@ -99,11 +96,11 @@ TEST(MusicFiles, EveryPieceIsWellFormedPhrasedAndOfItsLength) {
 
 TEST(SoundFiles, EveryWavIsPlainPcmOfItsLength) {
     // The jingle lasts about two seconds, the cut-off sound a moment.
-    for (auto [name, shortest, longest] : {std::tuple{"KVDEMO.WAV", 1.5, 2.5}, std::tuple{"Dummy.wav", 0.001, 0.1}}) {
+    for (auto [name, shortest, longest] : {std::tuple{"KVDEMO.WAV", 1.5, 2.5}, {"Dummy.wav", 0.001, 0.1}}) {
         const Bytes d = Read(name);
         ASSERT_GT(d.size(), 44u) << name;
-        const uint32_t channels = Num(d, 22, 2, true), rate = Num(d, 24, 4, true), align = Num(d, 32, 2, true);
-        const uint32_t data = Num(d, 40, 4, true);
+        const uint32_t channels = Num(d, 22, 2, true), rate = Num(d, 24, 4, true), align = Num(d, 32, 2, true),
+                       data = Num(d, 40, 4, true);
         // "RIFF" of the file's size, "WAVE", a 16-byte "fmt " of 16-bit PCM, "data" of whole frames to the end.
         EXPECT_TRUE(Num(d, 0, 4) == 0x52494646 && Num(d, 4, 4, true) == d.size() - 8 && Num(d, 8, 4) == 0x57415645 &&
                     Num(d, 12, 4) == 0x666d7420 && Num(d, 16, 4, true) == 16 && Num(d, 20, 2, true) == 1) << name;

@@ -65,19 +65,17 @@ class TestEncounters : public QObject {
             DblMain &m = StandAt(5, 6);
             G.Affection = {0, 0, 3, 0, 0, 0, 0};
             OpenConversation(QStringLiteral("52A"));
-            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() &&
-                    std::abs(Win<DblSerif>().Top() - G.SerifTop) < 15);
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() && std::abs(Win<DblSerif>().Top() - G.SerifTop) < 15);
             QCOMPARE(std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size(), size_t(5));
             for (int k = 1; k <= 5; ++k)
                 QVERIFY(G.OfferedTalk[k] > 300 && G.OfferedTalk[k] <= 310 &&
-                        Win<DblSerif>().Reply(k - 1) ==
-                            QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
+                        Win<DblSerif>().Reply(k - 1) == QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
             first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
             const int k = seed % 5, talk = G.OfferedTalk[k + 1];
             ClickOn(Win<DblSerif>().Command1[k]);
             QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk));
-            QCOMPARE(G.Affection, (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}));
-            QVERIFY(G.Mode == ModeFree && m.Command1[0]->isEnabled());
+            QVERIFY(G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) && G.Mode == ModeFree &&
+                    m.Command1[0]->isEnabled());
         }
         QVERIFY(first.size() == 10 && last.size() == 10);
     }
@@ -113,8 +111,7 @@ class TestEncounters : public QObject {
             World().boxes.clear();
             QVERIFY(RunEnding(read) && World().boxes.size() == 1);
             const MsgBoxRequest box = World().boxes[0];
-            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named),
-                     qPrintable(box.text));
+            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named), qPrintable(box.text));
         }
     }
     // The friend calls on the first, second and fourth long walk; nobody is left to meet on the way.
@@ -150,8 +147,7 @@ class TestEncounters : public QObject {
             const QString kenji = QStringLiteral("滝本　健二");
             QVERIFY(speakers == QStringList({"", kenji, kenji, "", kenji}) && lines[1].contains("山田") &&
                     (girl != 0 || lines[2] == lines[1]));
-            for (int other = 1; other <= 6; ++other)
-                QCOMPARE(lines[2].contains(family[other]), other == girl);
+            for (int other = 1; other <= 6; ++other) QCOMPARE(lines[2].contains(family[other]), other == girl);
             QVERIFY(G.Mode == ModeWalking && Shows("C00B") && m.Label3->text().isEmpty());
         }
     }
