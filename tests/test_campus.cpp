@@ -119,40 +119,30 @@ class TestCampus : public QObject {
         DblMain &m = standAt(3, 10);
         G.Clicked = True;  // a click made before the wait
         Integer seenInWait = -1;
-        Later([&] {
-            seenInWait = G.Clicked;
-            ClickOn(m.lblClock);  // the clock and the speaker are no clicks
-            ClickOn(m.Label2);
-        }, 10);
+        // The clock and the speaker are no clicks.
+        Later([&] { seenInWait = G.Clicked, ClickOn(m.lblClock), ClickOn(m.Label2); }, 10);
         Later([&] { KeyOn(&m, Qt::Key_Space); }, 60);
         WaitClick();
         QVERIFY(seenInWait == 0 && m.Label3->text().isEmpty());
     }
 
-    void quittingIsRefusedBeforeThePickAndAtTheGate() {
-        DblMain &m = standAt(3, 10);
-        for (Integer mode : {Integer(ModeFree), Integer(ModeEnding)}) {
-            G.TargetGirl = mode == ModeFree ? 0 : 2;
-            G.Mode = mode;
-            CloseBox(&m);
-        }
-        QVERIFY(World().boxes.size() == 2 && World().boxes[1].text == QStringLiteral("ここではゲームの中断はできません"));
-        QVERIFY(IsLoaded<DblMain>() && !World().ended && !FileExists(QStringLiteral("DblData.dat")));
-    }
-
-    // Cancel stays; No ends and leaves an older save as it was; Yes (in another run) saves and ends.
-    void theThreeAnswersToTheSaveQuestion() {
-        for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::No, MsgAnswer::Yes}) {
+    // Closing the window is refused before the pick and at the gate; otherwise it asks about saving:
+    // Cancel stays, No ends and leaves an older save as it was, Yes saves and ends.
+    void closingTheWindow() {
+        const QString refused = QStringLiteral("ここではゲームの中断はできません"), ask = QStringLiteral("Duskbell を終了します。\r\n次回");
+        const struct { int target; Integer mode; MsgAnswer answer; QString box, save; bool ends; } cases[] = {
+            {0, ModeFree, MsgAnswer::Yes, refused, "old", false}, {2, ModeEnding, MsgAnswer::Yes, refused, "old", false},
+            {4, ModeFree, MsgAnswer::Cancel, ask, "old", false}, {4, ModeFree, MsgAnswer::No, ask, "old", true},
+            {4, ModeFree, MsgAnswer::Yes, ask, " 4 \r\n 5 \r\n", true}};
+        for (const auto &c : cases) {
             ResetWorld();
             DblMain &m = standAt(5, 17);
-            G.TargetGirl = 4;
+            G.TargetGirl = static_cast<Integer>(c.target), G.Mode = c.mode;
             QVERIFY(WriteTextFile(QStringLiteral("DblData.dat"), QStringLiteral("old")));
-            World().answers = {answer};
-            QCOMPARE(RunEnding([&] { CloseBox(&m); }), answer != MsgAnswer::Cancel);
-            QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("Duskbell を終了します。\r\n次回")));
-            QCOMPARE(IsLoaded<DblMain>() && !World().ended, answer == MsgAnswer::Cancel);
-            const QString save = ReadTextFile(QStringLiteral("dbldata.dat"));
-            QVERIFY(answer == MsgAnswer::Yes ? save.endsWith(QStringLiteral(" 4 \r\n 5 \r\n")) : save == "old");
+            World().answers = {c.answer};
+            QCOMPARE(RunEnding([&] { CloseBox(&m); }), c.ends);
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.startsWith(c.box) && World().ended == c.ends);
+            QVERIFY(IsLoaded<DblMain>() && ReadTextFile(QStringLiteral("dbldata.dat")).endsWith(c.save));
         }
     }
 };
