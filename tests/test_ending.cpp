@@ -18,31 +18,21 @@ const QString Surname = QStringLiteral("鳴海"), Given = QStringLiteral("湊斗
 
 // Speakers line by line (P the player's side, H her), the lines carrying the surname, and the one
 // line carrying the given name.
-const struct Expected {
-    int ending;
-    QString heroine, opening, mutual, surprised;
-    std::set<int> namesMutual, namesSurprised;
-    int givenSurprised = 0;
-} Scripts[] = {
-    {1, QStringLiteral("白石　玲奈"), "PHPH", "PH", "PHPHP", {4}, {4, 6}},
-    {2, QStringLiteral("春日　ひなた"), "PHPHPH", "PH", "PHPHP", {4}, {4, 8}},
-    {3, QStringLiteral("桐島　沙耶"), "PHPHPH", "PHPH", "PHPHP", {2, 6}, {2, 6}, 10},
-    {4, QStringLiteral("水瀬　詩織"), "PHPH", "PHPHPHPHP", "PHPHPHPHP", {2, 12}, {2}},
-    {5, QStringLiteral("朝倉　美咲"), "PHPHPHPH", "PHPH", "PHPHP", {2}, {2}},
-    {6, QStringLiteral("西園寺　麗華"), "PHPHPH", "PHPH", "PHPHP", {2, 6}, {2, 6}},
-    {8, QStringLiteral("相沢　ゆかり"), "PHPHPHPHPPHPHPH", "", "", {2}, {2}},
-    {9, QStringLiteral("相沢　まどか"), "PHPHPHPHPHP", "", "", {}, {}},
-};
+const struct Expected { int ending; QString heroine, opening, mutual, surprised; std::set<int> namesMutual, namesSurprised;
+                        int givenSurprised = 0; } Scripts[] = {
+    {1, "白石　玲奈", "PHPH", "PH", "PHPHP", {4}, {4, 6}}, {2, "春日　ひなた", "PHPHPH", "PH", "PHPHP", {4}, {4, 8}},
+    {3, "桐島　沙耶", "PHPHPH", "PHPH", "PHPHP", {2, 6}, {2, 6}, 10},
+    {4, "水瀬　詩織", "PHPH", "PHPHPHPHP", "PHPHPHPHP", {2, 12}, {2}}, {5, "朝倉　美咲", "PHPHPHPH", "PHPH", "PHPHP", {2}, {2}},
+    {6, "西園寺　麗華", "PHPHPH", "PHPH", "PHPHP", {2, 6}, {2, 6}}, {8, "相沢　ゆかり", "PHPHPHPHPPHPHPH", "", "", {2}, {2}},
+    {9, "相沢　まどか", "PHPHPHPHPHP", "", "", {}, {}}};
 QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
 QImage imageOf(Label *l) { return l->pixmap().toImage(); }
 
 // The afternoon's last step, the staff roll and the record, to the end of the process; then the record.
 QString reach(int ending, int target, bool contactLens = false) {
     UnloadAllForms();
-    G.EndingNo = static_cast<Integer>(ending);
-    G.TargetGirl = static_cast<Integer>(target);
-    G.ContactLensFlag = contactLens ? True : False;
-    World().ended = false;
+    G.EndingNo = static_cast<Integer>(ending), G.TargetGirl = static_cast<Integer>(target);
+    G.ContactLensFlag = contactLens ? True : False, World().ended = false;
     return RunEnding([] { RecordEnding(); }) && World().ended ? ReadClearRecord() : QStringLiteral("(not ended)");
 }
 } // namespace
@@ -68,8 +58,7 @@ class TestEnding : public QObject {
             PlayMidi(QStringLiteral("M93C.mid"));  // starts the synthesizer: without a soundfont nothing ever plays
             const bool sound = WaitSoundfontReady(20000);
             StopMidi();  // the roll plays its own
-            G.EndingNo = static_cast<Integer>(ending);
-            G.ContactLensFlag = lens;
+            G.EndingNo = static_cast<Integer>(ending), G.ContactLensFlag = lens;
             // Opening the roll closes the campus window without asking.
             Win<DblMain>().Show();
             DblEnding &w = Win<DblEnding>();
@@ -86,8 +75,8 @@ class TestEnding : public QObject {
             QVERIFY(steps[0].startsWith("|'Duskbell' staff||on|") && steps[1] == steps[0]);
             for (int s = 2; s < 29; ++s) {
                 const QStringList at = steps[s].split('|');
-                QVERIFY(at[0] == roles[(s - 2) / 3] && at[2] == pictures[(s - 2) / 3]);
-                QVERIFY(!at[1].trimmed().isEmpty() && at[1] != "'Duskbell' staff");
+                QVERIFY(at[0] == roles[(s - 2) / 3] && at[2] == pictures[(s - 2) / 3] && !at[1].trimmed().isEmpty() &&
+                        at[1] != "'Duskbell' staff");
             }
             for (int s = 29; s < 32; ++s)
                 QVERIFY(steps[s].startsWith(QStringLiteral("|また　遊んでね。|%1|on|").arg(last)));
@@ -114,19 +103,16 @@ class TestEnding : public QObject {
         }
         // Stored under the one key, read back under any case of it.
         QCOMPARE(GetSetting("Velmor", "Duskwatch", "Cstring"), QStringLiteral("？鶴1"));
+        // A level given, the neighbour kept; no digit, no level; foreign text stays; no such ending.
         const struct { QString before; int ending, level; QString after; } damaged[] = {
-            {"鶴鷹1", 1, 1, "鶴1鷹1"},    // a level given, the neighbour kept
-            {"鳳x", 6, 1, "鳳1"},         // no digit: no level
-            {"z鷹1✿", 2, 2, "z鷹3✿"},    // foreign text stays
-            {"鷹1", 10, 2, "鷹1"}};       // no such ending
+            {"鶴鷹1", 1, 1, "鶴1鷹1"}, {"鳳x", 6, 1, "鳳1"}, {"z鷹1✿", 2, 2, "z鷹3✿"}, {"鷹1", 10, 2, "鷹1"}};
         for (const auto &c : damaged) QCOMPARE(AddClear(c.before, c.ending, c.level), c.after);
     }
 
     // Each pair a row: the girl's portrait and name, and the mark of her level (mutual or not).
     void theDataRoomListsTheRecord() {
         const struct { const char *record; std::vector<int> endings, mutual; bool option; } cases[] = {
-            {"鶴1", {1}, {0}, false},
-            {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
+            {"鶴1", {1}, {0}, false}, {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
             {"蘭1鶴2鷹1鳩2鴨1雁3鳳2楓1", {9, 1, 2, 3, 4, 5, 6, 8}, {0, 1, 0, 1, 0, 1, 1, 0}, true},
             {"鴨1椿2", {4, 7}, {0, 1}, false}};
         for (const auto &c : cases) {

@@ -22,9 +22,8 @@ DblStart &openStart(bool sister = false, int hour = 12, const char *record = nul
     ResetWorld(100);
     SaveSetting("Velmor", "Duskwatch", "CString", record ? record : sister ? "鶴1蘭1鷹2" : "鶴9鷹2");
     SetHourSource([hour] { return hour; });
-    DblStart &s = Win<DblStart>();
-    s.Show();
-    return s;
+    Win<DblStart>().Show();
+    return Win<DblStart>();
 }
 bool atMenu(DblStart &s) {
     return s.Label1[0]->isVisible() && s.Label1[1]->isVisible() && s.Label1[2]->isVisible() &&
@@ -39,8 +38,7 @@ class TestStart : public QObject {
     void init() {
         ResetWorld(20);  // a 200 ms demo step in 10 ms, the start screen's keep-alive every 50 ms
         // A three-second jingle that outlasts the demo; no cut-off sound, so a cut leaves silence.
-        PutGameFile("KVDEMO.WAV", TinyWav(3000));
-        PutGameFile("Dummy.wav", {});
+        PutGameFile("KVDEMO.WAV", TinyWav(3000)), PutGameFile("Dummy.wav", {});
         PlayWav("none.wav");  // silence whatever an earlier test left playing
         for (const char *piece : {"M00C.mid", "M90C.mid", "M91C.mid"}) PutGameFile(piece, TinyMidi(2));
     }
@@ -62,8 +60,7 @@ class TestStart : public QObject {
         Main();
         qApp->removeEventFilter(&watch);
         QCOMPARE(watch.demoTickAtHide, 23);  // the 24th tick of 200 ms: 4.8 s
-        QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>());
-        QCOMPARE(G.CrLf, QStringLiteral("\r\n"));
+        QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>() && G.CrLf == "\r\n");
     }
 
     void onlyAModifierBeforeTheJingleKeepsItSilent() {
@@ -111,8 +108,7 @@ class TestStart : public QObject {
             QCOMPARE(G.MusicOff, mod ? True : False);
             // The start screen's keep-alive brings its music, and later windows ask for theirs.
             QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
-            PlayMidi("M00C.mid");
-            KeepMidiPlaying();
+            PlayMidi("M00C.mid"), KeepMidiPlaying();
             QCOMPARE(MidiIsPlaying(), !mod);
         }
     }
