@@ -32,9 +32,7 @@ class TestEncounters : public QObject {
                     const int slot = SlotOfMinute(minute), girl = due ? Timetable[slot][place] : 0;
                     const QString pair = QStringLiteral("%1%2").arg(place).arg(girl);
                     for (Integer before : {1, 0}) {
-                        Unload<DblSerif>();
-                        G.TalkCode.clear();
-                        G.MetFlag.fill(before);
+                        Unload<DblSerif>(), G.TalkCode.clear(), G.MetFlag.fill(before);
                         StandAt(place, minute, v == 'A' ? ModeWalking : ModeFree);
                         v == 'A' ? EncounterOnArrival() : EncounterWhileWaiting();
                         const bool meets = girl != 0 && !before;
@@ -45,8 +43,7 @@ class TestEncounters : public QObject {
                         const QString greeting = Win<DblMain>().Label1->text();
                         QVERIFY(greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() && CanEncodeCp932(greeting));
                         const QString picture = pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
-                        QVERIFY2(Shows('C' + picture), qPrintable(picture));
-                        QVERIFY(G.MetFlag[girl] == 1 && G.Mode == ModeTalking);
+                        QVERIFY2(Shows('C' + picture) && G.MetFlag[girl] == 1 && G.Mode == ModeTalking, qPrintable(picture));
                     }
                 }
         // Girls by slot: 1, 4, 6, 6, 5, 2. Met arriving on every minute of a slot, waiting on its first.
@@ -126,8 +123,8 @@ class TestEncounters : public QObject {
             const int clicksBefore = player.clicks, start = G.GameMinute;
             ClickOn(m.Command1[buttons[n]]);
             QVERIFY(RunUntil([&] { return G.Location == places[n] && G.Mode == ModeFree; }));
-            QCOMPARE(player.clicks - clicksBefore, waits[n]);
-            QVERIFY(G.GameMinute == start + 3 && G.PhoneCount == n + 1); // the call does not delay the walk
+            // The call does not delay the walk.
+            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 && G.PhoneCount == n + 1);
         }
     }
     // Ringing, hello, the hint (or hello again), question, goodbye; then the closing on the hang-up picture.
