@@ -10,9 +10,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-namespace {
-TestWorld world;
-} // namespace
+namespace { TestWorld world; }
 
 TestWorld &World() { return world; }
 
@@ -61,11 +59,8 @@ bool RunEnding(const std::function<void()> &f) {
 }
 
 void LeaveGame() { throw ProcessEnded{}; }
-
 void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }
-
 void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) { PressThroughWindow(w, button, mods); }
-
 void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) { PressThroughWindow(w, button, mods, false); }
 
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods) {
@@ -126,20 +121,15 @@ void WriteSynthTalkFiles() {
         }
         kcode += "\r\n";
     }
-    PutTextFile(QStringLiteral("DblKCode.dat"), kcode);
-    PutTextFile(QStringLiteral("DblKaiwa.dat"), kaiwa);
-    PutTextFile(QStringLiteral("DblResp.dat"), resp);
+    for (auto [name, text] : {std::pair{"DblKCode.dat", kcode}, {"DblKaiwa.dat", kaiwa}, {"DblResp.dat", resp}})
+        PutTextFile(name, text);
 }
 
 DblMain &StandAt(int location, int minute, Integer mode) {
-    G.Location = static_cast<Integer>(location);
-    G.GameMinute = static_cast<Integer>(minute);
+    G.Location = static_cast<Integer>(location), G.GameMinute = static_cast<Integer>(minute);
     Win<DblMain>().Show();
-    G.Mode = mode;
-    RefreshChoices();
+    G.Mode = mode, RefreshChoices();
     return Win<DblMain>();
 }
 
-bool Shows(const QString &code) {
-    return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage();
-}
+bool Shows(const QString &code) { return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage(); }

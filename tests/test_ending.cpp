@@ -109,8 +109,9 @@ class TestEnding : public QObject {
         for (const auto &c : damaged) QCOMPARE(AddClear(c.before, c.ending, c.level), c.after);
     }
 
-    // Each pair a row: the girl's portrait and name, and the mark of her level (mutual or not).
-    void theDataRoomListsTheRecord() {
+    // Each pair a row: the girl's portrait and name, and the mark of her level (mutual or not); the extra
+    // button at eight pairs; everything erased only on Yes.
+    void theDataRoom() {
         const struct { const char *record; std::vector<int> endings, mutual; bool option; } cases[] = {
             {"鶴1", {1}, {0}, false}, {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
             {"蘭1鶴2鷹1鳩2鴨1雁3鳳2楓1", {9, 1, 2, 3, 4, 5, 6, 8}, {0, 1, 0, 1, 0, 1, 1, 0}, true},
@@ -131,9 +132,7 @@ class TestEnding : public QObject {
         QVERIFY(DatarmRowName(7) == "水瀬詩織（別Ver.）" && DatarmRowName(4) == "水瀬　詩織");
         DblDatarm &d = Win<DblDatarm>();
         QVERIFY(imageOf(d.Image3[6]) != imageOf(d.Image3[3]) && imageOf(d.Image4[0]) != imageOf(d.Image4[1]));
-    }
-
-    void theDataRoomErasesOnlyWithYes() {
+        // Erasing takes a Yes; No is the default.
         for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
             ResetWorld();
             for (const char *key : {"CString", "SavedMyouji", "SavedNamae"}) SaveSetting("Velmor", "Duskwatch", key, "鶴1");

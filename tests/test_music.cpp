@@ -112,10 +112,7 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
 namespace {
 using Bytes = std::vector<uint8_t>;
 using Fault = std::runtime_error;
-Bytes Read(const std::string &name) {
-    std::ifstream f(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
+Bytes Read(const std::string &name) { std::ifstream f(name, std::ios::binary); return {std::istreambuf_iterator<char>(f), {}}; }
 uint32_t Num(const Bytes &d, size_t at, int n, bool littleEndian = false) {
     if (at + n > d.size()) throw Fault("the file ends inside an event");
     uint32_t v = 0;

@@ -138,10 +138,7 @@ class TestStart : public QObject {
                     ClickOn(e.Label1[0]);
                     e.Text1->setText(which == 0 ? c.name : "山田"), e.Text2->setText(which == 1 ? c.name : "太郎");
                     ClickOn(e.OKBUTTON);
-                    const QString said = Str(c.line[sister]);
-                    QCOMPARE(e.Serif->text(), !said.contains("%1") ? said
-                                              : c.shown.isEmpty() ? said.arg(Str(WhichName[which]))
-                                                                  : said.arg(Str(WhichName[which]), c.shown));
+                    QCOMPARE(e.Serif->text(), Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
                     QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() && setting("SavedMyouji").isEmpty());
                 }
     }

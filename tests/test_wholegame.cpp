@@ -54,8 +54,8 @@ class TestWholeGame : public QObject {
 
     void fromMainToTheEnd() {
         Player player(0, 0, {0});  // picks the first girl, answers everyone, walks once
-        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1);
-        QVERIFY(G.TargetGirl == 1 && G.GameMinute == 1);
+        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1 && G.TargetGirl == 1 &&
+                G.GameMinute == 1);
         QVERIFY(finishedAndRecorded() && player.walks == 1 && player.replies > 0);
     }
 
