@@ -101,17 +101,13 @@ class TestCampus : public QObject {
         QCOMPARE(G.MusicFile, QStringLiteral("M00C.mid"));
         ShowScene(QString(), QStringLiteral("text"), QString());  // an empty code keeps picture and music
         QVERIFY(m.Label2->text().isEmpty() && Shows("C30C"));
-        G.MusicFile = QStringLiteral("marker");
-        ShowScene(QStringLiteral("C00B"), QString(), QString());  // same music: not restarted
+        G.MusicFile = QStringLiteral("marker"), ShowScene(QStringLiteral("C00B"), {}, {});  // same music: not restarted
         QCOMPARE(G.MusicFile, QStringLiteral("marker"));
-        G.ContactLensFlag = True;
-        ShowScene(QStringLiteral("C84C"), QString(), QString());
+        G.ContactLensFlag = True, ShowScene(QStringLiteral("C84C"), {}, {});
         QVERIFY(Shows("C87C") && G.MusicFile == "M40C.mid");
-        G.Mode = ModeEnding;  // a new picture, the ending's caption, the same music
-        ShowScene(QStringLiteral("C81C"), QString(), QString());
+        G.Mode = ModeEnding, ShowScene(QStringLiteral("C81C"), {}, {});  // a new picture, the ending's caption, the same music
         QVERIFY(Shows("C81C") && m.Caption() == "-Duskbell-" && G.MusicFile == "M40C.mid");
-        G.Mode = ModeFree;  // a missing picture leaves the area empty and the game going
-        ShowScene(QStringLiteral("C99Z"), QString(), QString());
+        G.Mode = ModeFree, ShowScene(QStringLiteral("C99Z"), {}, {});  // a missing picture: the area empty, the game going
         QVERIFY(m.Image1->pixmap().isNull());
     }
 

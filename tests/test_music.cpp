@@ -51,8 +51,7 @@ struct MusicFolder : ::testing::Test {
 // Its own process: the soundfont is held back while a piece is asked for.
 using MusicBeforeSoundfont = MusicFolder;
 TEST_F(MusicBeforeSoundfont, PieceAskedForEarlyWaitsAndStartsOnceLoaded) {
-    HoldSoundfontLoading(true);
-    StartMusicSystem();
+    HoldSoundfontLoading(true), StartMusicSystem();
     Write("Short.mid", Midi(0, 800, 1000));
     PlayMidi("Short.mid");
     // Longer than the piece: a piece still waiting has not ended either.

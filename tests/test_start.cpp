@@ -104,8 +104,8 @@ class TestStart : public QObject {
             init();
             Win<DblTitle>().Show();
             ClickOn(Win<DblTitle>().Label2, mod);
-            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended);
-            QCOMPARE(G.MusicOff, mod ? True : False);
+            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended &&
+                    G.MusicOff == (mod ? True : False));
             // The start screen's keep-alive brings its music, and later windows ask for theirs.
             QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
             PlayMidi("M00C.mid"), KeepMidiPlaying();
@@ -160,8 +160,7 @@ class TestStart : public QObject {
         QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4);
         QVERIFY(!IsLoaded<DblStart>() && Win<DblMain>().isVisible() && G.GameMinute == 1);
         // The next start screen offers the names again.
-        UnloadAllForms();
-        Win<DblStart>().Label1_Click(0);
+        UnloadAllForms(), Win<DblStart>().Label1_Click(0);
         QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
     }
 

@@ -149,10 +149,8 @@ class TestTypography : public QObject {
 
   private slots:
     void initTestCase() {
-        InitFonts();
-        ResetWorld();
-        texts = AllTexts();
-        QVERIFY(texts.size() > 600);
+        InitFonts(), ResetWorld();
+        QVERIFY((texts = AllTexts()).size() > 600);
     }
 
     // Laid out in the real windows' labels: nothing cut off, no orphan, nothing under the click prompt.

@@ -84,10 +84,8 @@ class TestWholeGame : public QObject {
         ResetWorld();
         CloseBox(&album()); // the page stays until a girl is picked
         QStringList lines = {IsLoaded<DblAlbum>() ? thought() : QStringLiteral("closed")};
-        for (int i : {3, 3, 6, 7, 0, 1, 2, 4, 5}) { // the first movement opens the monologue
-            moveOver(i, {20 + i, 20 + int(lines.size())});
-            lines << thought();
-        }
+        for (int i : {3, 3, 6, 7, 0, 1, 2, 4, 5}) // the first movement opens the monologue
+            moveOver(i, {20 + i, 20 + int(lines.size())}), lines << thought();
         QVERIFY(lines[0].isEmpty() && lines[1] == Str(AlbumOpening) && lines[2] == Str(AlbumThought[3]));
         QVERIFY(lines[3].contains("滝本") && lines[4].contains("神谷") && lines.removeDuplicates() == 0);
     }
