@@ -3,9 +3,7 @@
 #pragma once
 #include "Player.h"
 #include "TestSupport.h"
-#include "platform/TextFile.h"
 #include <QDir>
-#include <QImage>
 
 inline const QStringList Codes = {"C80C", "C80D", "C81C", "C82C", "C83C", "C84C", "C85C", "C86C", "C87C", "C88C",
                                   "C89C", "C10C", "C20C", "C30C", "C40C", "C50C", "C60C", "C70C", "C00B"};
@@ -17,8 +15,7 @@ inline void UseCodedPictures() {
     for (const QString &f : QDir::current().entryList({QStringLiteral("*.dbl")}, QDir::Files)) QFile::remove(f);
     for (int i = 0; i < Codes.size(); ++i) {
         QImage img(300, 200, QImage::Format_RGB32);
-        img.fill(ColourOf(i));
-        img.save(Codes[i] + QStringLiteral(".DBL"), "PNG");
+        img.fill(ColourOf(i)), img.save(Codes[i] + QStringLiteral(".DBL"), "PNG");
     }
 }
 
@@ -30,10 +27,8 @@ inline QString CodeOn(const QPixmap &p) {
     return QStringLiteral("?");
 }
 
-struct Shown {
-    QString code, text, speaker;
-    bool saveExists;  // the saved game was still there while the line waited
-};
+// A line of the campus window: its picture's code, text, speaker, and whether the saved game was still there.
+struct Shown { QString code, text, speaker; bool saveExists; };
 
 // Writes down each line of the campus window (of the ending only, if told) before the player clicks it.
 inline void WriteDown(Player &player, std::vector<Shown> &lines, bool endingOnly = false) {

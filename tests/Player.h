@@ -2,13 +2,12 @@
 // picks a girl in the album, answers each reply window, and walks a route of destination buttons.
 // Each action is queued from a timer, so it also runs while an earlier action waits further up.
 #pragma once
-#include "core/DblMain.h"
 #include "WindowInput.h"
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "ending/DblEnding.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -26,47 +25,35 @@ class Player : public QObject {
     int clicks = 0, picks = 0, replies = 0, walks = 0;
     // The player also keeps the clocks: a minute (or a step of the roll) passes only when he has
     // nothing left to do, so the afternoon goes the same on a fast machine and a loaded one.
-    bool drivesClock = false;
-    bool enabled = true;
+    bool drivesClock = false, enabled = true;
     void Pause(bool paused) { enabled = !paused; }
     // Sees the campus window just before a line is clicked away.
     std::function<void()> BeforeClick;
 
   private:
-    static void click(QWidget *w) { ClickThroughWindow(w); }
-
+    static void click(QWidget *w) { PressThroughWindow(w, Qt::LeftButton, Qt::NoModifier); }
     void act() {
         if (!enabled) return;
+        const QString prompt = QStringLiteral("クリックしてください");
         // The album is modal: its second click (that ends the pick's wait) goes to the album too.
         if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
-            if (!Win<DblAlbum>().Picked) ++picks;
-            click(Win<DblAlbum>().Image1[pick_]);
-            return;
+            picks += !Win<DblAlbum>().Picked;
+            return click(Win<DblAlbum>().Image1[pick_]);
         }
-        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() &&
-            Win<DblSerif>().Command1[reply_]->isEnabled()) {
-            ++replies;
-            click(Win<DblSerif>().Command1[reply_]);
-            return;
-        }
+        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() && Win<DblSerif>().Command1[reply_]->isEnabled())
+            return ++replies, click(Win<DblSerif>().Command1[reply_]);
         if (!IsLoaded<DblMain>()) {
             if (drivesClock && IsLoaded<DblEnding>() && Win<DblEnding>().Timer1->Enabled()) Win<DblEnding>().Timer1->Tick();
             return;
         }
         DblMain &m = Win<DblMain>();
-        if (m.Label3->text() == QStringLiteral("クリックしてください") && G.Clicked == 0) {
+        if (m.Label3->text() == prompt && G.Clicked == 0) {
             if (BeforeClick) BeforeClick();
-            ++clicks;
-            click(m.Image1);
-            return;
+            return ++clicks, click(m.Image1);
         }
-        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled()) {
-            ++walks;
-            click(m.Command1[route_[next_++]]);
-            return;
-        }
-        if (drivesClock && m.Timer1->Enabled() && m.Label3->text() != QStringLiteral("クリックしてください"))
-            m.Timer1->Tick();
+        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled())
+            return ++walks, click(m.Command1[route_[next_++]]);
+        if (drivesClock && m.Timer1->Enabled() && m.Label3->text() != prompt) m.Timer1->Tick();
     }
     int pick_, reply_;
     std::vector<int> route_;

@@ -1,9 +1,9 @@
 // Input as the desktop delivers it: to the window on screen, so that Qt's mouse grab, modal blocking
-// and nested loops behave as they do for a player.
+// and nested loops behave as they do for a player. Header-only: the benchmark's player uses it too.
 #pragma once
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
-#include <QMouseEvent>
 #include <QWindow>
 
 // The desktop's window of a control and the control's centre in it, when that window is on screen.
@@ -14,21 +14,17 @@ inline QWindow *WindowOf(QWidget *w, QPoint &at) {
     return top->windowHandle();
 }
 
-// One mouse event handed to the desktop's window, which routes it to a control as it routes the
-// desktop's own: implicit grab from press to release, blocked under a modal window.
-inline void MouseToWindow(QWindow *win, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                          Qt::MouseButtons held, Qt::KeyboardModifiers mods) {
-    QMouseEvent e(type, at, win->mapToGlobal(at), button, held, mods);
-    QCoreApplication::sendEvent(win, &e);
-}
-
-inline void ClickThroughWindow(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                               Qt::MouseButton button = Qt::LeftButton) {
+// A press and a release handed to the desktop's window, which routes them as it routes the desktop's
+// own: implicit grab from press to release, blocked under a modal window. Straight to the control
+// (a click, or a press alone) when its window is not on screen.
+inline void PressThroughWindow(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods, bool click = true) {
     QPoint at;
-    if (QWindow *win = WindowOf(w, at)) {
-        MouseToWindow(win, QEvent::MouseButtonPress, at, button, button, mods);
-        MouseToWindow(win, QEvent::MouseButtonRelease, at, button, Qt::NoButton, mods);
-    } else {
-        QTest::mouseClick(w, button, mods, w->rect().center());
+    QWindow *win = WindowOf(w, at);
+    if (!win) return click ? QTest::mouseClick(w, button, mods, w->rect().center())
+                           : QTest::mousePress(w, button, mods, w->rect().center());
+    for (auto [type, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(button)},
+                              std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons()}}) {
+        QMouseEvent e(type, at, win->mapToGlobal(at), button, held, mods);
+        QCoreApplication::sendEvent(win, &e);
     }
 }

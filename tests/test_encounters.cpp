@@ -1,32 +1,26 @@
-// Each girl is met where the timetable puts her, once, arriving (A) or waiting (B), with her greeting.
-#include "TalkSupport.h"
+// Each girl is met where the timetable puts her, once, arriving (A) or waiting (B), with her greeting;
+// five distinct replies, the clicked one's response and liking change, departures, missing data named;
+// and the friend's calls on long walks, with a hint at the girl picked, holding 5:00 back.
+#include "Player.h"
+#include "TestSupport.h"
 #include "core/Campus.h"
+#include "core/Lines.h"
 #include "core/Prologue.h"
+#include "platform/TextFile.h"
+#include "talk/Conversation.h"
 #include "talk/Encounter.h"
+#include "talk/Phone.h"
+#include "talk/TalkFiles.h"
 #include "talk/Timetable.h"
+#include <set>
 
 class TestEncounters : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        ResetWorld(120); // a game minute in half a second
+        ResetWorld(300); // a game minute in a fifth of a second, once the clock runs
         WriteSynthTalkFiles();
-    }
-    // Arriving on the rooftop at 4:34 PM meets Shiori with "14A"; arriving at 4:35 PM and waiting, "14B".
-    void theRooftopByTheClock() {
-        for (const auto &[start, clock, code] : {std::tuple{1, "4:34 PM", "14A"}, {2, "4:36 PM", "14B"}}) {
-            init();
-            Player player; // clicks through the friend's call on the way
-            DblMain &m = StandAt(3, start);
-            StartClock();
-            ClickOn(m.Command1[0]);
-            QVERIFY(RunUntil([] { return G.Location == 1 && G.Mode != ModeWalking; }));
-            QCOMPARE(G.TalkCode.isEmpty(), start == 2);
-            QVERIFY(RunUntil([] { return !G.TalkCode.isEmpty(); }));
-            QVERIFY(m.lblClock->text() == clock && G.TalkCode == code && m.Label2->text() == "水瀬　詩織");
-            QCOMPARE(m.Label1->text(), GreetingOf(code, SlotOfMinute(G.GameMinute)));
-            QVERIFY(G.MetFlag[4] == 1 && G.Mode == ModeTalking && (G.OfferedTalk[1] - 101) / 10 == start - 1);
-        }
+        G.Myouji = QStringLiteral("山田");
     }
     // Every cell, arriving and waiting: nobody once she has been met, else her greeting, picture and code.
     void everyCellOfTheTimetable() {
@@ -38,24 +32,18 @@ class TestEncounters : public QObject {
                     const int slot = SlotOfMinute(minute), girl = due ? Timetable[slot][place] : 0;
                     const QString pair = QStringLiteral("%1%2").arg(place).arg(girl);
                     for (Integer before : {1, 0}) {
-                        Unload<DblSerif>();
-                        G.TalkCode.clear();
-                        G.MetFlag.fill(before);
+                        Unload<DblSerif>(), G.TalkCode.clear(), G.MetFlag.fill(before);
                         StandAt(place, minute, v == 'A' ? ModeWalking : ModeFree);
                         v == 'A' ? EncounterOnArrival() : EncounterWhileWaiting();
                         const bool meets = girl != 0 && !before;
                         met += meets;
-                        QVERIFY2(G.TalkCode == (meets ? pair + v : QString()) &&
-                                     IsLoaded<DblSerif>() == meets,
+                        QVERIFY2(G.TalkCode == (meets ? pair + v : QString()) && IsLoaded<DblSerif>() == meets,
                                  qPrintable(QStringLiteral("4:%1 %2%3").arg(minute + 30).arg(pair).arg(v)));
                         if (!meets) continue;
                         const QString greeting = Win<DblMain>().Label1->text();
-                        QVERIFY(greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() &&
-                                CanEncodeCp932(greeting));
-                        const QString picture =
-                            pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
-                        QVERIFY2(Shows('C' + picture), qPrintable(picture));
-                        QVERIFY(G.MetFlag[girl] == 1 && G.Mode == ModeTalking);
+                        QVERIFY(greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() && CanEncodeCp932(greeting));
+                        const QString picture = pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
+                        QVERIFY2(Shows('C' + picture) && G.MetFlag[girl] == 1 && G.Mode == ModeTalking, qPrintable(picture));
                     }
                 }
         // Girls by slot: 1, 4, 6, 6, 5, 2. Met arriving on every minute of a slot, waiting on its first.
@@ -65,15 +53,124 @@ class TestEncounters : public QObject {
         EncounterOnArrival();
         QVERIFY(G.TalkCode == "14A" && Shows(QStringLiteral("C17C")));
     }
-    // Greetings that vary by slot ("14A", "21A", "35A") and those shared word for word.
-    void greetingsVaryBySlotAndAreShared() {
-        QCOMPARE(GreetingOf("14A", 0), QStringLiteral("あ、あの……とうとう卒業……なんですね。"));
-        const QStringList same = {"14A0 14A1", "14A3 34A2", "21A1 21A4",
-                                  "43A2 63A2", "22B2 52B2", "32A2 72A2"};
-        for (const QString &p : same + QStringList{"14A1 14A3", "21A1 21A3", "35A4 35A5"})
-            QVERIFY2((GreetingOf(p.left(3), p[3].digitValue()) ==
-                      GreetingOf(p.mid(5, 3), p[8].digitValue())) == same.contains(p),
-                     qPrintable(p));
+    // Five distinct slots, first placeholder only filled, window at SerifTop; button k answers
+    // OfferedTalk(k+1).
+    void fiveDistinctRepliesEachAnsweringItsOwnSlot() {
+        std::set<int> first, last; // every slot can come first, and last
+        for (unsigned seed = 1; seed <= 100; ++seed) {
+            Randomize(seed);
+            DblMain &m = StandAt(5, 6);
+            G.Affection = {0, 0, 3, 0, 0, 0, 0};
+            OpenConversation(QStringLiteral("52A"));
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() && std::abs(Win<DblSerif>().Top() - G.SerifTop) < 15);
+            QCOMPARE(std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size(), size_t(5));
+            for (int k = 1; k <= 5; ++k)
+                QVERIFY(G.OfferedTalk[k] > 300 && G.OfferedTalk[k] <= 310 &&
+                        Win<DblSerif>().Reply(k - 1) == QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
+            first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
+            const int k = seed % 5, talk = G.OfferedTalk[k + 1];
+            ClickOn(Win<DblSerif>().Command1[k]);
+            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk));
+            QVERIFY(G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) && G.Mode == ModeFree &&
+                    m.Command1[0]->isEnabled());
+        }
+        QVERIFY(first.size() == 10 && last.size() == 10);
+    }
+    // At 4:40 an ignored girl leaves hurt (-3), an answered one remembers an errand (no cost).
+    void departuresAtTheFiveMinuteBoundary() {
+        for (int answer : {-1, 2}) {
+            DblMain &m = StandAt(2, 8);
+            G.Affection[1] = 2;
+            OpenConversation(QStringLiteral("21A"));
+            CloseBox(&Win<DblSerif>()); // closing the reply window does not send the question away
+            m.Timer1_Timer();        // 4:39
+            QVERIFY(G.Mode == ModeTalking && IsLoaded<DblSerif>());
+            if (answer >= 0) ClickOn(Win<DblSerif>().Command1[answer]);
+            const int expected = answer < 0 ? -1 : 2 + G.OfferedTalk[answer + 1] % 7 - 3;
+            m.Timer1_Timer(); // 4:40
+            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() && G.Mode == ModeFree);
+            QVERIFY(m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() && (m.Label1->text() == Str(ErrandLine)) == (answer >= 0));
+        }
+    }
+    void missingDataStopsTheGameWithAMessage() {
+        using Case = std::tuple<const char *, const char *, std::function<void()>, const char *>;
+        const Case cases[] = {
+            // file, its text (nullptr: missing), what reads it, what the message names
+            {"DblKCode.dat", nullptr, [] { OpenConversation("52A"); }, "見つかりません"},
+            {"DblKCode.dat", "52a,1,2,3,4,5,6,7,8,9,10\r\n", [] { ReadCandidates("52A"); }, "52A"},
+            {"DblKCode.dat", "52A,101,102,103\r\n", [] { ReadCandidates("52A"); }, "途中で終わって"},
+            {"DblKaiwa.dat", "101いち\r\n102に", [] { ReadReplyText(103); }, "103"},
+            {"DblResp.dat", "52B\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 101); }, "52A"},
+            {"DblResp.dat", "52A\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 102); }, "102"}};
+        for (const auto &[file, content, read, named] : cases) {
+            content ? PutTextFile(file, content) : KillFile(file);
+            World().boxes.clear();
+            QVERIFY(RunEnding(read) && World().boxes.size() == 1);
+            const MsgBoxRequest box = World().boxes[0];
+            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named), qPrintable(box.text));
+        }
+    }
+    // The friend calls on the first, second and fourth long walk; nobody is left to meet on the way.
+    void callsOnTheFirstSecondAndFourthLongWalk() {
+        G.MetFlag.fill(1);
+        DblMain &m = StandAt(3, 1);
+        StartClock();
+        Player player;
+        // schoolyard, rooftop, music room, rooftop, schoolyard: four walks of three minutes
+        const int buttons[] = {0, 1, 0, 2}, places[] = {1, 2, 1, 3}, waits[] = {5, 5, 0, 3};
+        for (int n = 0; n < 4; ++n) {
+            const int clicksBefore = player.clicks, start = G.GameMinute;
+            ClickOn(m.Command1[buttons[n]]);
+            QVERIFY(RunUntil([&] { return G.Location == places[n] && G.Mode == ModeFree; }));
+            // The call does not delay the walk.
+            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 && G.PhoneCount == n + 1);
+        }
+    }
+    // Ringing, hello, the hint (or hello again), question, goodbye; then the closing on the hang-up picture.
+    void theFirstCallHintsAtTheGirlPicked() {
+        G.MetFlag.fill(1);
+        const QStringList family = {"", "白石", "春日", "桐島", "水瀬", "朝倉", "西園寺"};
+        for (int girl = 0; girl <= 6; ++girl) {
+            DblMain &m = StandAt(3, 2, ModeWalking);
+            G.TargetGirl = static_cast<Integer>(girl), G.PhoneCount = 0;
+            QStringList speakers, lines;
+            Player player;
+            player.BeforeClick = [&] {
+                speakers << m.Label2->text(), lines << m.Label1->text();
+                QVERIFY(G.Mode == ModePhone && Shows("C00A"));
+            };
+            PhoneCall();
+            const QString kenji = QStringLiteral("滝本　健二");
+            QVERIFY(speakers == QStringList({"", kenji, kenji, "", kenji}) && lines[1].contains("山田") &&
+                    (girl != 0 || lines[2] == lines[1]));
+            for (int other = 1; other <= 6; ++other) QCOMPARE(lines[2].contains(family[other]), other == girl);
+            QVERIFY(G.Mode == ModeWalking && Shows("C00B") && m.Label3->text().isEmpty());
+        }
+    }
+    // The call runs past five: the walk waits for it, then the five-o'clock line, only then the gate.
+    void aCallPastFiveHoldsTheGateBack() {
+        G.MetFlag.fill(1);
+        DblMain &m = StandAt(3, 27);
+        StartClock();
+        G.TalkCode = QStringLiteral("35A"); // a girl he walked away from: no errand line during the call
+        Player player;
+        QStringList lines;
+        player.BeforeClick = [&] {
+            if (lines.isEmpty()) { // he lets the ringing run on past five; the walk waits for the call
+                player.Pause(true);
+                QVERIFY(RunUntil([] { return G.GameMinute >= 31; }));
+                QVERIFY(m.lblClock->text() == "5:00 PM" && G.Mode == ModePhone && G.Location == 3);
+                m.Timer1->SetEnabled(false); // the test takes over the clock
+                player.Pause(false);
+            }
+            lines << m.Label1->text();
+        };
+        ClickOn(m.Command1[0]); // to the rooftop: due at 5:00 PM
+        QVERIFY(RunUntil([] { return G.PhoneCount == 1 && G.Mode == ModeWalking; }, 15000));
+        QVERIFY(G.TalkCode == "35A" && lines.size() == 6 && lines[5].contains("五時") && Shows("C00A"));
+        bool endingSeen = false;
+        player.BeforeClick = [&] { endingSeen |= G.Mode == ModeEnding; };
+        QVERIFY(RunEnding([&] { m.Timer1_Timer(); }) && endingSeen);
     }
 };
 

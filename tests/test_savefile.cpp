@@ -1,28 +1,25 @@
-// The saved afternoon: 17 CR LF lines in code page 932, written atomically, read back exactly once,
-// and a damaged file refused and kept.
+// The game's text files: case-blind names, code page 932, fields, numbers and numeric values. The saved
+// afternoon: 17 CR LF lines in code page 932, written atomically, read back exactly once, a damaged file
+// refused and kept.
 #include "TestSupport.h"
-#include "core/GameState.h"
-#include "frontend/SaveFile.h"
-#include "platform/TextFile.h"
-#include "core/DblMain.h"
 #include "core/Prologue.h"
+#include "frontend/SaveFile.h"
+#include <QDir>
 #include <QFile>
-#include <QTest>
 
 namespace {
 QByteArray fileBytes() {
     QFile f(FindFile(QStringLiteral("DblData.dat")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
 void sampleState() {
-    G.Myouji = QStringLiteral("山田");
-    G.Namae = QStringLiteral("太郎");
-    G.GameMinute = 12;
+    G.Myouji = QStringLiteral("山田"), G.Namae = QStringLiteral("太郎"), G.GameMinute = 12, G.TargetGirl = 3, G.Location = 7;
     G.Affection = {0, 0, 4, -3, 10, 2, 1};
     G.MetFlag = {0, 1, 0, 0, 0, 0, 1};
-    G.TargetGirl = 3;
-    G.Location = 7;
+}
+// What the save carries.
+auto saved(const GameState &g) {
+    return std::tuple(g.Myouji, g.Namae, g.GameMinute, g.Affection, g.MetFlag, g.TargetGirl, g.Location);
 }
 } // namespace
 
@@ -31,50 +28,75 @@ class TestSaveFile : public QObject {
   private slots:
     void init() { ResetWorld(); }
 
-    void writesTheSeventeenLinesByteForByte() {
+    void namesMatchWithoutRegardToCase() {
+        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), QStringLiteral("x\r\n")));
+        QVERIFY(FileExists(QStringLiteral("DblData.dat")) && FileExists(QStringLiteral("dbldata.dat")));
+        // Writing under another spelling replaces the one file rather than making a second.
+        QVERIFY(WriteTextFile(QStringLiteral("dbldata.dat"), QStringLiteral("y\r\n")));
+        QCOMPARE(QDir::current().entryList(QDir::Files).filter(QStringLiteral("dbldata"), Qt::CaseInsensitive).size(), 1);
+        QCOMPARE(ReadTextFile(QStringLiteral("DblData.DAT")), QStringLiteral("y\r\n"));
+        KillFile(QStringLiteral("DBLDATA.dat"));
+        QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
+        KillFile(QStringLiteral("DblData.dat"));  // deleting what is not there is harmless
+    }
+
+    void textIsCodePage932OnDisk() {
+        const QString text = QStringLiteral("白石　玲奈、～①\r\n");
+        QVERIFY(WriteTextFile(QStringLiteral("t.txt"), text));
+        QFile f(QStringLiteral("t.txt"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray raw = f.readAll();
+        f.close();
+        // 白 in Shift-JIS; eight double-byte characters and CR LF.
+        QVERIFY(raw.startsWith("\x94\x92") && raw.size() == 8 * 2 + 2);
+        FileStatus status;
+        QVERIFY(ReadTextFile(QStringLiteral("T.TXT"), &status) == text && status == FileStatus::Ok);
+        QVERIFY(ReadTextFile(QStringLiteral("missing.txt"), &status).isEmpty() && status == FileStatus::Missing);
+        // Half a two-byte character at the end, and a byte that is no character: damaged, not missing,
+        // and nothing half-decoded is handed on.
+        for (const QByteArray &bad : {raw.left(raw.size() - 3), QByteArray("ab\xa0" "cd\r\n")}) {
+            PutGameFile(QStringLiteral("t.txt"), bad);
+            QVERIFY(ReadTextFile(QStringLiteral("t.txt"), &status).isEmpty() && status == FileStatus::Damaged);
+        }
+        // What code page 932 cannot hold is refused, and no file is left.
+        QVERIFY(CanEncodeCp932(QStringLiteral("山田　太郎ＡＢＣ～")));
+        for (const QString s : {"Ω😀", "한국"}) QVERIFY(!CanEncodeCp932(s));
+        QVERIFY(!WriteTextFile(QStringLiteral("bad.txt"), QStringLiteral("😀")) && !FileExists(QStringLiteral("bad.txt")));
+    }
+
+    void numericValueAndFields() {
+        for (auto [text, value] : {std::pair{"012", 12}, {"+3", 3}, {"-2", -2}, {"", 0}, {" 1 2x", 12}, {"12あ", 12},
+                                   {"あ12", 0}, {"05", 5}})
+            QVERIFY2(Val(QString::fromUtf8(text)) == value, text);
+        FieldReader r(QStringLiteral("14A,101, 102\r\n  \"a, b\"tail,c d \r\n-7 x\r\nlast"));
+        QCOMPARE(r.ReadField(), QStringLiteral("14A"));
+        QVERIFY(r.ReadNumber() == 101 && r.ReadNumber() == 102);
+        QCOMPARE(r.ReadField(), QStringLiteral("a, b"));  // quotes keep the comma, the tail is dropped
+        QCOMPARE(r.ReadField(), QStringLiteral("c d "));  // trailing blanks stay
+        QCOMPARE(r.ReadNumber(), -7);                    // the rest of the field is consumed
+        QCOMPARE(r.ReadField(), QStringLiteral("last"));
+        QVERIFY(r.AtEnd() && r.ReadField().isEmpty());  // reading past the end gives nothing and never hangs
+    }
+
+    // Byte for byte; read back into a fresh state, the file used up; names of blanks and commas kept.
+    void writesTheSeventeenLinesAndReadsThemBackOnce() {
         sampleState();
         QVERIFY(WriteSaveFile());
-        QByteArray expected = QByteArray("\x8e\x52\x93\x63\r\n"  // 山田
+        QCOMPARE(fileBytes(), QByteArray("\x8e\x52\x93\x63\r\n"  // 山田
                                          "\x91\xbe\x98\x59\r\n"  // 太郎
                                          " 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n"
-                                         " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n");
-        QCOMPARE(fileBytes(), expected);
-    }
-
-    void readsBackAndDeletesTheFile() {
-        sampleState();
-        QVERIFY(WriteSaveFile());
-        const GameState saved = G;
-        ResetGameState();
-        G.CrLf = QStringLiteral("\r\n");
-        G.PhoneCount = 2;  // not part of the save: kept as it is
-        QVERIFY(LoadSaveFile());
-        QCOMPARE(G.Myouji, saved.Myouji);
-        QCOMPARE(G.Namae, saved.Namae);
-        QCOMPARE(G.GameMinute, saved.GameMinute);
-        QVERIFY(G.Affection == saved.Affection);
-        QVERIFY(G.MetFlag == saved.MetFlag);
-        QCOMPARE(G.MetFlag[6], Integer(1));  // the last met flag is line 15
-        QCOMPARE(G.TargetGirl, saved.TargetGirl);
-        QCOMPARE(G.Location, saved.Location);
-        QCOMPARE(G.PhoneCount, Integer(2));
-        QVERIFY(!FileExists(QStringLiteral("dbldata.dat")));
-        QVERIFY(World().boxes.empty());
-    }
-
-    void awkwardNamesSurviveTheRoundTrip() {
-        const QStringList names = {QStringLiteral(" 先頭に空白"), QStringLiteral("カンマ,入り"), QStringLiteral("　"),
-                                   QStringLiteral("   ")};
-        for (const QString &name : names) {
+                                         " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n"));
+        for (const QString name : {"山田", " 先頭に空白", "カンマ,入り", "　", "   "}) {
             sampleState();
-            G.Myouji = name;
-            G.Namae = name;
+            G.Myouji = G.Namae = name;
             QVERIFY(WriteSaveFile());
-            G.Myouji.clear();
-            G.Namae.clear();
+            const GameState before = G;
+            ResetGameState();
+            G.CrLf = QStringLiteral("\r\n");
+            G.PhoneCount = 2;  // not part of the save: kept as it is
             QVERIFY(LoadSaveFile());
-            QCOMPARE(G.Myouji, name);
-            QCOMPARE(G.Namae, name);
+            QVERIFY2(saved(G) == saved(before) && G.PhoneCount == 2 && !FileExists("dbldata.dat") && World().boxes.empty(),
+                     qPrintable(name));
         }
     }
 
@@ -92,22 +114,16 @@ class TestSaveFile : public QObject {
         }
         for (const QByteArray &bytes : damaged) {
             QFile f(QStringLiteral("DblData.dat"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
             f.close();
             sampleState();
-            const GameState before = G;
             World().boxes.clear();
             QVERIFY2(!LoadSaveFile(), bytes.constData());
-            QCOMPARE(World().boxes.size(), size_t(1));
-            QVERIFY(World().boxes[0].text.contains(QStringLiteral("壊れて")));
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.contains(QStringLiteral("壊れて")));
             QCOMPARE(fileBytes(), bytes);  // left in place untouched
-            QCOMPARE(G.GameMinute, before.GameMinute);
-            QCOMPARE(G.Myouji, before.Myouji);
+            QVERIFY(G.GameMinute == 12 && G.Myouji == "山田");
         }
-        QFile f(QStringLiteral("DblData.dat"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(base) == base.size());
-        f.close();
+        PutGameFile(QStringLiteral("DblData.dat"), base);
         QVERIFY(LoadSaveFile());  // the lines that were spoiled above are good as they stand
     }
 
@@ -117,10 +133,8 @@ class TestSaveFile : public QObject {
         sampleState();
         G.GameMinute = 32;
         G.Affection = {0, 60, -40, 54, -27, 0, 0};
-        QVERIFY(WriteSaveFile());
-        QVERIFY(LoadSaveFile());
-        QCOMPARE(G.GameMinute, Integer(32));
-        QVERIFY(G.Affection == (std::array<Integer, 7>{0, 54, -27, 54, -27, 0, 0}));
+        QVERIFY(WriteSaveFile() && LoadSaveFile());
+        QVERIFY(G.GameMinute == 32 && G.Affection == (std::array<Integer, 7>{0, 54, -27, 54, -27, 0, 0}));
         BeginAfternoon(true);
         QCOMPARE(Win<DblMain>().lblClock->text(), QStringLiteral("5:00 PM"));
     }
@@ -131,8 +145,7 @@ class TestSaveFile : public QObject {
         const QByteArray old = fileBytes();
         G.Myouji = QStringLiteral("😀");  // cannot be written in the file's code page
         QVERIFY(!WriteSaveFile());
-        QCOMPARE(World().boxes.size(), size_t(1));
-        QCOMPARE(fileBytes(), old);
+        QVERIFY(World().boxes.size() == 1 && fileBytes() == old);
     }
 };
 

@@ -1,23 +1,29 @@
-// The start screen: hostess by the clear record, greeting by the hour, name entry and its refusals, new game, continue and the data-room item.
-#include "FrontendSupport.h"
+// The opening and the start screen: the demo hides at 4.8 s, unloaded by Main before the title shows, and
+// only a modifier key silences its jingle; the title's 63-tick cycle of covers, and a start with a modifier
+// held silences the run; the hostess by the clear record, her greeting by the hour, name entry and its
+// refusals, new game, continue and the data-room item.
+#include "Player.h"
+#include "TestSupport.h"
+#include "core/Main.h"
 #include "ending/DblDatarm.h"
 #include "frontend/DblStart.h"
+#include "frontend/DblTitle.h"
+#include "frontend/Demoform.h"
 #include "frontend/SaveFile.h"
 #include "platform/Settings.h"
-#include "platform/TextFile.h"
-#include <QTest>
+#include "sound/Music.h"
+#include <QApplication>
+#include <set>
 
 namespace {
-QString T(const char16_t *s) { return QString::fromUtf16(s); }
 QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
 // A fresh start screen at that hour; the sister hosts when her ending is anywhere in the record.
 DblStart &openStart(bool sister = false, int hour = 12, const char *record = nullptr) {
     ResetWorld(100);
     SaveSetting("Velmor", "Duskwatch", "CString", record ? record : sister ? "鶴1蘭1鷹2" : "鶴9鷹2");
     SetHourSource([hour] { return hour; });
-    DblStart &s = Win<DblStart>();
-    s.Show();
-    return s;
+    Win<DblStart>().Show();
+    return Win<DblStart>();
 }
 bool atMenu(DblStart &s) {
     return s.Label1[0]->isVisible() && s.Label1[1]->isVisible() && s.Label1[2]->isVisible() &&
@@ -28,16 +34,95 @@ bool atMenu(DblStart &s) {
 class TestStart : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { StartMusicSystem(), WaitSoundfontReady(60000); }
+    void init() {
+        ResetWorld(20);  // a 200 ms demo step in 10 ms, the start screen's keep-alive every 50 ms
+        // A three-second jingle that outlasts the demo; no cut-off sound, so a cut leaves silence.
+        PutGameFile("KVDEMO.WAV", TinyWav(3000)), PutGameFile("Dummy.wav", {});
+        PlayWav("none.wav");  // silence whatever an earlier test left playing
+        for (const char *piece : {"M00C.mid", "M90C.mid", "M91C.mid"}) PutGameFile(piece, TinyMidi(2));
+    }
+    void cleanup() { StopMidi(); }
+
+    void mainUnloadsTheDemoBeforeTheTitleShows() {
+        struct Watch : QObject {
+            int demoTickAtHide = -1, titleShows = 0, demoLoadedAtTitle = 0;
+            bool eventFilter(QObject *o, QEvent *e) override {
+                if (auto *demo = dynamic_cast<Demoform *>(o); demo && e->type() == QEvent::Hide)
+                    demoTickAtHide = demo->DemoTick;
+                if (dynamic_cast<DblTitle *>(o) && e->type() == QEvent::Show)
+                    ++titleShows, demoLoadedAtTitle += IsLoaded<Demoform>();
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        G.CrLf.clear();
+        Main();
+        qApp->removeEventFilter(&watch);
+        QCOMPARE(watch.demoTickAtHide, 23);  // the 24th tick of 200 ms: 4.8 s
+        QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>() && G.CrLf == "\r\n");
+    }
+
+    void onlyAModifierBeforeTheJingleKeepsItSilent() {
+        // A modifier alone (some desktops report it among the held modifiers, some not) or held with a key.
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {{Qt::Key_A, {}}, {Qt::Key_S, Qt::ShiftModifier},
+            {Qt::Key_Shift, {}}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Control, {}},
+            {Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_Alt, {}}, {Qt::Key_Alt, Qt::AltModifier}};
+        for (auto [key, mods] : presses) {
+            init();
+            Demoform &d = Win<Demoform>();
+            d.Show();
+            QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200);  // 24 ticks: 4.8 s
+            QKeyEvent press(QEvent::KeyPress, key, mods);
+            QApplication::sendEvent(&d, &press);
+            QVERIFY(RunUntil([&] { return !d.isVisible(); }, 10000));
+            // The jingle, had it started at 0.4 s, would outlast the demo.
+            QVERIFY2(WavIsPlaying() == (key == Qt::Key_A), QByteArray::number(key | int(mods), 16).constData());
+            QVERIFY(d.DemoTick == 24 && !d.Label1->isHidden() && !d.Line1[19]->isHidden());  // the animation runs on
+        }
+    }
+
+    // Cover B slides off to the right in ten steps, closes again at tick 31 to meet cover A, then ten
+    // steps open the middle, cover A shrinking to exactly 0; the cycle starts over after 63 ticks.
+    void coverCycle() {
+        DblTitle &t = Win<DblTitle>();
+        t.Timer1->SetEnabled(false);  // the test runs the ticks itself
+        QCOMPARE(t.Shape1[1]->geometry(), QRect(0, 0, 370, 145));  // the logotype starts fully covered
+        const std::map<int, std::pair<int, int>> at = {{1, {555, 0}}, {10, {5550, 0}}, {31, {2760, 2760}},
+                                                       {36, {4140, 1380}}, {41, {5520, 0}}, {62, {5520, 0}}};
+        for (int tick = 1; tick <= 2 * 63; ++tick) {
+            t.Timer1_Timer();
+            if (const auto it = at.find((tick - 1) % 63 + 1); it != at.end())
+                QVERIFY2(t.CoverLeft(1) == it->second.first && (tick % 63 <= 31 || t.CoverWidth(0) == it->second.second),
+                         qPrintable(QString::number(tick)));
+            QCOMPARE(t.WipeStep == 0, tick % 63 == 0);
+        }
+    }
+
+    void startWithAModifierSilencesTheWholeRun() {
+        for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            init();
+            Win<DblTitle>().Show();
+            ClickOn(Win<DblTitle>().Label2, mod);
+            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended &&
+                    G.MusicOff == (mod ? True : False));
+            // The start screen's keep-alive brings its music, and later windows ask for theirs.
+            QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
+            PlayMidi("M00C.mid"), KeepMidiPlaying();
+            QCOMPARE(MidiIsPlaying(), !mod);
+        }
+    }
+
     void hostessAndGreetingByTheHourThenNoSave() {
         const std::pair<int, const char16_t *> greetings[] = {{3, GreetNight}, {4, GreetMorning}, {10, GreetMorning},
                                                               {11, GreetDay},  {17, GreetDay},    {18, GreetNight}};
         for (bool sister : {false, true})
             for (auto [hour, greeting] : greetings) {
                 DblStart &s = openStart(sister, hour);
-                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible());
-                QCOMPARE(s.Serif->text(), T(greeting) + T(AskToday[sister]));
+                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible() &&
+                        s.Serif->text() == Str(greeting) + Str(AskToday[sister]));
                 ClickOn(s.Label1[1]);  // continue without a saved game: the menu stays
-                QVERIFY(atMenu(s) && s.Serif->text() == T(NoSave[sister]));
+                QVERIFY(atMenu(s) && s.Serif->text() == Str(NoSave[sister]));
             }
         QCOMPARE(openStart(true, 18).Serif->text(), QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
     }
@@ -50,14 +135,10 @@ class TestStart : public QObject {
             for (int which : {0, 1})
                 for (const auto &c : cases) {
                     DblStart &e = openStart(sister);
-                    e.Label1_Click(0);
-                    e.Text1->setText(which == 0 ? c.name : "山田");
-                    e.Text2->setText(which == 1 ? c.name : "太郎");
+                    ClickOn(e.Label1[0]);
+                    e.Text1->setText(which == 0 ? c.name : "山田"), e.Text2->setText(which == 1 ? c.name : "太郎");
                     ClickOn(e.OKBUTTON);
-                    const QString said = T(c.line[sister]);
-                    QCOMPARE(e.Serif->text(), !said.contains("%1") ? said
-                                              : c.shown.isEmpty() ? said.arg(T(WhichName[which]))
-                                                                  : said.arg(T(WhichName[which]), c.shown));
+                    QCOMPARE(e.Serif->text(), Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
                     QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() && setting("SavedMyouji").isEmpty());
                 }
     }
@@ -67,21 +148,19 @@ class TestStart : public QObject {
         ClickOn(s.Label1[0]);
         // Nothing remembered yet; Japanese comes through the input method.
         QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() && s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
-        s.Text1->setText(" 山,田　");  // taken as typed, blanks and comma and all: the save carries them
-        s.Text2->setText("Taro-ﾀﾛｳ ");
+        // Taken as typed, blanks and comma and all: the save carries them.
+        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ ");
         G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
-        std::array<int, 7> dealt{};
-        Randomize(7u);
-        for (int k = 1; k <= 6; ++k) dealt[k] = int(5 * Rnd());
-        Randomize(7u);  // the same draws again for the game
         Player player(2, 0);  // picks the third girl in the album, which costs her two
         ClickOn(s.OKBUTTON);
         QVERIFY(setting("SavedMyouji") == " 山,田　" && setting("SavedNamae") == "Taro-ﾀﾛｳ " && G.Namae == "Taro-ﾀﾛｳ ");
-        for (int k = 1; k <= 6; ++k) QVERIFY(G.Affection[k] == dealt[k] - (k == 3 ? 2 : 0) && G.MetFlag[k] == 0);
+        // Each girl's liking dealt from 0 to 4 (the pick's before her two), not all alike; nobody met yet.
+        std::set<int> dealt;
+        for (int k = 1; k <= 6; ++k) dealt.insert(G.Affection[k] + (k == 3 ? 2 : 0) + 10 * G.MetFlag[k]);
+        QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4);
         QVERIFY(!IsLoaded<DblStart>() && Win<DblMain>().isVisible() && G.GameMinute == 1);
         // The next start screen offers the names again.
-        UnloadAllForms();
-        Win<DblStart>().Label1_Click(0);
+        UnloadAllForms(), Win<DblStart>().Label1_Click(0);
         QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
     }
 
@@ -89,18 +168,14 @@ class TestStart : public QObject {
         // A damaged save is left where it is, with the menu back.
         DblStart &s = openStart();
         WriteTextFile("DblData.dat", "佐藤\r\n一郎\r\n 12 \r\n");
-        ClickOn(s.Label1[1]);
-        ClickOn(s.LOADOK);
-        QVERIFY(atMenu(s) && s.Serif->text() == T(SaveDamaged[0]) && FileExists("DblData.dat"));
+        ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
+        QVERIFY(atMenu(s) && s.Serif->text() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
         // A good one is loaded and used up.
-        G.GameMinute = 12;
-        G.Location = 6;
-        G.TargetGirl = 2;
+        G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2;
         G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
         ResetGameState();
-        ClickOn(s.Label1[1]);
-        ClickOn(s.LOADOK);
+        ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
         QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat"));
         QVERIFY(G.GameMinute == 12 && G.Location == 6 && G.Mode == ModeFree);
     }
@@ -108,16 +183,13 @@ class TestStart : public QObject {
     void dataRoomOnlyWithARecord() {
         DblStart &s = openStart(false, 12, "");
         ClickOn(s.Label1[2]);
-        QVERIFY(atMenu(s) && !IsLoaded<DblDatarm>() && s.Serif->text() == T(NoRecord));
+        QVERIFY(atMenu(s) && !IsLoaded<DblDatarm>() && s.Serif->text() == Str(NoRecord));
         DblStart &r = openStart();
         bool roomWasOpen = false;
-        Later([&] {
-            roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible();
-            ClickOn(Win<DblDatarm>().Command1);
-        }, 20);
+        Later([&] { roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(), ClickOn(Win<DblDatarm>().Command1); }, 20);
         ClickOn(r.Label1[2]);
         QVERIFY(roomWasOpen && !IsLoaded<DblDatarm>() && atMenu(r));
-        QVERIFY(RunEnding([&] { r.close(); }));  // closing the start screen ends the program
+        QVERIFY(RunEnding([&] { CloseBox(&r); }));  // closing the start screen ends the program
     }
 };
 

@@ -3,7 +3,6 @@
 // every speaker keeps one voice.
 #include "TestSupport.h"
 #include "core/Campus.h"
-#include "core/DblMain.h"
 #include "core/Lines.h"
 #include "core/PrologueLines.h"
 #include "ending/ConfessionLines.h"
@@ -13,7 +12,6 @@
 #include "frontend/DblStart.h"
 #include "frontend/HostessLines.h"
 #include "platform/Platform.h"
-#include "platform/TextFile.h"
 #include "talk/AlbumLines.h"
 #include "talk/Conversation.h"
 #include "talk/DblAlbum.h"
@@ -23,135 +21,97 @@
 #include "talk/TalkFiles.h"
 #include <QFile>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextLayout>
 #include <span>
 
 namespace {
 // Names of every width a Japanese name takes: one to four ideographs.
-const QStringList Surnames = {"林", "森田", "佐々木", "勅使河原"},
-                  Givens = {"湊", "健太", "慎之介", "林太郎丸"};
+const QStringList Surnames = {"林", "森田", "佐々木", "勅使河原"}, Givens = {"湊", "健太", "慎之介", "林太郎丸"};
 
 enum class Box { Scene, Reply, Album, Hostess, Role, Names };
 // Who speaks a text: the hero (his words and his narration), heroine 1..9, the friend, or nobody
 // in particular (credits, texts the start screen's rules fix word for word).
 constexpr int Hero = 0, Friend = 10, Nobody = -1;
+const QString XXX = QStringLiteral("ＸＸＸ"), YYY = QStringLiteral("ＹＹＹ");
 
-struct Text {
-    Box box;
-    int voice;
-    QString raw;       // as written, with ＸＸＸ where the surname goes
-    QStringList shown; // as displayed, once per test name
-    bool wraps;        // may wrap where the label likes: a line of the talk files cannot hold a break
-};
-
-QString Fill(const QString &raw, int n) {
-    return QString(raw)
-        .replace(QStringLiteral("ＸＸＸ"), Surnames[n])
-        .replace(QStringLiteral("ＹＹＹ"), Givens[n]);
-}
-
-struct Collector {
-    std::vector<Text> texts;
-    void Add(Box box, int voice, const QString &raw, bool wraps = false) {
-        Text t{box, voice, raw, {}, wraps || voice == Nobody};
-        for (int n = 0; n < Surnames.size(); ++n)
-            if (!t.shown.contains(Fill(raw, n))) t.shown << Fill(raw, n);
-        texts.push_back(t);
-    }
-    void Add(Box box, int voice, const char16_t *raw) { Add(box, voice, Str(raw)); }
-};
+// A text as written (ＸＸＸ where the surname goes) and as shown, once per test name; wraps: may wrap
+// where the label likes (a line of the talk files cannot hold a break).
+struct Text { Box box; int voice; QString raw; QStringList shown; bool wraps; };
 
 // Every text of the game, by the label it appears in and the voice that says it.
 std::vector<Text> AllTexts() {
-    Collector c;
-    const QString XXX = QStringLiteral("ＸＸＸ"), YYY = QStringLiteral("ＹＹＹ");
-    for (const char16_t *l : PrologueLines)
-        c.Add(Box::Scene, Hero, l);
-    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, IgnoredLine, ErrandLine,
-                              PhoneRinging, FirstCallClosing, SecondCallClosing, ThirdCallClosing,
-                              TalkedTillFive, GateClosedLine, CalledFromBehindLine, EpilogueFirstLine})
-        c.Add(Box::Scene, Hero, l);
+    std::vector<Text> texts;
+    const auto add = [&texts](Box box, int voice, const QString &raw, bool wraps = false) {
+        Text t{box, voice, raw, {}, wraps || voice == Nobody};
+        for (int n = 0; n < Surnames.size(); ++n)
+            if (const QString s = QString(raw).replace(XXX, Surnames[n]).replace(YYY, Givens[n]); !t.shown.contains(s))
+                t.shown << s;
+        texts.push_back(t);
+    };
+    for (const char16_t *l : PrologueLines) add(Box::Scene, Hero, Str(l));
+    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, IgnoredLine, ErrandLine, PhoneRinging,
+                              FirstCallClosing, SecondCallClosing, ThirdCallClosing, TalkedTillFive, GateClosedLine,
+                              CalledFromBehindLine, EpilogueFirstLine})
+        add(Box::Scene, Hero, Str(l));
     for (const char16_t *place : PlaceButton) {
         for (int minutes = 1; minutes <= 3; ++minutes)
-            c.Add(Box::Scene, Hero,
-                  Str(place) + Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QString::number(minutes) +
-                      Str(WalkLineMinutesAfter));
-        c.Add(Box::Scene, Hero, Str(place) + Str(WalkLineWorried));
+            add(Box::Scene, Hero, Str(place) + Str(WalkLineHead) + Str(WalkLineMinutesBefore) +
+                                      QString::number(minutes) + Str(WalkLineMinutesAfter));
+        add(Box::Scene, Hero, Str(place) + Str(WalkLineWorried));
     }
-    for (const EncounterEntry &e : Encounters) {
-        c.Add(Box::Scene, e.heroine, e.greetingA);
-        c.Add(Box::Scene, e.heroine, e.greetingB);
-    }
-    for (const SlotGreeting &s : SlotGreetings)
-        c.Add(Box::Scene, s.heroine, s.greeting);
+    for (const EncounterEntry &e : Encounters)
+        add(Box::Scene, e.heroine, Str(e.greetingA)), add(Box::Scene, e.heroine, Str(e.greetingB));
+    for (const SlotGreeting &s : SlotGreetings) add(Box::Scene, s.heroine, Str(s.greeting));
     int girl = 0;
     for (const QString &line : ReadTextFile(QString::fromLatin1(ResponseFile)).split(QStringLiteral("\r\n")))
         if (line.size() == 3)
             girl = line[1].digitValue();
         else if (line.size() > 5)
-            c.Add(Box::Scene, girl, line.mid(3).chopped(2), true);
+            add(Box::Scene, girl, line.mid(3).chopped(2), true);
     for (const QString &line : ReadTextFile(QString::fromLatin1(TalkLineFile)).split(QStringLiteral("\r\n")))
-        if (line.size() > 3) c.Add(Box::Reply, Hero, line.mid(3));
+        if (line.size() > 3) add(Box::Reply, Hero, line.mid(3));
 
     for (const char16_t *reason : {FirstCallReason, SecondCallReason, ThirdCallReason})
-        c.Add(Box::Scene, Friend, Str(PhoneHello) + XXX + Str(reason));
-    for (int g = 1; g <= 6; ++g)
-        c.Add(Box::Scene, Friend, TargetHint[g]);
-    for (std::span<const PhoneStep> call :
-         std::initializer_list<std::span<const PhoneStep>>{FirstCallRest, SecondCallRest, ThirdCallRest})
-        for (const PhoneStep &s : call)
-            c.Add(Box::Scene, s.friendSpeaks ? Friend : Hero, s.line);
-    c.Add(Box::Scene, Nobody, XXX + Str(GreetingClassmate)); // worded by the ending's rules
-    c.Add(Box::Scene, Nobody, XXX + Str(GreetingJunior));
+        add(Box::Scene, Friend, Str(PhoneHello) + XXX + Str(reason));
+    for (int g = 1; g <= 6; ++g) add(Box::Scene, Friend, Str(TargetHint[g]));
+    using Call = std::span<const PhoneStep>;
+    for (Call call : {Call(FirstCallRest), Call(SecondCallRest), Call(ThirdCallRest)})
+        for (const PhoneStep &s : call) add(Box::Scene, s.friendSpeaks ? Friend : Hero, Str(s.line));
+    // Worded by the ending's rules.
+    for (const char16_t *greeting : {GreetingClassmate, GreetingJunior}) add(Box::Scene, Nobody, XXX + Str(greeting));
     for (int ending = 1; ending <= 9; ++ending) {
         const ConfessionScript &s = ConfessionScripts[ending];
         for (auto part : {s.opening, s.mutual, s.surprised})
             for (const ScriptLine &l : part)
-                c.Add(Box::Scene, l.who == Who::Heroine ? ending : Hero,
-                      Str(l.text) +
-                          (l.name == Insert::Surname     ? XXX
-                           : l.name == Insert::GivenName ? YYY
-                                                         : QString()) +
-                          Str(l.after));
-        for (const char16_t *l : EpilogueLines[ending])
-            c.Add(Box::Scene, Hero, l);
+                add(Box::Scene, l.who == Who::Heroine ? ending : Hero,
+                    Str(l.text) + (l.name == Insert::Surname ? XXX : l.name == Insert::GivenName ? YYY : QString()) +
+                        Str(l.after));
+        for (const char16_t *l : EpilogueLines[ending]) add(Box::Scene, Hero, Str(l));
     }
+    for (const char16_t *l : AlbumThought) add(Box::Album, Hero, Str(l));
+    for (const char16_t *l : {AlbumOpening, AlbumPicked, AlbumPickedLenses}) add(Box::Album, Hero, Str(l));
 
-    for (const char16_t *l : AlbumThought)
-        c.Add(Box::Album, Hero, l);
-    for (const char16_t *l : {AlbumOpening, AlbumPicked, AlbumPickedLenses})
-        c.Add(Box::Album, Hero, l);
-
-    // The start screen's rules quote most of the hostess's lines word for word: they are laid out, not
-    // restyled.
+    // The start screen's rules quote most of the hostess's lines word for word: laid out, not restyled.
     for (int h = 0; h < 2; ++h) {
         for (const char16_t *greet : {GreetNight, GreetMorning, GreetDay})
-            c.Add(Box::Hostess, Nobody, Str(greet) + Str(AskToday[h]));
-        for (const HostessLine *l : {&AskNames, &WillLoad, &NoSave})
-            c.Add(Box::Hostess, Nobody, (*l)[h]);
-        c.Add(Box::Hostess, h ? 9 : Nobody, EmptyName[h]);
+            add(Box::Hostess, Nobody, Str(greet) + Str(AskToday[h]));
+        for (const HostessLine *l : {&AskNames, &WillLoad, &NoSave}) add(Box::Hostess, Nobody, Str((*l)[h]));
+        add(Box::Hostess, h ? 9 : Nobody, Str(EmptyName[h]));
         for (const HostessLine *l : {&SaveDamaged, &NameHasQuote, &NameHasUnwritable, &NameHasOddCharacter})
             for (const char16_t *which : WhichName)
-                c.Add(Box::Hostess, 8 + h, Str((*l)[h]).replace("%1", Str(which)).replace("%2", "鷗"));
+                add(Box::Hostess, 8 + h, Str((*l)[h]).replace("%1", Str(which)).replace("%2", "鷗"));
     }
-    c.Add(Box::Hostess, Nobody, NoRecord);
-
+    add(Box::Hostess, Nobody, Str(NoRecord));
     for (const Credit &cr : Credits) {
-        c.Add(Box::Role, Nobody, cr.role);
-        c.Add(Box::Names, Nobody, Str(cr.name) + (cr.secondName ? "\r\n" + Str(cr.secondName) : QString()));
+        add(Box::Role, Nobody, Str(cr.role));
+        add(Box::Names, Nobody, Str(cr.name) + (cr.secondName ? "\r\n" + Str(cr.secondName) : QString()));
     }
-    for (const char16_t *l : {CreditHeading, CreditFarewell})
-        c.Add(Box::Names, Nobody, l);
-    return c.texts;
+    for (const char16_t *l : {CreditHeading, CreditFarewell}) add(Box::Names, Nobody, Str(l));
+    return texts;
 }
 
 // One laid-out line: its characters (breaks left out) and its place in the label.
-struct Line {
-    QString text;
-    QRectF rect;
-    bool endsParagraph;
-};
+struct Line { QString text; QRectF rect; bool endsParagraph; };
 
 // Word-wrapped as a label draws it: CR becomes a blank, LF a line separator, lines on whole pixels.
 std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *height) {
@@ -159,33 +119,28 @@ std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *he
     QTextLayout layout(text, font);
     layout.beginLayout();
     const qreal leading = QFontMetricsF(font).leading();
-    qreal y = -leading;
     std::vector<Line> lines;
+    qreal &y = *height = -leading;
     for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
         l.setLineWidth(width);
         y = std::ceil(y + leading);
         l.setPosition(QPointF(0, y));
         const QString part = text.mid(l.textStart(), l.textLength());
-        lines.push_back(
-            {part.trimmed().remove(QChar::LineSeparator), QRectF(0, y, l.naturalTextWidth(), l.height()),
-             part.endsWith(QChar::LineSeparator) || l.textStart() + l.textLength() >= text.size()});
+        lines.push_back({part.trimmed().remove(QChar::LineSeparator), QRectF(0, y, l.naturalTextWidth(), l.height()),
+                         part.endsWith(QChar::LineSeparator) || l.textStart() + l.textLength() >= text.size()});
         y += l.height();
     }
     layout.endLayout();
-    *height = y;
     return lines;
 }
 
 // Every fault on a line of its own: the list is the writer's to-do.
 void Report(const QStringList &faults) {
-    for (const QString &f : faults)
-        qInfo("%s", qPrintable(f));
+    for (const QString &f : faults) qInfo("%s", qPrintable(f));
     QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + " faults, listed above"));
 }
 
-QString Quote(const QString &s) {
-    return "「" + QString(s).replace("\r\n", "⏎") + "」";
-}
+QString Quote(const QString &s) { return "「" + QString(s).replace("\r\n", "⏎") + "」"; }
 } // namespace
 
 class TestTypography : public QObject {
@@ -194,140 +149,97 @@ class TestTypography : public QObject {
 
   private slots:
     void initTestCase() {
-        InitFonts();
-        ResetWorld();
-        texts = AllTexts();
-        QVERIFY(texts.size() > 600);
+        InitFonts(), ResetWorld();
+        QVERIFY((texts = AllTexts()).size() > 600);
     }
 
     // Laid out in the real windows' labels: nothing cut off, no orphan, nothing under the click prompt.
     void everyTextFitsItsLabel() {
         DblMain &m = Win<DblMain>();
         DblSerif &serif = Win<DblSerif>();
-        DblAlbum &album = Win<DblAlbum>();
-        DblStart &start = Win<DblStart>();
-        DblEnding &roll = Win<DblEnding>();
-        const std::map<Box, Label *> labels = {{Box::Scene, m.Label1},
-                                               {Box::Album, album.Label1},
-                                               {Box::Hostess, start.Serif},
-                                               {Box::Role, roll.Label1},
-                                               {Box::Names, roll.Label2}};
+        const std::map<Box, Label *> labels = {{Box::Scene, m.Label1}, {Box::Album, Win<DblAlbum>().Label1},
+            {Box::Hostess, Win<DblStart>().Serif}, {Box::Role, Win<DblEnding>().Label1}, {Box::Names, Win<DblEnding>().Label2}};
         // The prompt's own words, right-aligned in its label, in the scene label's coordinates.
-        const QString promptText = QStringLiteral("クリックしてください");
-        const QFontMetricsF pm(m.Label3->font());
-        const QRectF prompt = QRectF(m.Label3->geometry())
-                                  .adjusted(m.Label3->width() - pm.horizontalAdvance(promptText), 0, 0, 0)
-                                  .translated(-m.Label1->pos());
+        const qreal promptWidth = QFontMetricsF(m.Label3->font()).horizontalAdvance(QStringLiteral("クリックしてください"));
+        const QRectF prompt =
+            QRectF(m.Label3->geometry()).adjusted(m.Label3->width() - promptWidth, 0, 0, 0).translated(-m.Label1->pos());
         QStringList faults;
-        int orphans = 0, unplanned = 0, tall = 0, underPrompt = 0, wide = 0, checked = 0;
         for (const Text &t : texts)
             for (const QString &shown : t.shown) {
-                ++checked;
                 if (t.box == Box::Reply) {
                     // One line on a button, centred: the whole reply shows inside the window.
                     serif.SetReply(0, shown);
                     Button *b = serif.Command1[0];
-                    const int visible = std::min(b->width(), serif.width() - b->x());
-                    if (b->sizeHint().width() > visible)
-                        ++wide, faults << "too wide for a reply button: " + Quote(shown);
+                    if (b->sizeHint().width() > std::min(b->width(), serif.width() - b->x()))
+                        faults << "too wide for a reply button: " + Quote(shown);
                     continue;
                 }
                 Label *label = labels.at(t.box);
                 const QRect area = label->contentsRect();
                 if (!label->wordWrap()) {
                     if (QFontMetricsF(label->font()).horizontalAdvance(shown) > area.width())
-                        ++wide, faults << "cut at the label's edge: " + Quote(shown);
+                        faults << "cut at the label's edge: " + Quote(shown);
                     continue;
                 }
                 qreal height = 0;
                 const std::vector<Line> lines = LayOut(shown, label->font(), area.width(), &height);
                 // The label's own measure agrees with this layout, so the checks see what is drawn.
                 label->setText(shown);
-                if (label->heightForWidth(area.width()) != qCeil(height))
-                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ")
-                                      .arg(height)
-                                      .arg(label->heightForWidth(area.width())) +
-                                  Quote(shown);
-                if (height > area.height()) ++tall, faults << "taller than its label: " + Quote(shown);
+                if (const int own = label->heightForWidth(area.width()); own != qCeil(height))
+                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ").arg(height).arg(own) + Quote(shown);
+                if (height > area.height()) faults << "taller than its label: " + Quote(shown);
                 for (size_t i = 1; i < lines.size(); ++i) {
                     if (lines[i - 1].endsParagraph) continue;
-                    if (!t.wraps)
-                        ++unplanned, faults << "wrapped by the label, not by a break: " + Quote(shown);
+                    if (!t.wraps) faults << "wrapped by the label, not by a break: " + Quote(shown);
                     if (lines[i].endsParagraph && lines[i].text.size() <= 3)
-                        ++orphans, faults << "orphan " + Quote(lines[i].text) + " in " + Quote(shown);
+                        faults << "orphan " + Quote(lines[i].text) + " in " + Quote(shown);
                 }
-                if (t.box == Box::Scene)
-                    for (const Line &l : lines)
-                        if (l.rect.intersects(prompt))
-                            ++underPrompt, faults << "runs into the click prompt: " + Quote(shown);
+                for (const Line &l : lines)
+                    if (t.box == Box::Scene && l.rect.intersects(prompt))
+                        faults << "runs into the click prompt: " + Quote(shown);
             }
-        qInfo(
-            "%d texts laid out: %d orphans, %d wrapped by the label, %d taller than the label, %d under the "
-            "prompt, %d too wide",
-            checked, orphans, unplanned, tall, underPrompt, wide);
         Report(faults);
     }
 
     // One ellipsis (……), one blank after ！ and ？ (ideographic), one way of writing a class (３年Ａ組).
-    void oneHouseStyle() {
-        const QRegularExpression ellipsis(QStringLiteral("(?<!…)(…|………+)(?!…)|\\.\\.|・・|‥")),
-            bang(QStringLiteral("[！？](?![！？」』）…　\\r]|$)|[！？] | [！？]")),
-            klass(QStringLiteral("[0-9０-９一二三]年[A-Za-zＡ-Ｚ]組|[0-9]-[A-Z]"));
-        QStringList faults;
-        int ellipses = 0, blanks = 0, classes = 0;
-        for (const Text &t : texts) {
-            if (t.voice == Nobody) continue;
-            if (t.raw.contains(ellipsis)) ++ellipses, faults << "ellipsis: " + Quote(t.raw);
-            if (t.raw.contains(bang)) ++blanks, faults << "blank after ！？: " + Quote(t.raw);
-            for (auto m = klass.globalMatch(t.raw); m.hasNext();)
-                if (!m.next().captured().contains(QRegularExpression(QStringLiteral("^[１-３]年[Ａ-Ｃ]組$"))))
-                    ++classes, faults << "class name: " + Quote(t.raw);
-        }
-        qInfo("style: %d odd ellipses, %d odd blanks after ！？, %d odd class names", ellipses, blanks,
-              classes);
-        Report(faults);
-    }
-
     // Each speaker says "I" the one way the cast sheet gives ("- Says ..." under the speaker's heading);
     // 美咲's っす seasons her lines, never fills them, and has one spelling after ん.
-    void everyVoiceIsItsOwn() {
-        const QStringList pronouns = {"俺",       "オレ",   "ぼく", "僕",    "ボク",
-                                      "わたくし", "わたし", "私",   "あたし"};
+    void oneHouseStyleAndEveryVoiceItsOwn() {
+        const QRegularExpression ellipsis(QStringLiteral("(?<!…)(…|………+)(?!…)|\\.\\.|・・|‥")),
+            bang(QStringLiteral("[！？](?![！？」』）…　\\r]|$)|[！？] | [！？]")),
+            klass(QStringLiteral("[0-9０-９一二三]年[A-Za-zＡ-Ｚ]組|[0-9]-[A-Z]")), house(QStringLiteral("^[１-３]年[Ａ-Ｃ]組$")),
+            heading(QStringLiteral("^## (\\d|Friend|The school)")), says(QStringLiteral("^- Says (\\S+?)[ .;(]"));
+        const QStringList pronouns = {"俺", "オレ", "ぼく", "僕", "ボク", "わたくし", "わたし", "私", "あたし"};
         std::map<int, QString> own;
         QFile cast(QStringLiteral(CAST_FILE));
         QVERIFY(cast.open(QIODevice::ReadOnly));
-        const QRegularExpression heading(QStringLiteral("^## (\\d|Friend|The school)")),
-            says(QStringLiteral("^- Says (\\S+?)[ .;(]"));
         int speaker = Nobody;
         for (const QString &line : QString::fromUtf8(cast.readAll()).split('\n')) {
             if (const auto h = heading.match(line); h.hasMatch())
-                speaker = h.captured(1) == "Friend"       ? Friend
-                          : h.captured(1) == "The school" ? Hero
-                                                          : h.captured(1).toInt();
+                speaker = h.captured(1) == "Friend" ? Friend : h.captured(1) == "The school" ? Hero : h.captured(1).toInt();
             else if (const auto m = says.match(line); m.hasMatch() && speaker != Nobody)
                 own[speaker] = m.captured(1);
         }
         QCOMPARE(own.size(), 10u); // the hero, eight girls (the contact-lens look is heroine 4), the friend
         QStringList faults;
-        int wrong = 0, misaki = 0, misakiSu = 0;
+        int misaki = 0, misakiSu = 0;
         for (const Text &t : texts) {
             if (t.voice == Nobody) continue;
-            QString words = QString(t.raw).remove(QStringLiteral("私立"));
+            if (t.raw.contains(ellipsis)) faults << "ellipsis: " + Quote(t.raw);
+            if (t.raw.contains(bang)) faults << "blank after ！？: " + Quote(t.raw);
+            for (auto m = klass.globalMatch(t.raw); m.hasNext();)
+                if (!m.next().captured().contains(house)) faults << "class name: " + Quote(t.raw);
             // The hero's lines quote no one but himself; others' words he quotes are in 『』.
-            words.remove(QRegularExpression(QStringLiteral("『[^』]*』")));
+            const QString words = QString(t.raw).remove(QStringLiteral("私立")).remove(QRegularExpression("『[^』]*』"));
             for (const QString &p : pronouns)
                 if (p != own.at(t.voice) && words.contains(p))
-                    ++wrong,
-                        faults << QStringLiteral("%1 for speaker %2: ").arg(p).arg(t.voice) + Quote(t.raw);
-            if (t.voice == 5) misaki += 1, misakiSu += t.raw.contains(QStringLiteral("っす"));
-            if (t.voice == 5 && t.raw.contains(QStringLiteral("んっす")))
-                faults << "んす is the spelling: " + Quote(t.raw);
+                    faults << QStringLiteral("%1 for speaker %2: ").arg(p).arg(t.voice) + Quote(t.raw);
+            if (t.voice != 5) continue;
+            misaki += 1, misakiSu += t.raw.contains(QStringLiteral("っす"));
+            if (t.raw.contains(QStringLiteral("んっす"))) faults << "んす is the spelling: " + Quote(t.raw);
         }
-        qInfo("voices: %d pronouns out of voice; 美咲's っす in %d of %d lines", wrong, misakiSu, misaki);
         if (misakiSu * 2 > misaki)
-            faults << QStringLiteral("美咲 says っす in %1 of %2 lines: sometimes, not always")
-                          .arg(misakiSu)
-                          .arg(misaki);
+            faults << QStringLiteral("美咲 says っす in %1 of %2 lines: sometimes, not always").arg(misakiSu).arg(misaki);
         Report(faults);
     }
 };

@@ -1,14 +1,27 @@
-// The whole program from Main to the end through the real windows: demo, title, start, names, prologue, album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; and a quit with a save that a second run continues and finishes.
-#include "FrontendSupport.h"
+// The whole program from Main to the end through the real windows: demo, title, start, names, prologue,
+// album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; a
+// quit with a save that a second run continues and finishes; whole afternoons to each kind of ending. The prologue and the album on their own:
+// its thoughts, the pick (her −2, the lens gesture), then 4:31 PM.
+#include "EndingSupport.h"
 #include "core/Main.h"
+#include "core/Prologue.h"
+#include "core/PrologueLines.h"
 #include "ending/ClearRecord.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "frontend/Demoform.h"
-#include "platform/TextFile.h"
-#include <QTest>
+#include "talk/Album.h"
+#include "talk/AlbumLines.h"
+#include <QApplication>
+#include <QMouseEvent>
 
 namespace {
+const auto album = []() -> DblAlbum & { return Win<DblAlbum>(); };
+const auto thought = [] { return Win<DblAlbum>().Label1->text(); };
+void moveOver(int i, QPoint at = {20, 20}) {
+    QMouseEvent e(QEvent::MouseMove, at, album().Image1[i]->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(album().Image1[i], &e);
+}
 // From Main to the start screen as the player clicks; the title must be up, alone, when Main returns.
 // With names, on into a new game until the prologue and the album have handed over.
 DblStart *throughTitle(const QString &myouji = {}, const QString &namae = {}) {
@@ -19,8 +32,7 @@ DblStart *throughTitle(const QString &myouji = {}, const QString &namae = {}) {
     DblStart &s = Win<DblStart>();
     if (myouji.isEmpty()) return &s;
     ClickOn(s.Label1[0]);
-    s.Text1->setText(myouji);
-    s.Text2->setText(namae);
+    s.Text1->setText(myouji), s.Text2->setText(namae);
     ClickOn(s.OKBUTTON);
     return IsLoaded<DblStart>() ? nullptr : &s;
 }
@@ -42,8 +54,8 @@ class TestWholeGame : public QObject {
 
     void fromMainToTheEnd() {
         Player player(0, 0, {0});  // picks the first girl, answers everyone, walks once
-        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1);
-        QVERIFY(G.TargetGirl == 1 && G.GameMinute == 1);
+        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1 && G.TargetGirl == 1 &&
+                G.GameMinute == 1);
         QVERIFY(finishedAndRecorded() && player.walks == 1 && player.replies > 0);
     }
 
@@ -53,23 +65,112 @@ class TestWholeGame : public QObject {
         QVERIFY(RunUntil([] { return G.GameMinute >= 8 && G.Mode == ModeFree; }, 20000));
         player.Pause(true);
         World().answers = {MsgAnswer::Yes};  // quit, saving
-        QVERIFY(RunEnding([] { Win<DblMain>().close(); }));
-        QVERIFY(FileExists(QStringLiteral("DblData.dat")));
+        QVERIFY(RunEnding([] { CloseBox(&Win<DblMain>()); }) && FileExists(QStringLiteral("DblData.dat")));
         const GameState saved = G;
         // A new run in the same folder with the same settings.
-        UnloadAllForms();
-        ResetGameState();
+        UnloadAllForms(), ResetGameState(), player.Pause(false);
         World().ended = false;
-        player.Pause(false);
         DblStart *start = throughTitle();
         QVERIFY(start);
-        ClickOn(start->Label1[1]);
-        ClickOn(start->LOADOK);
+        ClickOn(start->Label1[1]), ClickOn(start->LOADOK);
         QVERIFY(player.picks == 1 && !FileExists(QStringLiteral("DblData.dat")));  // no album again; the save used up
-        QCOMPARE(G.Myouji, QStringLiteral("鈴木"));
-        QVERIFY(G.GameMinute == saved.GameMinute && G.TargetGirl == 4 && G.Location == saved.Location);
+        QVERIFY(G.Myouji == "鈴木" && G.GameMinute == saved.GameMinute && G.TargetGirl == 4 && G.Location == saved.Location);
         QVERIFY(G.Affection == saved.Affection && G.MetFlag == saved.MetFlag && G.Mode == ModeFree);
         QVERIFY(finishedAndRecorded());
+    }
+
+    // The album's thoughts as the mouse passes over its photos.
+    void hoverThoughts() {
+        ResetWorld();
+        CloseBox(&album()); // the page stays until a girl is picked
+        QStringList lines = {IsLoaded<DblAlbum>() ? thought() : QStringLiteral("closed")};
+        for (int i : {3, 3, 6, 7, 0, 1, 2, 4, 5}) // the first movement opens the monologue
+            moveOver(i, {20 + i, 20 + int(lines.size())}), lines << thought();
+        QVERIFY(lines[0].isEmpty() && lines[1] == Str(AlbumOpening) && lines[2] == Str(AlbumThought[3]));
+        QVERIFY(lines[3].contains("滝本") && lines[4].contains("神谷") && lines.removeDuplicates() == 0);
+    }
+    // Boys' photos do nothing, a quick second click picks nobody; lenses, unless another girl is picked.
+    void pickingAGirl() {
+        const std::tuple<Qt::KeyboardModifiers, int, int, bool> cases[] = {{Qt::NoModifier, 3, 2, false},
+            {Qt::ShiftModifier, 5, 3, true}, {Qt::ControlModifier, 7, 3, true}, {Qt::AltModifier, 3, 3, true},
+            {Qt::ShiftModifier, 3, 1, false}};
+        for (const auto &[mods, photo, pick, lenses] : cases) {
+            ResetWorld();
+            Win<DblMain>().Show();
+            G.Clicked = True; // the last line of the prologue has just been clicked away
+            QString picked;
+            QWidget *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
+            const Qt::KeyboardModifiers held = mods;
+            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); }, 5);
+            Later([&] { picked = thought(), ClickOn(girl); }, 10); // then a wait
+            Later([&] { picked += thought(), ClickOn(boy); }, 15);
+            Later([&] { picked += QString::number(G.TargetGirl), ClickOn(girl), ClickOn(album().Image1[0]); }, 20);
+            PickInAlbum();
+            QCOMPARE(picked, Str(lenses ? AlbumPickedLenses : AlbumPicked) + "0");
+            QVERIFY(!IsLoaded<DblAlbum>() && G.TargetGirl == pick + 1 && (G.ContactLensFlag != 0) == lenses);
+            QVERIFY(G.Affection[pick + 1] == -2 && std::count(G.Affection.begin(), G.Affection.end(), 0) == 6);
+        }
+    }
+    // The prologue's seven waits, the album's pick (her −2), then 4:31 PM; a continued afternoon has neither.
+    void thePrologueOpensTheAlbumAndStartsTheClock() {
+        ResetWorld();
+        G.Affection = {0, 2, 2, 2, 2, 2, 2};
+        DblMain &m = Win<DblMain>();
+        QStringList lines; // the seven lines, each waited for, nobody speaking, no way to go
+        Player player(4);  // picks heroine 5
+        player.BeforeClick = [&] {
+            if (IsLoaded<DblAlbum>()) return;
+            lines << m.Label2->text() + m.Label1->text() + (m.Command1[6]->isEnabled() ? "!" : "");
+            if (lines.size() == 3) CloseBox(&m); // quitting is refused until the pick
+        };
+        BeginAfternoon(false);
+        QVERIFY(lines.size() == 7 && IsLoaded<DblMain>() && World().boxes.size() == 1);
+        for (int i = 0; i < 7; ++i) QCOMPARE(lines[i], Str(PrologueLines[i]));
+        QVERIFY(player.picks == 1 && !IsLoaded<DblAlbum>() && G.TargetGirl == 5 && G.Affection[5] == 0);
+        QVERIFY(m.Label1->text() == Str(AfterAlbumLine) && m.Label3->text().isEmpty());
+        QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->isEnabled() &&
+                m.lblClock->text() == "4:31 PM");
+        G.Location = 5, G.GameMinute = 17; // a continued afternoon has no prologue
+        BeginAfternoon(true);
+        QVERIFY(lines.size() == 7 && player.picks == 1 && m.Label1->text() == Str(ResumeLine));
+        QVERIFY(G.Location == 5 && m.Timer1->Enabled() && m.lblClock->text() == "4:47 PM");
+    }
+
+    // Whole afternoons walking, answering and clicking as a player does, to each kind of ending and into
+    // the clear record.
+    void eachKindOfEnding() {
+        const struct { const char *what; int target; std::array<int, 7> liking; bool answers;
+                       int ending, scriptLines; const char *greeting, *record; } afternoons[] = {
+            {"her ending, mutual", 2, {0, 0, 20, 0, 0, 0, 0}, true, 2, 8, "鳴海君…", "鷹2"},
+            {"her ending, surprised", 4, {0, 0, 20, 0, 0, 0, 0}, true, 2, 11, "鳴海君…", "鷹3"},
+            // Every girl met and left unanswered loses 3: 7 becomes 4, the rest go below zero.
+            {"the classmate", 4, {0, 0, 0, 0, 7, 0, 0}, false, 8, 15, "鳴海君…", "鷹3楓1"},
+            {"the sister", 1, {0, -20, -20, -20, -20, -20, -20}, true, 9, 11, "鳴海先輩…", "鷹3楓1蘭1"},
+        };
+        QString record;  // carried from one afternoon to the next, as on one player's machine
+        for (const auto &a : afternoons) {
+            ResetWorld(0.01);  // no clock of its own: the player keeps it
+            UseCodedPictures();
+            WriteClearRecord(record);
+            // A continued afternoon at 4:31 PM on the schoolyard.
+            G.Myouji = QStringLiteral("鳴海"), G.TargetGirl = static_cast<Integer>(a.target), G.Location = 3, G.GameMinute = 1;
+            for (int k = 1; k <= 6; ++k) G.Affection[k] = static_cast<Integer>(a.liking[k]);
+            // Schoolyard to the rooftop (a three-minute walk with the friend's call), the gymnasium,
+            // the court, back to the gymnasium and on to the music room to wait out the afternoon.
+            Player player(-1, a.answers ? 0 : -1, {0, 3, 5, 3, 1});
+            player.drivesClock = true;
+            std::vector<Shown> gate;
+            WriteDown(player, gate, true);
+            QVERIFY2(RunEnding([] { BeginAfternoon(true), RunUntil([] { return false; }, 60000); }), a.what);
+            // Answered or not; met on the rooftop and in the music room; her greeting and picture at the gate.
+            QVERIFY2((a.answers ? player.replies >= 3 : player.replies == 0) && G.MetFlag[2] != 0 && G.MetFlag[4] != 0, a.what);
+            QVERIFY2(G.EndingNo == a.ending && gate[2].text == a.greeting && gate[3].code == QStringLiteral("C8%1C").arg(a.ending),
+                     a.what);
+            // Lines of the script: from its first to the epilogue's.
+            QCOMPARE(std::find_if(gate.begin() + 3, gate.end(), [](auto &l) { return l.code == "C80D"; }) - gate.begin() - 3,
+                     a.scriptLines);
+            QCOMPARE(record = ReadClearRecord(), QString::fromUtf8(a.record));
+        }
     }
 };
 
