@@ -7,6 +7,8 @@ HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Installing and packaging: the desktop's validators, strace for the installed-game check, the
 # Debian package tools and debootstrap for the fresh system that package-test installs into.
 DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
+# The screen-reader test: a private X server, a session bus and the accessibility bus.
+DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan

@@ -37,6 +37,8 @@ void ShowScene(const QString &code, const QString &text, const QString &speaker)
     DblMain &m = Win<DblMain>();
     m.Label2->setText(speaker);
     m.Label1->setText(text);
+    // A screen reader reads the line with who says it; the label's own change notice announces it.
+    m.Label1->setAccessibleDescription(speaker);
     RecordLine(speaker, text);
     if (code.isEmpty()) return;
     QString c = code;

@@ -11,6 +11,7 @@
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QAccessible>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -129,6 +130,20 @@ class TestPlayers : public QObject {
         QCOMPARE(int(G.GameMinute), 1 + ticks);
         QVERIFY(m.PastLines.size() > 9 && m.PastLines[0].second == QString::fromUtf16(PrologueLines[0]));
         QVERIFY(m.PastLines.back() == std::make_pair(m.Label2->text(), m.Label1->text()) && !m.Label2->text().isEmpty());
+    }
+
+    // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
+    // private X server and accessibility bus are set up for it).
+    void aScreenReaderReadsTheLine() {
+        if (qEnvironmentVariableIsEmpty("DUSKBELL_ATSPI")) QSKIP("needs the accessibility bus (tests/atspi.sh)");
+        Win<DblMain>().Show();
+        ShowScene(QStringLiteral("C32C"), QStringLiteral("やっほー！　いいお天気だね！"), QStringLiteral("春日　ひなた"));
+        QProcess reader;
+        // Debian's own python, which has the AT-SPI bindings.
+        reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(SOURCE_DIR "/atspi_tree.py")});
+        QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
+        const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
+        QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")), qPrintable(tree));
     }
 };
 
