@@ -187,13 +187,15 @@ void DblMain::Timer3_Timer() {
     }
 }
 
+bool SaveOffered() { return G.Mode != ModeEnding && G.TargetGirl != 0; }
+
 void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
     if (!byUser) return;
     if (AskingToQuit) {
         cancel = true;
         return;
     }
-    if (G.Mode == ModeEnding || G.TargetGirl == 0) {
+    if (!SaveOffered()) {
         MsgBox(QStringLiteral("ここではゲームの中断はできません"), MsgButtons::Ok, MsgIcon::Exclamation,
                QStringLiteral("Duskbell"));
         cancel = true;

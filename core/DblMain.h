@@ -35,3 +35,6 @@ class DblMain : public Form {
     // The wheel turned up anywhere on the window, pictures and labels alike, opens the lookback.
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
+
+// True where closing the campus window offers to save: after the album pick and before the gate.
+bool SaveOffered();

@@ -27,7 +27,7 @@ void EndAtDesktopRequest() {
     // box would offer that, and an ending already reached goes into the record.
     if (EndingRecordPending())
         StoreEnding();
-    else if (IsLoaded<DblMain>() && G.TargetGirl != 0 && G.Mode != ModeEnding)
+    else if (IsLoaded<DblMain>() && SaveOffered())
         StoreSaveFile();
     StopMidi();
     EndProcess();

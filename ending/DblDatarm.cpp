@@ -7,7 +7,6 @@
 #include "platform/Settings.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
-#include <QDir>
 
 namespace {
 const QString RowFont = QStringLiteral("ＭＳ Ｐ明朝");
@@ -105,8 +104,7 @@ void DblDatarm::Command2_Click() {
                MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
     // The window keeps showing what it read; the start screen finds the record gone.
     if (a == MsgAnswer::Yes && !DeleteSetting(GameSettingsApp, GameSettingsSection))
-        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf + QStringLiteral("（保存先：") +
-                   QDir::toNativeSeparators(SettingsFile(GameSettingsApp)) + QStringLiteral("）"),
+        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf + PlaceNote(SettingsFile(GameSettingsApp)),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 

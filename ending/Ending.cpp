@@ -13,7 +13,6 @@
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include "talk/Conversation.h"
-#include <QDir>
 
 namespace {
 
@@ -116,8 +115,7 @@ void RecordEnding() {
     Win<DblEnding>().ShowModal();
     Unload<DblEnding>();
     if (!StoreEnding())
-        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
-                   QDir::toNativeSeparators(SettingsFile(GameSettingsApp)) + QStringLiteral("）") + G.CrLf +
+        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + PlaceNote(SettingsFile(GameSettingsApp)) + G.CrLf +
                    QStringLiteral("これまでの記録は、そのまま残っています。"),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     EndProcess();

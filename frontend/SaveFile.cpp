@@ -44,9 +44,9 @@ class SaveIo {
         }
         const QString *line = next();
         if (!line) return;
-        static const QRegularExpression number(QStringLiteral("^ *[-+]?[0-9]{1,5} *$"));
+        // The form of the line is checked by writing back; here only what the game can use.
         const int n = Val(*line);
-        if (!number.match(*line).hasMatch() || n < lo || n > hi) ok_ = false;
+        if (n < lo || n > hi) ok_ = false;
         v = static_cast<Integer>(n);
     }
     void LikingChar(Integer &v) {
@@ -57,9 +57,8 @@ class SaveIo {
         }
         const QString *line = next();
         if (!line) return;
-        const int n = line->isEmpty() ? LikingMin - 1 : line->at(0).unicode() - 72;
-        if (n < LikingMin || n > LikingMax) ok_ = false;
-        v = static_cast<Integer>(n);
+        // Out of range or empty, the value would be written back as another character: refused there.
+        v = static_cast<Integer>(line->isEmpty() ? LikingMin - 1 : line->at(0).unicode() - 72);
     }
 
     bool ok() const { return ok_ && (!reading_ || index_ == lines_.size()); }
@@ -90,11 +89,12 @@ void Sync(SaveIo &io, GameState &g) {
     io.Number(g.Location, 1, 7);
 }
 
-QString saveFolder() { return QDir::toNativeSeparators(QDir(SaveFolder()).absolutePath()); }
+QString saveFolder() { return QDir(SaveFolder()).absolutePath(); }
 
 void refuse(const QString &why) {
     // The file stays where it is: the player may still want it, and nothing of it was used.
-    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」は ") + saveFolder() + QStringLiteral(" に") + G.CrLf +
+    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」は ") + QDir::toNativeSeparators(saveFolder()) +
+               QStringLiteral(" に") + G.CrLf +
                QStringLiteral("そのまま残してあります）"),
            MsgButtons::Ok,
            MsgIcon::Exclamation, QStringLiteral("Duskbell"));
@@ -127,8 +127,7 @@ bool StoreSaveFile() { return WriteTextFile(SavePath(QStringLiteral("DBLDATA.DAT
 bool WriteSaveFile() {
     const bool hadSave = FileExists(SavePath(QStringLiteral("DBLDATA.DAT")));
     if (StoreSaveFile()) return true;
-    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + QStringLiteral("（保存先：") +
-                   saveFolder() + QStringLiteral("）") + G.CrLf;
+    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + PlaceNote(saveFolder()) + G.CrLf;
     if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
     text += QStringLiteral("ゲームはこのまま続きます。") + G.CrLf +
             QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。");
@@ -141,7 +140,7 @@ bool LoadSaveFile() {
     const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &status);
     if (status == FileStatus::Missing) {
         MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf +
-                   QStringLiteral("（保存先：") + saveFolder() + QStringLiteral("）"),
+                   PlaceNote(saveFolder()),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
         return false;
     }

@@ -39,7 +39,6 @@ QSettings &open(const QString &app) {
         if (store) store->sync();
         QDir().mkpath(baseFolder());
         const QString file = SettingsFile(app);
-        clearDeadLock(file);
         clearLeftovers(file);
         // QSettings writes INI files through a temporary file and a rename, so a crash keeps the old file.
         store = std::make_unique<QSettings>(file, QSettings::IniFormat);

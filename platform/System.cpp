@@ -3,6 +3,7 @@
 #include "platform/Settings.h"
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -111,6 +112,10 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     if (c && c == cancel) return MsgAnswer::Cancel;
     if (c && c == ok) return MsgAnswer::Ok;
     return cancel ? MsgAnswer::Cancel : (no ? MsgAnswer::No : MsgAnswer::Ok);
+}
+
+QString PlaceNote(const QString &path) {
+    return QStringLiteral("（保存先：") + QDir::toNativeSeparators(path) + QStringLiteral("）");
 }
 
 void FatalDataError(const QString &text) {

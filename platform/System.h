@@ -43,5 +43,8 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 // Tests answer message boxes through this; empty restores the real box.
 void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook);
 
+// "（保存先：<folder>）": the line under a message that tells the player where a file lives.
+QString PlaceNote(const QString &path);
+
 // Shows a damaged-installation message in the game's style and ends the process.
 [[noreturn]] void FatalDataError(const QString &text);
