@@ -4,7 +4,6 @@
 #include "core/Main.h"
 #include "core/Prologue.h"
 #include "ending/ClearRecord.h"
-#include "ending/DblEnding.h"
 #include "ending/Ending.h"
 #include "ending/EpilogueLines.h"
 #include "frontend/DblStart.h"
@@ -138,20 +137,10 @@ class TestQuitting : public QObject {
         QCOMPARE(ReadClearRecord(), EndingChar(2) + QStringLiteral("2"));
     }
 
-    // A settings folder that refuses writes: the player is told where the record should have gone.
-    void aRecordThatCannotBeStoredIsReported() {
-        ResetWorld(1000);
-        QVERIFY(QFile(QStringLiteral("blocker")).open(QIODevice::WriteOnly));
-        SetSettingsFolder(QDir::current().filePath(QStringLiteral("blocker/settings")));
-        G.EndingNo = 3, G.TargetGirl = 3;
-        QVERIFY(RunEnding([] { RecordEnding(); }) && World().ended && World().boxes.size() == 1);
-        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。")));
-        QVERIFY(World().boxes[0].text.contains(QDir::toNativeSeparators(QDir::current().filePath("blocker/settings/Velmor.ini"))));
-    }
-
     // Leftovers of killed writes go, a dead lock costs nothing, and a record another tool wrote with
-    // commas is kept and added to.
-    void leftoversLocksAndForeignRecords() {
+    // commas is kept and added to. A settings folder that refuses writes: the player is told where the
+    // record should have gone.
+    void leftoversLocksForeignRecordsAndARecordThatCannotBeStored() {
         PutGameFile(QStringLiteral("DBLDATA.DAT.aB3dE9"), "half a save");
         PutGameFile(QStringLiteral("settings/Velmor.ini.Zz09Yy"), "half a record");
         PutGameFile(QStringLiteral("settings/Velmor.ini"), "[Duskwatch]\nCString=鶴1,鷹2\n");
@@ -169,45 +158,50 @@ class TestQuitting : public QObject {
         SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
         QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2蘭1"));
         QVERIFY(leftovers().isEmpty());
+        ResetWorld(1000);
+        QVERIFY(QFile(QStringLiteral("blocker")).open(QIODevice::WriteOnly));
+        SetSettingsFolder(QDir::current().filePath(QStringLiteral("blocker/settings")));
+        G.EndingNo = 3, G.TargetGirl = 3;
+        QVERIFY(RunEnding([] { RecordEnding(); }) && World().ended && World().boxes.size() == 1);
+        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。")));
+        QVERIFY(World().boxes[0].text.contains(QDir::toNativeSeparators(QDir::current().filePath("blocker/settings/Velmor.ini"))));
     }
 
     // The desktop's signals end the game within a second: after the pick the afternoon is saved as
-    // Yes would save it; on the start screen nothing is written.
-    void signalsEndTheGameAndSaveTheAfternoon() {
-        const std::pair<const char *, int> cases[] = {{"campus", SIGTERM}, {"campus", SIGHUP}, {"campus", SIGINT}, {"start", SIGTERM}};
-        for (auto [mode, sig] : cases) {
-            QFile::remove(QStringLiteral("DblData.dat"));
-            QProcess child;
-            const qint64 pid = startChild(child, mode);
-            QVERIFY2(pid > 0, mode);
-            ::kill(static_cast<pid_t>(pid), sig);
-            QVERIFY2(child.waitForFinished(1000) && child.exitStatus() == QProcess::NormalExit, mode);
-            ResetGameState();
-            G.CrLf = QStringLiteral("\r\n");
-            const GameState a = state(false);
-            QVERIFY2(QByteArray(mode) == "start" ? !FileExists(QStringLiteral("DblData.dat"))
-                     : LoadSaveFile() && G.Myouji == a.Myouji && G.GameMinute == a.GameMinute && G.Affection == a.Affection &&
-                           G.TargetGirl == a.TargetGirl && G.Location == a.Location, mode);
-        }
-    }
-
-    // Killed at random moments while writing both files, over and over: each file is always the old
-    // whole one or the new whole one, and temporary files never pile up.
-    void killsInMidWriteLeaveWholeFiles() {
+    // Yes would save it; on the start screen nothing is written. Killed at random moments while writing
+    // both files, over and over: each file is always the old whole one or the new whole one, and
+    // temporary files never pile up.
+    void signalsAndKillsNeverLoseAFile() {
         const QString saves[] = {SaveText(state(false)), SaveText(state(true))};
-        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), saves[0]) && WriteClearRecord(RecordA));
-        for (int round = 0; round < 40; ++round) {
-            QProcess child;
-            const qint64 pid = startChild(child, "writer");
-            QVERIFY(pid > 0);
-            QTest::qWait(QRandomGenerator::global()->bounded(1, 30));
-            ::kill(static_cast<pid_t>(pid), SIGKILL);
-            QVERIFY(child.waitForFinished(5000));
-            SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
-            const QString save = ReadTextFile(QStringLiteral("DblData.dat")), record = ReadClearRecord();
-            // At most the one write of each file that this kill interrupted, and its lock.
-            QVERIFY2((save == saves[0] || save == saves[1]) && (record == RecordA || record == RecordB) && leftovers().size() <= 3,
-                     qPrintable(save + '|' + record + '|' + leftovers().join(' ')));
+        const struct { const char *mode; int sig, rounds; } cases[] = {
+            {"campus", SIGTERM, 1}, {"campus", SIGHUP, 1}, {"campus", SIGINT, 1}, {"start", SIGTERM, 1}, {"writer", SIGKILL, 40}};
+        for (const auto &c : cases) {
+            const bool killed = c.sig == SIGKILL;
+            if (killed) QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), saves[0]) && WriteClearRecord(RecordA));
+            for (int round = 0; round < c.rounds; ++round) {
+                if (!killed) QFile::remove(QStringLiteral("DblData.dat"));
+                QProcess child;
+                const qint64 pid = startChild(child, c.mode);
+                QVERIFY2(pid > 0, c.mode);
+                if (killed) QTest::qWait(QRandomGenerator::global()->bounded(1, 30));
+                ::kill(static_cast<pid_t>(pid), c.sig);
+                QVERIFY2(child.waitForFinished(killed ? 5000 : 1000) && (killed || child.exitStatus() == QProcess::NormalExit), c.mode);
+                if (QByteArray(c.mode) == "start") {
+                    QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
+                } else if (!killed) {
+                    ResetGameState();
+                    G.CrLf = QStringLiteral("\r\n");
+                    const GameState a = state(false);
+                    QVERIFY2(LoadSaveFile() && G.Myouji == a.Myouji && G.GameMinute == a.GameMinute && G.Affection == a.Affection &&
+                                 G.TargetGirl == a.TargetGirl && G.Location == a.Location, c.mode);
+                } else {
+                    SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
+                    const QString save = ReadTextFile(QStringLiteral("DblData.dat")), record = ReadClearRecord();
+                    // At most the one write of each file that this kill interrupted, and its lock.
+                    QVERIFY2((save == saves[0] || save == saves[1]) && (record == RecordA || record == RecordB) && leftovers().size() <= 3,
+                             qPrintable(save + '|' + record + '|' + leftovers().join(' ')));
+                }
+            }
         }
     }
 };
