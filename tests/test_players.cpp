@@ -36,12 +36,10 @@ class TestPlayers : public QObject {
         m.Label3->setText(QStringLiteral("クリックしてください")), G.Clicked = 0;  // a line waits to be clicked away
         const Integer mode = G.Mode;
         const struct { const char *how; std::function<void()> open, scroll; bool atEnd; std::function<void()> close; } ways[] = {
-            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false,
-             [] { KeyOn(logText(), Qt::Key_Escape); }},
-            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); }, [] { KeyOn(logText(), Qt::Key_PageUp); }, false,
-             [] { ClickOn(logText()); }},
-            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); },
-             [] { KeyOn(logText(), Qt::Key_Up); WheelOn(logText(), -120); }, true, [] { WheelOn(logText(), -120); }},
+            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false, [] { KeyOn(logText(), Qt::Key_Escape); }},
+            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); }, [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
+            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); }, [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); },
+             true, [] { WheelOn(logText(), -120); }},
         };
         for (const auto &w : ways) {
             w.open();
@@ -88,10 +86,9 @@ class TestPlayers : public QObject {
         // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never re-enters).
         const auto act = [&] {
             ++steps;
-            if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
-                DblAlbum &a = Win<DblAlbum>();
-                if (a.KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a.Image1[a.KeyFocus])->text(QAccessible::Name);
-                KeyOn(&a, a.KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
+            if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->isVisible()) {
+                if (a->KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus])->text(QAccessible::Name);
+                KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
             } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
                 DblSerif &s = Win<DblSerif>();
                 const bool onSecond = s.focusWidget() == s.Command1[1];
