@@ -2,8 +2,6 @@
 #include "TestSupport.h"
 #include "WindowInput.h"
 #include "core/DblLog.h"
-#include "core/DblMain.h"
-#include "core/GameState.h"
 #include "core/PrologueLines.h"
 #include "core/Prologue.h"
 #include "core/Scene.h"
@@ -35,22 +33,18 @@ class TestPlayers : public QObject {
         DblMain &m = Win<DblMain>();
         m.Show();  // forty lines, every other one spoken
         for (int i = 0; i < 40; ++i) ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
-        m.Label3->setText(QStringLiteral("クリックしてください"));  // a line waits to be clicked away
-        G.Clicked = 0;
+        m.Label3->setText(QStringLiteral("クリックしてください")), G.Clicked = 0;  // a line waits to be clicked away
         const Integer mode = G.Mode;
         const struct { const char *how; std::function<void()> open, scroll; bool atEnd; std::function<void()> close; } ways[] = {
-            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false,
-             [] { KeyOn(logText(), Qt::Key_Escape); }},
-            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); }, [] { KeyOn(logText(), Qt::Key_PageUp); }, false,
-             [] { ClickOn(logText()); }},
-            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); },
-             [] { KeyOn(logText(), Qt::Key_Up); WheelOn(logText(), -120); }, true, [] { WheelOn(logText(), -120); }},
+            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false, [] { KeyOn(logText(), Qt::Key_Escape); }},
+            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); }, [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
+            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); }, [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); },
+             true, [] { WheelOn(logText(), -120); }},
         };
         for (const auto &w : ways) {
             w.open();
-            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry(), w.how);
-            const QString shown = logText()->toPlainText();
-            QVERIFY2(shown.startsWith("line 0\nSaya\nline 1\n") && shown.endsWith("Saya\nline 39") && logAtEnd(), w.how);
+            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry() && logAtEnd() &&
+                     logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") && logText()->toPlainText().endsWith("Saya\nline 39"), w.how);
             w.scroll();
             QVERIFY2(logText() && logAtEnd() == w.atEnd, w.how);
             w.close();
@@ -67,13 +61,10 @@ class TestPlayers : public QObject {
     }
 
     void functionKeysWalkOnlyWhenNoLineWaits() {
-        DblMain &m = Win<DblMain>();
-        m.Show();
-        G.Location = 3, G.GameMinute = 5;
+        DblMain &m = StandAt(3, 5, G.Mode);
         for (Button *b : m.Command1) b->setEnabled(true);
         const struct { Qt::Key key; bool waiting; int destination; bool click; } keys[] = {
-            {Qt::Key_F2, true, 0, false}, {Qt::Key_2, false, 0, true}, {Qt::Key_F8, false, 0, false},
-            {Qt::Key_F2, false, 2, false}};
+            {Qt::Key_F2, true, 0, false}, {Qt::Key_2, false, 0, true}, {Qt::Key_F8, false, 0, false}, {Qt::Key_F2, false, 2, false}};
         for (const auto &k : keys) {
             m.Label3->setText(k.waiting ? QStringLiteral("クリックしてください") : QString());
             G.Clicked = 0, G.Destination = 0;
@@ -92,44 +83,37 @@ class TestPlayers : public QObject {
         KeyOn(&start, Qt::Key_Down);
         int steps = 0, ticks = 0, replies = 0, walks = 0;
         QString read;  // what a screen reader finds on the framed photo
-        QTimer player;
         // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never re-enters).
         const auto act = [&] {
             ++steps;
-            if (IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
-                DblAlbum &a = Win<DblAlbum>();
-                if (a.KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a.Image1[a.KeyFocus])->text(QAccessible::Name);
-                KeyOn(&a, a.KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
+            if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->isVisible()) {
+                if (a->KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus])->text(QAccessible::Name);
+                KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
             } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
                 DblSerif &s = Win<DblSerif>();
                 const bool onSecond = s.focusWidget() == s.Command1[1];
-                KeyOn(&s, onSecond ? Qt::Key_Return : Qt::Key_Down);
-                replies += onSecond;
+                KeyOn(&s, onSecond ? Qt::Key_Return : Qt::Key_Down), replies += onSecond;
             } else if (!IsLoaded<DblMain>() || replies > 0) {
-            } else if (!Win<DblMain>().Label3->text().isEmpty() && G.Clicked == 0) {
-                KeyOn(&Win<DblMain>(), Qt::Key_Space);
-            } else if (G.Mode == ModeFree && walks == 0 && Win<DblMain>().Command1[0]->isEnabled()) {
-                KeyOn(&Win<DblMain>(), Qt::Key_F1);  // to the rooftop, where she is at 4:34
-                ++walks;
-            } else if (Win<DblMain>().Timer1->Enabled() && steps % 3 == 0) {
-                Win<DblMain>().Timer1->Tick();
-                ++ticks;
+            } else if (DblMain &m = Win<DblMain>(); !m.Label3->text().isEmpty() && G.Clicked == 0) {
+                KeyOn(&m, Qt::Key_Space);
+            } else if (G.Mode == ModeFree && walks == 0 && m.Command1[0]->isEnabled()) {
+                KeyOn(&m, Qt::Key_F1), ++walks;  // to the rooftop, where she is at 4:34
+            } else if (m.Timer1->Enabled() && steps % 3 == 0) {
+                m.Timer1->Tick(), ++ticks;
             }
         };
+        QTimer player;
         QObject::connect(&player, &QTimer::timeout, [&] { QMetaObject::invokeMethod(&player, act, Qt::QueuedConnection); });
         player.start(1);
-        KeyOn(&start, Qt::Key_Return);
-        QVERIFY(start.focusWidget() == start.Text1);
-        for (Qt::Key k : {Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab}) KeyOn(&start, k);
-        QVERIFY(start.focusWidget() == start.OKBUTTON);
-        KeyOn(&start, Qt::Key_Return);  // the whole prologue and the album run inside this key
+        // Into the name boxes, both names, onto OK; the whole prologue and the album run inside its key.
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab, Qt::Key_Return}) KeyOn(&start, k);
         QVERIFY(RunUntil([&] { return replies == 1 && G.Mode == ModeFree && !IsLoaded<DblSerif>(); }, 20000));
         DblMain &m = Win<DblMain>();
         QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks == 1 && G.Location == 1);
         QCOMPARE(read, QStringLiteral("春日　ひなた"));
-        QCOMPARE(int(G.GameMinute), 1 + ticks);
-        QVERIFY(m.PastLines.size() > 9 && m.PastLines[0].second == QString::fromUtf16(PrologueLines[0]));
-        QVERIFY(m.PastLines.back() == std::make_pair(m.Label2->text(), m.Label1->text()) && !m.Label2->text().isEmpty());
+        QCOMPARE(int(G.GameMinute), 1 + ticks);  // the clock moved only on the player's ticks
+        QVERIFY(m.PastLines.size() > 9 && m.PastLines[0].second == QString::fromUtf16(PrologueLines[0]) && !m.Label2->text().isEmpty() &&
+                m.PastLines.back() == std::make_pair(m.Label2->text(), m.Label1->text()));
     }
 
     // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
