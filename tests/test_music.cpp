@@ -35,14 +35,14 @@ bool WaitFor(const std::function<bool()> &done, int ms = 10000) {
 }
 bool Sounding() { return SoundingMusicVoices() > 0; }
 bool Quiet() { return !Sounding(); }
+bool Ended() { return !MidiIsPlaying(); }
 
-// Each test in an empty folder of its own as the current directory, like the game folder.
+// Each test in an empty folder of its own as the current directory, like the game folder; Late.mid is
+// silent for its first eight seconds.
 struct MusicFolder : ::testing::Test {
     void SetUp() override {
-        ResetGameState();
-        QDir::setCurrent(dir_.path());
-        Write("Held.mid", Midi(0, 16000, 16000));
-        Write("Late.mid", Midi(8000, 8500, 9000));  // silent for its first eight seconds
+        ResetGameState(), QDir::setCurrent(dir_.path());
+        Write("Held.mid", Midi(0, 16000, 16000)), Write("Late.mid", Midi(8000, 8500, 9000));
     }
     void TearDown() override { StopMidi(), WaitFor(Quiet, 3000); }
     QTemporaryDir dir_;
@@ -52,10 +52,9 @@ struct MusicFolder : ::testing::Test {
 using MusicBeforeSoundfont = MusicFolder;
 TEST_F(MusicBeforeSoundfont, PieceAskedForEarlyWaitsAndStartsOnceLoaded) {
     HoldSoundfontLoading(true), StartMusicSystem();
-    Write("Short.mid", Midi(0, 800, 1000));
-    PlayMidi("Short.mid");
+    Write("Short.mid", Midi(0, 800, 1000)), PlayMidi("Short.mid");
     // Longer than the piece: a piece still waiting has not ended either.
-    EXPECT_FALSE(WaitFor([] { return !MidiIsPlaying(); }, 1300) || SoundfontReady());
+    EXPECT_FALSE(WaitFor(Ended, 1300) || SoundfontReady());
     HoldSoundfontLoading(false);
     EXPECT_TRUE(WaitSoundfontReady(60000) && WaitFor(Sounding)) << "the waiting piece never sounded";
 }
@@ -66,8 +65,7 @@ TEST_F(MusicNoSoundfont, MusicIsSilentAndNeverStuck) {
     ASSERT_FALSE(QFile::exists(qEnvironmentVariable("DUSKBELL_SOUNDFONT", "/usr/share/sounds/sf2/default-GM.sf2")));
     StartMusicSystem();
     ASSERT_TRUE(WaitSoundfontReady(60000));
-    PlayMidi(G.MusicFile = "Held.mid");
-    KeepMidiPlaying();
+    PlayMidi(G.MusicFile = "Held.mid"), KeepMidiPlaying();
     EXPECT_FALSE(MidiIsPlaying() || Sounding());
 }
 
@@ -76,12 +74,11 @@ struct Music : MusicFolder { static void SetUpTestSuite() { StartMusicSystem(), 
 TEST_F(Music, KeepAliveRestartsOnlyAnEndedPiece) {
     // One short note, then a rest until 3.5 s: sound in the rest means the piece started again.
     Write("m00c.MID", Midi(0, 300, 3500));
-    G.MusicFile = "M00C.mid";  // any case finds it
-    PlayMidi(G.MusicFile);
+    PlayMidi(G.MusicFile = "M00C.mid"); // any case finds it
     ASSERT_TRUE(WaitFor(Sounding) && WaitFor(Quiet));
     KeepMidiPlaying();
     EXPECT_TRUE(!WaitFor(Sounding, 100) && MidiIsPlaying()) << "the keep-alive restarted a piece that was playing";
-    ASSERT_TRUE(WaitFor([] { return !MidiIsPlaying(); })) << "the piece never ended";
+    ASSERT_TRUE(WaitFor(Ended)) << "the piece never ended";
     KeepMidiPlaying();
     EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 1000)) << "the keep-alive did not restart the ended piece";
 }
@@ -98,17 +95,13 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
     PlayMidi(G.MusicFile = "Held.mid");
     ASSERT_TRUE(WaitFor(Sounding));
     G.MusicOff = True;
-    PlayMidi("Late.mid");  // does nothing at all: the old piece is not even closed
+    PlayMidi("Late.mid"); // does nothing at all: the old piece is not even closed
     EXPECT_FALSE(WaitFor(Quiet, 200));
-    StopMidi();  // closing still works
-    KeepMidiPlaying();
-    PlayMidi("Held.mid");
+    StopMidi(), KeepMidiPlaying(), PlayMidi("Held.mid"); // closing still works; nothing opens
     EXPECT_TRUE(!MidiIsPlaying() && WaitFor(Quiet, 4000));
 }
-} // namespace
 
 // The game's own pieces and sounds, read from the game folder.
-namespace {
 using Bytes = std::vector<uint8_t>;
 using Fault = std::runtime_error;
 Bytes Read(const std::string &name) { std::ifstream f(name, std::ios::binary); return {std::istreambuf_iterator<char>(f), {}}; }
@@ -128,15 +121,14 @@ Piece ReadMidi(const Bytes &d) {
     const uint32_t tracks = Num(d, 10, 2), division = Num(d, 12, 2);
     if (Num(d, 0, 4) != 0x4d546864 || Num(d, 4, 4) != 6 || Num(d, 8, 2) > 1 || !division || division & 0x8000)
         throw Fault("no MThd header of a format 0 or 1 file counting ticks a quarter note");
-    std::map<uint32_t, uint32_t> tempo;  // tick -> microseconds a quarter note
-    std::vector<uint32_t> ends;          // each track's End of Track tick
+    std::map<uint32_t, uint32_t> tempo; // tick -> microseconds a quarter note
+    std::vector<uint32_t> ends;         // each track's End of Track tick
     std::set<int> velocities[16];
     size_t p = 14;
-    auto var = [&] {  // a variable-length number
+    auto var = [&] { // a variable-length number
         uint32_t v = 0, b = 0x80;
         for (int i = 0; i < 4 && b & 0x80; ++i) b = Num(d, p++, 1), v = v << 7 | (b & 0x7f);
-        if (b & 0x80) throw Fault("variable-length number over four bytes");
-        return v;
+        return b & 0x80 ? throw Fault("variable-length number over four bytes") : v;
     };
     for (uint32_t track = 0; track < tracks; ++track) {
         if (Num(d, p, 4) != 0x4d54726b) throw Fault("missing MTrk");
@@ -144,20 +136,21 @@ Piece ReadMidi(const Bytes &d) {
         uint32_t tick = 0, status = 0, ended = 0;
         for (p += 8; p < end && !ended;) {
             tick += var();
-            if (const uint32_t b = Num(d, p, 1); b == 0xff || b == 0xf0 || b == 0xf7) {  // meta, system exclusive
+            const uint32_t b = Num(d, p, 1);
+            if (b == 0xff || b == 0xf0 || b == 0xf7) { // meta, system exclusive
                 const int type = b == 0xff ? int(Num(d, p + 1, 1)) : -1;
                 p += b == 0xff ? 2 : 1;
                 const uint32_t len = var();
-                if (type == 0x51) tempo[tick] = Num(d, p, 3);  // a bad one makes the piece too short
+                if (type == 0x51) tempo[tick] = Num(d, p, 3); // a bad one makes the piece too short
                 if (type == 0x2f) ended = 1, ends.push_back(tick);
                 p += len;
-            } else {
-                if (b & 0x80) status = b, ++p;
-                if (!status || status >= 0xf0) throw Fault("channel message without a status");
-                if (status >> 4 == 9 && (status & 15) != 9 && Num(d, p + 1, 1))  // a note on, drums aside
-                    velocities[status & 15].insert(d[p + 1]);
-                p += (status >> 4 == 0xc || status >> 4 == 0xd) ? 1 : 2;
+                continue;
             }
+            if (b & 0x80) status = b, ++p;
+            if (!status || status >= 0xf0) throw Fault("channel message without a status");
+            if (status >> 4 == 9 && (status & 15) != 9 && Num(d, p + 1, 1)) // a note on, drums aside
+                velocities[status & 15].insert(d[p + 1]);
+            p += (status >> 4 == 0xc || status >> 4 == 0xd) ? 1 : 2;
         }
         if (!ended || p != end) throw Fault("track not closed by End of Track at its end");
     }
@@ -168,11 +161,11 @@ Piece ReadMidi(const Bytes &d) {
         throw Fault("the tempo track runs on past the music");
     size_t levels = 0;
     for (const auto &v : velocities) levels = std::max(levels, v.size());
-    double seconds = 0;
+    double quarterUs = 0; // quarter notes times their microseconds
     uint32_t at = 0, us = 500000;
     for (auto [t, v] : tempo)
-        if (t < endTick) seconds += double(t - at) * us / 1e6 / division, at = t, us = v;
-    return {seconds + double(endTick - at) * us / 1e6 / division, levels};
+        if (t < endTick) quarterUs += double(t - at) * us, at = t, us = v;
+    return {(quarterUs + double(endTick - at) * us) / 1e6 / division, levels};
 }
 } // namespace
 
@@ -194,14 +187,13 @@ TEST(SoundFiles, EveryWavIsPlainPcmOfItsLength) {
     for (auto [name, shortest, longest] : {std::tuple{"KVDEMO.WAV", 1.5, 2.5}, {"Dummy.wav", 0.001, 0.1}}) {
         const Bytes d = Read(name);
         ASSERT_GT(d.size(), 44u) << name;
-        const uint32_t channels = Num(d, 22, 2, true), rate = Num(d, 24, 4, true), align = Num(d, 32, 2, true),
-                       data = Num(d, 40, 4, true);
+        const auto le = [&d](size_t at, int n) { return Num(d, at, n, true); };
+        const uint32_t channels = le(22, 2), rate = le(24, 4), align = le(32, 2), data = le(40, 4);
         // "RIFF" of the file's size, "WAVE", a 16-byte "fmt " of 16-bit PCM, "data" of whole frames to the end.
-        EXPECT_TRUE(Num(d, 0, 4) == 0x52494646 && Num(d, 4, 4, true) == d.size() - 8 && Num(d, 8, 4) == 0x57415645 &&
-                    Num(d, 12, 4) == 0x666d7420 && Num(d, 16, 4, true) == 16 && Num(d, 20, 2, true) == 1) << name;
+        EXPECT_TRUE(Num(d, 0, 4) == 0x52494646 && le(4, 4) == d.size() - 8 && Num(d, 8, 4) == 0x57415645 &&
+                    Num(d, 12, 4) == 0x666d7420 && le(16, 4) == 16 && le(20, 2) == 1 && le(34, 2) == 16) << name;
         EXPECT_TRUE((channels == 1 || channels == 2) && (rate == 22050 || rate == 44100) && align == 2 * channels &&
-                    Num(d, 28, 4, true) == rate * align && Num(d, 34, 2, true) == 16) << name;
-        EXPECT_TRUE(Num(d, 36, 4) == 0x64617461 && data == d.size() - 44 && data % align == 0) << name;
-        EXPECT_TRUE(data >= shortest * rate * align && data <= longest * rate * align) << name;
+                    le(28, 4) == rate * align && Num(d, 36, 4) == 0x64617461 && data == d.size() - 44 &&
+                    data % align == 0 && data >= shortest * rate * align && data <= longest * rate * align) << name;
     }
 }

@@ -10,17 +10,8 @@
 
 namespace {
 const QString Placeholder = QStringLiteral(u"ＸＸＸ");
-const QRegularExpression Number(QStringLiteral("^[0-9]{3}.")),
-    Change(QStringLiteral(".([+-][0-9]|[0-9]{2})$"));
+const QRegularExpression Number(QStringLiteral("^[0-9]{3}.")), Change(QStringLiteral(".([+-][0-9]|[0-9]{2})$"));
 
-std::set<QString> EncounterCodes() { // an A and a B code for each place-girl pair of the timetable
-    std::set<QString> codes;
-    for (const auto &row : Timetable)
-        for (int place = 1; place <= PlaceCount; ++place)
-            for (char v : {'A', 'B'})
-                if (row[place] != 0) codes.insert(QString::number(place) + QString::number(row[place]) + v);
-    return codes;
-}
 // A file's lines: code page 932, no blank at the start, no quote, no comma that would cut a text short.
 QStringList LinesOf(const char *name, QStringList *bad, int commas = 0) {
     const QString text = ReadTextFile(QString::fromLatin1(name));
@@ -30,75 +21,63 @@ QStringList LinesOf(const char *name, QStringList *bad, int commas = 0) {
         if (line[0].isSpace() || line.contains('"') || line.count(',') > commas) *bad << line;
     return lines;
 }
-struct TalkData {
-    static const TalkData &Get() {
-        static const TalkData data;
-        return data;
-    }
-    QStringList kcode, bad;                                 // every DblKCode field; lines out of place
-    std::map<QString, QList<int>> records;                  // read the way the game reads them
-    std::map<int, QStringList> replies;                     // DblKaiwa: number -> its lines
-    std::map<QString, std::map<int, QStringList>> sections; // DblResp: header -> number -> lines
-    std::map<QString, QList<int>> changes;                  // a code's liking changes, best first
-    TalkData() {
-        const std::set<QString> codes = EncounterCodes();
-        for (FieldReader in(LinesOf("DblKCode.dat", &bad, 10).join(QStringLiteral("\r\n"))); !in.AtEnd();)
-            kcode << in.ReadField();
-        for (const QString &line : LinesOf("DblKaiwa.dat", &bad))
-            line.contains(Number) ? void(replies[Val(line.left(3))] << line.mid(3)) : void(bad << line);
-        QString header;
-        for (const QString &line : LinesOf("DblResp.dat", &bad)) {
-            if (codes.count(line) && !sections.count(line))
-                sections[header = line];
-            else if (!header.isEmpty() && line.contains(Number) && line.contains(Change) && line.size() > 5)
-                sections[header][Val(line.left(3))] << line.mid(3);
-            else
-                bad << line; // a second header, or a line out of place
-        }
-        for (const QString &code : codes) // the first field equal to the code, then ten numbers
-            for (const QString &field : kcode.mid(kcode.indexOf(code) + 1, kcode.contains(code) ? 10 : 0)) {
-                const int talk = records[code].emplace_back(Val(field));
-                if (sections[code].count(talk)) changes[code] << Val(sections[code][talk][0].right(2));
-            }
-        for (auto &[code, list] : changes)
-            std::sort(list.rbegin(), list.rend());
-    }
-};
 
 // Each code's ten replies, their responses in its own section.
 TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
-    const TalkData &d = TalkData::Get();
-    ASSERT_EQ(EncounterCodes().size(), 34u);
-    EXPECT_TRUE(d.bad.isEmpty()) << d.bad.join(" / ").toStdString();
-    EXPECT_EQ(d.kcode.size(), 34 * 11) << "34 records of a code and ten numbers each, nothing else";
+    std::set<QString> codes; // an A and a B code for each place-girl pair of the timetable
+    for (const auto &row : Timetable)
+        for (int place = 1; place <= PlaceCount; ++place)
+            for (char v : {'A', 'B'})
+                if (row[place] != 0) codes.insert(QString::number(place) + QString::number(row[place]) + v);
+    ASSERT_EQ(codes.size(), 34u);
+    QStringList kcode, bad;                                 // every DblKCode field; lines out of place
+    std::map<int, QStringList> replies;                     // DblKaiwa: number -> its lines
+    std::map<QString, std::map<int, QStringList>> sections; // DblResp: header -> number -> lines
+    for (FieldReader in(LinesOf("DblKCode.dat", &bad, 10).join(QStringLiteral("\r\n"))); !in.AtEnd();)
+        kcode << in.ReadField();
+    for (const QString &line : LinesOf("DblKaiwa.dat", &bad))
+        line.contains(Number) ? void(replies[Val(line.left(3))] << line.mid(3)) : void(bad << line);
+    QString header;
+    for (const QString &line : LinesOf("DblResp.dat", &bad))
+        if (codes.count(line) && !sections.count(line))
+            sections[header = line];
+        else if (!header.isEmpty() && line.contains(Number) && line.contains(Change) && line.size() > 5)
+            sections[header][Val(line.left(3))] << line.mid(3);
+        else
+            bad << line; // a second header, or a line out of place
+    EXPECT_TRUE(bad.isEmpty()) << bad.join(" / ").toStdString();
+    EXPECT_EQ(kcode.size(), 34 * 11) << "34 records of a code and ten numbers each, nothing else";
     std::set<int> offered;
     int withPlaceholder = 0;
-    for (const auto &[code, talks] : d.records) {
+    for (const QString &code : codes) {
         SCOPED_TRACE(code.toStdString());
+        QList<int> talks, changes; // read the way the game reads them: the first field equal to the code, ten numbers
+        for (const QString &field : kcode.mid(kcode.indexOf(code) + 1, kcode.contains(code) ? 10 : 0))
+            talks << Val(field);
         const std::set<int> own(talks.begin(), talks.end()); // a repeat would fill two buttons alike
-        EXPECT_TRUE(d.kcode.count(code) == 1 && own.size() == 10u) << "one record of ten numbers";
+        EXPECT_TRUE(kcode.count(code) == 1 && own.size() == 10u) << "one record of ten numbers";
         std::set<int> inSection;
-        for (const auto &[talk, lines] : d.sections.at(code))
+        for (const auto &[talk, lines] : sections[code])
             EXPECT_TRUE(inSection.insert(talk).second && lines.size() == 1) << talk << " answered twice";
         ASSERT_EQ(inSection, own) << "every response in the section of its own code, and only those";
-        // Three replies clearly please her, one hurts, and the rest leave her as she was: a polite word
-        // never lifts a girl who started at 4 past the classmate's line.
-        const QList<int> &c = d.changes.at(code);
-        EXPECT_TRUE(c.value(2) >= 7 && c.value(9) <= -2 &&
-                    std::none_of(c.begin(), c.end(), [](int v) { return v > 0 && v < 5; }));
         for (int talk : talks) {
             offered.insert(talk);
             EXPECT_TRUE(talk >= 100 && talk != Val(code)) << "the search would stop at a header";
-            ASSERT_EQ(d.replies.count(talk), 1u) << talk << ": no reply line";
-            const QString reply = d.replies.at(talk)[0],
-                          response = d.sections.at(code).at(talk)[0].chopped(2);
+            ASSERT_EQ(replies.count(talk), 1u) << talk << ": no reply line";
+            const QString reply = replies.at(talk)[0], response = sections[code][talk][0];
             // A reply names him once at most; a response never (whether each fits: test_typography).
             EXPECT_TRUE(!reply.trimmed().isEmpty() && reply.count(Placeholder) <= 1) << talk;
-            EXPECT_TRUE(!response.trimmed().isEmpty() && !response.contains(Placeholder)) << talk;
+            EXPECT_TRUE(!response.chopped(2).trimmed().isEmpty() && !response.contains(Placeholder)) << talk;
             withPlaceholder += reply.contains(Placeholder);
+            changes << Val(response.right(2));
         }
+        // Three replies clearly please her, one hurts, and the rest leave her as she was: a polite word
+        // never lifts a girl who started at 4 past the classmate's line.
+        std::sort(changes.rbegin(), changes.rend());
+        EXPECT_TRUE(changes.value(2) >= 7 && changes.value(9) <= -2 &&
+                    std::none_of(changes.begin(), changes.end(), [](int v) { return v > 0 && v < 5; }));
     }
-    for (const auto &[talk, lines] : d.replies)
+    for (const auto &[talk, lines] : replies)
         EXPECT_TRUE(lines.size() == 1 && offered.count(talk)) << talk << ": repeated or never offered";
     EXPECT_GE(withPlaceholder, 1) << "the player should get to say his own name somewhere";
 }

@@ -54,21 +54,19 @@ std::vector<Text> AllTexts() {
                               CalledFromBehindLine, EpilogueFirstLine})
         add(Box::Scene, Hero, Str(l));
     for (const char16_t *place : PlaceButton) {
-        for (int minutes = 1; minutes <= 3; ++minutes)
-            add(Box::Scene, Hero, Str(place) + Str(WalkLineHead) + Str(WalkLineMinutesBefore) +
-                                      QString::number(minutes) + Str(WalkLineMinutesAfter));
+        for (const QString minutes : {"1", "2", "3"})
+            add(Box::Scene, Hero, Str(place) + Str(WalkLineHead) + Str(WalkLineMinutesBefore) + minutes + Str(WalkLineMinutesAfter));
         add(Box::Scene, Hero, Str(place) + Str(WalkLineWorried));
     }
     for (const EncounterEntry &e : Encounters)
         add(Box::Scene, e.heroine, Str(e.greetingA)), add(Box::Scene, e.heroine, Str(e.greetingB));
     for (const SlotGreeting &s : SlotGreetings) add(Box::Scene, s.heroine, Str(s.greeting));
-    int girl = 0;
-    for (const QString &line : ReadTextFile(QString::fromLatin1(ResponseFile)).split(QStringLiteral("\r\n")))
-        if (line.size() == 3)
-            girl = line[1].digitValue();
-        else if (line.size() > 5)
-            add(Box::Scene, girl, line.mid(3).chopped(2), true);
-    for (const QString &line : ReadTextFile(QString::fromLatin1(TalkLineFile)).split(QStringLiteral("\r\n")))
+    const auto lines = [](const char *file) { return ReadTextFile(QString::fromLatin1(file)).split(QStringLiteral("\r\n")); };
+    int girl = 0; // a response is said by the girl of the code heading its section
+    for (const QString &line : lines(ResponseFile))
+        if (line.size() == 3) girl = line[1].digitValue();
+        else if (line.size() > 5) add(Box::Scene, girl, line.mid(3).chopped(2), true);
+    for (const QString &line : lines(TalkLineFile))
         if (line.size() > 3) add(Box::Reply, Hero, line.mid(3));
 
     for (const char16_t *reason : {FirstCallReason, SecondCallReason, ThirdCallReason})
@@ -102,36 +100,11 @@ std::vector<Text> AllTexts() {
                 add(Box::Hostess, 8 + h, Str((*l)[h]).replace("%1", Str(which)).replace("%2", "鷗"));
     }
     add(Box::Hostess, Nobody, Str(NoRecord));
-    for (const Credit &cr : Credits) {
-        add(Box::Role, Nobody, Str(cr.role));
-        add(Box::Names, Nobody, Str(cr.name) + (cr.secondName ? "\r\n" + Str(cr.secondName) : QString()));
-    }
+    for (const Credit &cr : Credits)
+        add(Box::Role, Nobody, Str(cr.role)),
+            add(Box::Names, Nobody, Str(cr.name) + (cr.secondName ? "\r\n" + Str(cr.secondName) : QString()));
     for (const char16_t *l : {CreditHeading, CreditFarewell}) add(Box::Names, Nobody, Str(l));
     return texts;
-}
-
-// One laid-out line: its characters (breaks left out) and its place in the label.
-struct Line { QString text; QRectF rect; bool endsParagraph; };
-
-// Word-wrapped as a label draws it: CR becomes a blank, LF a line separator, lines on whole pixels.
-std::vector<Line> LayOut(QString text, const QFont &font, qreal width, qreal *height) {
-    text.replace('\r', ' ').replace('\n', QChar::LineSeparator);
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const qreal leading = QFontMetricsF(font).leading();
-    std::vector<Line> lines;
-    qreal &y = *height = -leading;
-    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-        l.setLineWidth(width);
-        y = std::ceil(y + leading);
-        l.setPosition(QPointF(0, y));
-        const QString part = text.mid(l.textStart(), l.textLength());
-        lines.push_back({part.trimmed().remove(QChar::LineSeparator), QRectF(0, y, l.naturalTextWidth(), l.height()),
-                         part.endsWith(QChar::LineSeparator) || l.textStart() + l.textLength() >= text.size()});
-        y += l.height();
-    }
-    layout.endLayout();
-    return lines;
 }
 
 // Every fault on a line of its own: the list is the writer's to-do.
@@ -166,37 +139,42 @@ class TestTypography : public QObject {
         QStringList faults;
         for (const Text &t : texts)
             for (const QString &shown : t.shown) {
-                if (t.box == Box::Reply) {
-                    // One line on a button, centred: the whole reply shows inside the window.
+                if (t.box == Box::Reply) { // one line on a button, centred: the whole reply shows inside the window
                     serif.SetReply(0, shown);
-                    Button *b = serif.Command1[0];
-                    if (b->sizeHint().width() > std::min(b->width(), serif.width() - b->x()))
+                    if (const Button *b = serif.Command1[0]; b->sizeHint().width() > std::min(b->width(), serif.width() - b->x()))
                         faults << "too wide for a reply button: " + Quote(shown);
                     continue;
                 }
                 Label *label = labels.at(t.box);
                 const QRect area = label->contentsRect();
-                if (!label->wordWrap()) {
-                    if (QFontMetricsF(label->font()).horizontalAdvance(shown) > area.width())
-                        faults << "cut at the label's edge: " + Quote(shown);
-                    continue;
+                if (!label->wordWrap() && QFontMetricsF(label->font()).horizontalAdvance(shown) > area.width())
+                    faults << "cut at the label's edge: " + Quote(shown);
+                if (!label->wordWrap()) continue;
+                // Word-wrapped as the label draws it: CR becomes a blank, LF a line separator, lines on whole pixels.
+                const QString text = QString(shown).replace('\r', ' ').replace('\n', QChar::LineSeparator);
+                QTextLayout layout(text, label->font());
+                const qreal leading = QFontMetricsF(label->font()).leading();
+                qreal y = -leading;
+                bool wrapped = false; // the line before ends inside a paragraph
+                layout.beginLayout();
+                for (QTextLine l = layout.createLine(); l.isValid(); y += l.height(), l = layout.createLine()) {
+                    l.setLineWidth(area.width());
+                    l.setPosition(QPointF(0, y = std::ceil(y + leading)));
+                    const QString part = text.mid(l.textStart(), l.textLength());
+                    const bool ends = part.endsWith(QChar::LineSeparator) || l.textStart() + l.textLength() >= text.size();
+                    if (wrapped && !t.wraps) faults << "wrapped by the label, not by a break: " + Quote(shown);
+                    if (const QString s = part.trimmed().remove(QChar::LineSeparator); wrapped && ends && s.size() <= 3)
+                        faults << "orphan " + Quote(s) + " in " + Quote(shown);
+                    if (t.box == Box::Scene && QRectF(0, y, l.naturalTextWidth(), l.height()).intersects(prompt))
+                        faults << "runs into the click prompt: " + Quote(shown);
+                    wrapped = !ends;
                 }
-                qreal height = 0;
-                const std::vector<Line> lines = LayOut(shown, label->font(), area.width(), &height);
+                layout.endLayout();
                 // The label's own measure agrees with this layout, so the checks see what is drawn.
                 label->setText(shown);
-                if (const int own = label->heightForWidth(area.width()); own != qCeil(height))
-                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ").arg(height).arg(own) + Quote(shown);
-                if (height > area.height()) faults << "taller than its label: " + Quote(shown);
-                for (size_t i = 1; i < lines.size(); ++i) {
-                    if (lines[i - 1].endsParagraph) continue;
-                    if (!t.wraps) faults << "wrapped by the label, not by a break: " + Quote(shown);
-                    if (lines[i].endsParagraph && lines[i].text.size() <= 3)
-                        faults << "orphan " + Quote(lines[i].text) + " in " + Quote(shown);
-                }
-                for (const Line &l : lines)
-                    if (t.box == Box::Scene && l.rect.intersects(prompt))
-                        faults << "runs into the click prompt: " + Quote(shown);
+                if (const int own = label->heightForWidth(area.width()); own != qCeil(y))
+                    faults << QStringLiteral("laid out unlike the label (%1 against %2 pixels): ").arg(y).arg(own) + Quote(shown);
+                if (y > area.height()) faults << "taller than its label: " + Quote(shown);
             }
         Report(faults);
     }
@@ -210,16 +188,15 @@ class TestTypography : public QObject {
             klass(QStringLiteral("[0-9０-９一二三]年[A-Za-zＡ-Ｚ]組|[0-9]-[A-Z]")), house(QStringLiteral("^[１-３]年[Ａ-Ｃ]組$")),
             heading(QStringLiteral("^## (\\d|Friend|The school)")), says(QStringLiteral("^- Says (\\S+?)[ .;(]"));
         const QStringList pronouns = {"俺", "オレ", "ぼく", "僕", "ボク", "わたくし", "わたし", "私", "あたし"};
-        std::map<int, QString> own;
         QFile cast(QStringLiteral(CAST_FILE));
         QVERIFY(cast.open(QIODevice::ReadOnly));
+        std::map<int, QString> own;
         int speaker = Nobody;
-        for (const QString &line : QString::fromUtf8(cast.readAll()).split('\n')) {
+        for (const QString &line : QString::fromUtf8(cast.readAll()).split('\n'))
             if (const auto h = heading.match(line); h.hasMatch())
                 speaker = h.captured(1) == "Friend" ? Friend : h.captured(1) == "The school" ? Hero : h.captured(1).toInt();
             else if (const auto m = says.match(line); m.hasMatch() && speaker != Nobody)
                 own[speaker] = m.captured(1);
-        }
         QCOMPARE(own.size(), 10u); // the hero, eight girls (the contact-lens look is heroine 4), the friend
         QStringList faults;
         int misaki = 0, misakiSu = 0;
