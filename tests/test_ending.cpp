@@ -45,8 +45,8 @@ class TestEnding : public QObject {
         const char *pictures[] = {"C10C", "C20C", "C30C", "C40C", "C50C", "C60C", "C70C", "C00B", "C80D"};
         for (auto [ending, lens, last] : {std::tuple{9, False, "C89C"}, {4, True, "C84C"}}) {
             ResetWorld(100), UseCodedPictures();  // a step in 30 ms
-            PutGameFile(QStringLiteral("M93C.mid"), TinyMidi(600));  // five minutes: still playing at the end
-            PlayMidi(QStringLiteral("M93C.mid"));  // starts the synthesizer: without a soundfont nothing ever plays
+            // Five minutes, still playing at the end; playing starts the synthesizer, without a soundfont nothing plays.
+            PutGameFile(QStringLiteral("M93C.mid"), TinyMidi(600)), PlayMidi(QStringLiteral("M93C.mid"));
             const bool sound = WaitSoundfontReady(20000);
             StopMidi(), G.EndingNo = Integer(ending), G.ContactLensFlag = lens;  // the roll plays its own music
             Win<DblMain>().Show();

@@ -19,11 +19,9 @@ namespace {
 QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
 // A fresh start screen at that hour; the sister hosts when her ending is anywhere in the record.
 DblStart &openStart(bool sister = false, int hour = 12, const char *record = nullptr) {
-    ResetWorld(100);
+    ResetWorld(100), SetHourSource([hour] { return hour; });
     SaveSetting("Velmor", "Duskwatch", "CString", record ? record : sister ? "鶴1蘭1鷹2" : "鶴9鷹2");
-    SetHourSource([hour] { return hour; });
-    Win<DblStart>().Show();
-    return Win<DblStart>();
+    return Win<DblStart>().Show(), Win<DblStart>();
 }
 bool atMenu(DblStart &s) {
     return s.Label1[0]->isVisible() && s.Label1[1]->isVisible() && s.Label1[2]->isVisible() &&
@@ -47,7 +45,8 @@ class TestStart : public QObject {
         struct Watch : QObject {
             int demoTickAtHide = -1, titleShows = 0, demoLoadedAtTitle = 0;
             bool eventFilter(QObject *o, QEvent *e) override {
-                if (auto *demo = dynamic_cast<Demoform *>(o); demo && e->type() == QEvent::Hide) demoTickAtHide = demo->DemoTick;
+                if (auto *demo = dynamic_cast<Demoform *>(o); demo && e->type() == QEvent::Hide)
+                    demoTickAtHide = demo->DemoTick;
                 if (dynamic_cast<DblTitle *>(o) && e->type() == QEvent::Show)
                     ++titleShows, demoLoadedAtTitle += IsLoaded<Demoform>();
                 return false;
@@ -64,9 +63,8 @@ class TestStart : public QObject {
             {Qt::Key_Shift, {}}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Control, {}},
             {Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_Alt, {}}, {Qt::Key_Alt, Qt::AltModifier}};
         for (auto [key, mods] : presses) {
-            init();
+            init(), Win<Demoform>().Show();
             Demoform &d = Win<Demoform>();
-            d.Show();
             QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200);  // 24 ticks: 4.8 s
             QKeyEvent press(QEvent::KeyPress, key, mods);
             QApplication::sendEvent(&d, &press);
@@ -155,8 +153,7 @@ class TestStart : public QObject {
         QVERIFY(atMenu(s) && s.Serif->text() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
         G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2, G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
-        ResetGameState();
-        ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
+        ResetGameState(), ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
         QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat") && G.GameMinute == 12 &&
                 G.Location == 6 && G.Mode == ModeFree);
         DblStart &n = openStart(false, 12, "");
