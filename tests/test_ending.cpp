@@ -37,8 +37,7 @@ class TestEnding : public QObject {
     Q_OBJECT
   private slots:
     void init() { ResetWorld(1000), UseCodedPictures(); }  // a staff-roll step in 3 ms
-    // The heading for two steps, each credit for three, the girl of the ending at step 30, music
-    // stopped and the window gone at step 33.
+    // The heading for two steps, each credit for three, her picture at step 30, music and window gone at 33.
     void theRollStepByStep() {
         const char *roles[] = {"ＣＧ（人物）", "ＣＧ（背景）", "ＢＧＭ", "プログラミング", "協力", "想い出の提供",
                                "スーパーバイザ", "企画", "製作"};
@@ -70,9 +69,8 @@ class TestEnding : public QObject {
             QVERIFY(steps[32].endsWith("|off|") && !IsLoaded<DblEnding>() && !MidiIsPlaying());
         }
     }
-    // Endings reached one after another, each through the staff roll to the end of the process (a record
-    // given: written first). Ending characters 鶴鷹鳩鴨雁鳳椿楓蘭 stand for 1 to 9; level 1 she confessed,
-    // 2 it was mutual (her ending and his pick), both OR-ed in place; the contact-lens look is ending 7.
+    // Endings reached in turn, each through the roll to the end of the process (a given record written first).
+    // 鶴鷹鳩鴨雁鳳椿楓蘭 stand for endings 1 to 9 (7 the contact-lens look); level 1 she confessed, 2 mutual.
     void endingsAddToTheRecord() {
         const struct { const char *before; int ending, target, lens; const char *after; } steps[] = {  // lens: 0 or 1
             {"", 5, 5, 0, "雁2"}, {nullptr, 5, 1, 0, "雁3"}, {nullptr, 9, 2, 0, "雁3蘭1"}, {nullptr, 2, 2, 0, "雁3蘭1鷹2"},
@@ -91,8 +89,7 @@ class TestEnding : public QObject {
             {"鶴鷹1", 1, 1, "鶴1鷹1"}, {"鳳x", 6, 1, "鳳1"}, {"z鷹1✿", 2, 2, "z鷹3✿"}, {"鷹1", 10, 2, "鷹1"}};
         for (const auto &c : damaged) QCOMPARE(AddClear(c.before, c.ending, c.level), c.after);
     }
-    // Each pair a row: the girl's portrait and name, and the mark of her level (mutual or not); the extra
-    // button at eight pairs; everything erased only on Yes.
+    // A row per pair: her portrait, name and level mark; the extra button at eight pairs; erased only on Yes.
     void theDataRoom() {
         const struct { const char *record; std::vector<int> endings, mutual; bool option; } cases[] = {
             {"鶴1", {1}, {0}, false}, {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
@@ -120,8 +117,7 @@ class TestEnding : public QObject {
                 QCOMPARE(GetSetting("Velmor", "Duskwatch", key), answer == MsgAnswer::Yes ? QString() : QStringLiteral("鶴1"));
         }
     }
-    // The best liking among the girls met wins when strictly greater: 5 or more her ending, 3 to 4 the
-    // classmate's, less the sister's.
+    // The best liking among girls met, if strictly greater: 5 up her ending, 3 to 4 the classmate's, else the sister's.
     void theDecision() {
         const struct { std::vector<std::array<int, 3>> girls; int ending; } cases[] = {  // girl, points, met
             {{{5, 7, 1}, {2, 7, 1}, {6, 7, 1}}, 2},  // a tie goes to the lower-numbered girl

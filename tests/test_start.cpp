@@ -1,7 +1,6 @@
-// The opening and the start screen: the demo hides at 4.8 s, unloaded by Main before the title shows, and
-// only a modifier key silences its jingle; the title's 63-tick cycle of covers, and a start with a modifier
-// held silences the run; the hostess by the clear record, her greeting by the hour, name entry and its
-// refusals, new game, continue and the data-room item.
+// The opening and the start screen: the demo hides at 4.8 s, unloaded by Main before the title shows; a
+// modifier silences its jingle, and the run when held at the start; the title's 63-tick cycle of covers; the
+// hostess and her greeting by the hour, names and their refusals, new game, continue and the data-room item.
 #include "Player.h"
 #include "TestSupport.h"
 #include "core/Main.h"
@@ -99,9 +98,8 @@ class TestStart : public QObject {
             QCOMPARE(t.WipeStep == 0, tick % 63 == 0);
         }
     }
-    // The hostess by the record and her greeting by the hour (continuing without a save keeps the menu);
-    // names that cannot be saved are refused, in either box; any other is taken as typed, and the new game
-    // saves it, deals the liking and starts; the next start screen offers the names again.
+    // Continuing without a save keeps the menu. Names that cannot be saved are refused in either box; any other
+    // is taken as typed, and the new game saves it, deals the liking and starts; the next start offers it again.
     void hostessNamesAndNewGame() {
         const std::pair<int, const char16_t *> greetings[] = {{3, GreetNight}, {4, GreetMorning}, {10, GreetMorning},
                                                               {11, GreetDay},  {17, GreetDay},    {18, GreetNight}};
