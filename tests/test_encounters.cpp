@@ -6,7 +6,6 @@
 #include "core/Campus.h"
 #include "core/Lines.h"
 #include "core/Prologue.h"
-#include "platform/TextFile.h"
 #include "talk/Conversation.h"
 #include "talk/Encounter.h"
 #include "talk/Phone.h"
@@ -27,52 +26,47 @@ class TestEncounters : public QObject {
         int met = 0;
         for (int minute = 1; minute <= 29; ++minute)
             for (int place = 1; place <= 7; ++place)
-                for (char v : {'A', 'B'}) {
-                    const bool due = v == 'A' ? IsEncounterMinute(minute) : minute % 5 == 1 && minute > 5;
-                    const int slot = SlotOfMinute(minute), girl = due ? Timetable[slot][place] : 0;
-                    const QString pair = QStringLiteral("%1%2").arg(place).arg(girl);
+                for (char v : {'A', 'B'})
                     for (Integer before : {1, 0}) {
+                        const bool due = v == 'A' ? IsEncounterMinute(minute) : minute % 5 == 1 && minute > 5;
+                        const int slot = SlotOfMinute(minute), girl = due ? Timetable[slot][place] : 0;
+                        const QString pair = QStringLiteral("%1%2").arg(place).arg(girl);
                         Unload<DblSerif>(), G.TalkCode.clear(), G.MetFlag.fill(before);
                         StandAt(place, minute, v == 'A' ? ModeWalking : ModeFree);
                         v == 'A' ? EncounterOnArrival() : EncounterWhileWaiting();
                         const bool meets = girl != 0 && !before;
                         met += meets;
-                        QVERIFY2(G.TalkCode == (meets ? pair + v : QString()) && IsLoaded<DblSerif>() == meets,
-                                 qPrintable(QStringLiteral("4:%1 %2%3").arg(minute + 30).arg(pair).arg(v)));
-                        if (!meets) continue;
-                        const QString greeting = Win<DblMain>().Label1->text();
-                        QVERIFY(greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() && CanEncodeCp932(greeting));
-                        const QString picture = pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
-                        QVERIFY2(Shows('C' + picture) && G.MetFlag[girl] == 1 && G.Mode == ModeTalking, qPrintable(picture));
+                        const QString greeting = Win<DblMain>().Label1->text(),
+                                      picture = pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
+                        QVERIFY2(G.TalkCode == (meets ? pair + v : QString()) && IsLoaded<DblSerif>() == meets &&
+                                     (!meets || (greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() &&
+                                                 CanEncodeCp932(greeting) && Shows('C' + picture) &&
+                                                 G.MetFlag[girl] == 1 && G.Mode == ModeTalking)),
+                                 qPrintable(QStringLiteral("4:%1 %2%3").arg(minute + 30).arg(picture).arg(v)));
                     }
-                }
         // Girls by slot: 1, 4, 6, 6, 5, 2. Met arriving on every minute of a slot, waiting on its first.
         QCOMPARE(met, 2 * 1 + 3 * (4 + 6 + 6 + 5 + 2) + (4 + 6 + 6 + 5 + 2));
-        G.ContactLensFlag = True; // after the contact-lens pick heroine 4 shows her other look
-        StandAt(1, 3, ModeWalking);
-        EncounterOnArrival();
+        G.ContactLensFlag = True, StandAt(1, 3, ModeWalking), EncounterOnArrival(); // heroine 4's other look
         QVERIFY(G.TalkCode == "14A" && Shows(QStringLiteral("C17C")));
     }
-    // Five distinct slots, first placeholder only filled, window at SerifTop; button k answers
-    // OfferedTalk(k+1).
+    // Five distinct talks, first placeholder only filled, window at SerifTop; button k answers talk k+1.
     void fiveDistinctRepliesEachAnsweringItsOwnSlot() {
-        std::set<int> first, last; // every slot can come first, and last
+        std::set<int> first, last; // every talk can come first, and last
         for (unsigned seed = 1; seed <= 100; ++seed) {
             Randomize(seed);
             DblMain &m = StandAt(5, 6);
-            G.Affection = {0, 0, 3, 0, 0, 0, 0};
-            OpenConversation(QStringLiteral("52A"));
-            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() && std::abs(Win<DblSerif>().Top() - G.SerifTop) < 15);
-            QCOMPARE(std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size(), size_t(5));
+            G.Affection = {0, 0, 3, 0, 0, 0, 0}, OpenConversation(QStringLiteral("52A"));
+            DblSerif &s = Win<DblSerif>();
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() && std::abs(s.Top() - G.SerifTop) < 15 &&
+                    std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size() == 5);
             for (int k = 1; k <= 5; ++k)
                 QVERIFY(G.OfferedTalk[k] > 300 && G.OfferedTalk[k] <= 310 &&
-                        Win<DblSerif>().Reply(k - 1) == QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
+                        s.Reply(k - 1) == QStringLiteral("山田返事%1ＸＸＸ").arg(G.OfferedTalk[k]));
             first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
             const int k = seed % 5, talk = G.OfferedTalk[k + 1];
-            ClickOn(Win<DblSerif>().Command1[k]);
-            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk));
-            QVERIFY(G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) && G.Mode == ModeFree &&
-                    m.Command1[0]->isEnabled());
+            ClickOn(s.Command1[k]);
+            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk) && G.Mode == ModeFree &&
+                    G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) && m.Command1[0]->isEnabled());
         }
         QVERIFY(first.size() == 10 && last.size() == 10);
     }
@@ -80,22 +74,20 @@ class TestEncounters : public QObject {
     void departuresAtTheFiveMinuteBoundary() {
         for (int answer : {-1, 2}) {
             DblMain &m = StandAt(2, 8);
-            G.Affection[1] = 2;
-            OpenConversation(QStringLiteral("21A"));
-            CloseBox(&Win<DblSerif>()); // closing the reply window does not send the question away
-            m.Timer1_Timer();        // 4:39
+            G.Affection[1] = 2, OpenConversation(QStringLiteral("21A"));
+            CloseBox(&Win<DblSerif>()), m.Timer1_Timer(); // closing the reply window does not send her away; 4:39
             QVERIFY(G.Mode == ModeTalking && IsLoaded<DblSerif>());
             if (answer >= 0) ClickOn(Win<DblSerif>().Command1[answer]);
             const int expected = answer < 0 ? -1 : 2 + G.OfferedTalk[answer + 1] % 7 - 3;
             m.Timer1_Timer(); // 4:40
-            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() && G.Mode == ModeFree);
-            QVERIFY(m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() && (m.Label1->text() == Str(ErrandLine)) == (answer >= 0));
+            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() && G.Mode == ModeFree &&
+                    m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() &&
+                    (m.Label1->text() == Str(ErrandLine)) == (answer >= 0));
         }
     }
     void missingDataStopsTheGameWithAMessage() {
-        using Case = std::tuple<const char *, const char *, std::function<void()>, const char *>;
-        const Case cases[] = {
-            // file, its text (nullptr: missing), what reads it, what the message names
+        // file, its text (nullptr: missing), what reads it, what the message names
+        const std::tuple<const char *, const char *, std::function<void()>, const char *> cases[] = {
             {"DblKCode.dat", nullptr, [] { OpenConversation("52A"); }, "見つかりません"},
             {"DblKCode.dat", "52a,1,2,3,4,5,6,7,8,9,10\r\n", [] { ReadCandidates("52A"); }, "52A"},
             {"DblKCode.dat", "52A,101,102,103\r\n", [] { ReadCandidates("52A"); }, "途中で終わって"},
@@ -106,33 +98,19 @@ class TestEncounters : public QObject {
             content ? PutTextFile(file, content) : KillFile(file);
             World().boxes.clear();
             QVERIFY(RunEnding(read) && World().boxes.size() == 1);
-            const MsgBoxRequest box = World().boxes[0];
+            const MsgBoxRequest &box = World().boxes[0];
             QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named), qPrintable(box.text));
         }
     }
-    // The friend calls on the first, second and fourth long walk; nobody is left to meet on the way.
-    void callsOnTheFirstSecondAndFourthLongWalk() {
-        G.MetFlag.fill(1);
-        DblMain &m = StandAt(3, 1);
-        StartClock();
-        Player player;
-        // schoolyard, rooftop, music room, rooftop, schoolyard: four walks of three minutes
-        const int buttons[] = {0, 1, 0, 2}, places[] = {1, 2, 1, 3}, waits[] = {5, 5, 0, 3};
-        for (int n = 0; n < 4; ++n) {
-            const int clicksBefore = player.clicks, start = G.GameMinute;
-            ClickOn(m.Command1[buttons[n]]);
-            QVERIFY(RunUntil([&] { return G.Location == places[n] && G.Mode == ModeFree; }));
-            // The call does not delay the walk.
-            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 && G.PhoneCount == n + 1);
-        }
-    }
-    // Ringing, hello, the hint (or hello again), question, goodbye; then the closing on the hang-up picture.
-    void theFirstCallHintsAtTheGirlPicked() {
-        G.MetFlag.fill(1);
+    // The friend's first call: ringing, hello, the hint at the girl picked (or hello again), question,
+    // goodbye; then the closing on the hang-up picture. Nobody is left to meet on the walks.
+    void theFriendsCalls() {
         const QStringList family = {"", "白石", "春日", "桐島", "水瀬", "朝倉", "西園寺"};
+        const QString kenji = QStringLiteral("滝本　健二");
         for (int girl = 0; girl <= 6; ++girl) {
+            G.MetFlag.fill(1);
             DblMain &m = StandAt(3, 2, ModeWalking);
-            G.TargetGirl = static_cast<Integer>(girl), G.PhoneCount = 0;
+            G.TargetGirl = Integer(girl), G.PhoneCount = 0;
             QStringList speakers, lines;
             Player player;
             player.BeforeClick = [&] {
@@ -140,19 +118,29 @@ class TestEncounters : public QObject {
                 QVERIFY(G.Mode == ModePhone && Shows("C00A"));
             };
             PhoneCall();
-            const QString kenji = QStringLiteral("滝本　健二");
             QVERIFY(speakers == QStringList({"", kenji, kenji, "", kenji}) && lines[1].contains("山田") &&
-                    (girl != 0 || lines[2] == lines[1]));
+                    (girl != 0 || lines[2] == lines[1]) && G.Mode == ModeWalking && Shows("C00B") &&
+                    m.Label3->text().isEmpty());
             for (int other = 1; other <= 6; ++other) QCOMPARE(lines[2].contains(family[other]), other == girl);
-            QVERIFY(G.Mode == ModeWalking && Shows("C00B") && m.Label3->text().isEmpty());
+        }
+        // It calls on the first, second and fourth long walk, without delaying it.
+        init(), G.MetFlag.fill(1);
+        DblMain &m = StandAt(3, 1);
+        StartClock();
+        Player player; // schoolyard, rooftop, music room, rooftop, schoolyard: four walks of three minutes
+        const int buttons[] = {0, 1, 0, 2}, places[] = {1, 2, 1, 3}, waits[] = {5, 5, 0, 3};
+        for (int n = 0; n < 4; ++n) {
+            const int clicksBefore = player.clicks, start = G.GameMinute;
+            ClickOn(m.Command1[buttons[n]]);
+            QVERIFY(RunUntil([&] { return G.Location == places[n] && G.Mode == ModeFree; }));
+            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 && G.PhoneCount == n + 1);
         }
     }
     // The call runs past five: the walk waits for it, then the five-o'clock line, only then the gate.
     void aCallPastFiveHoldsTheGateBack() {
         G.MetFlag.fill(1);
         DblMain &m = StandAt(3, 27);
-        StartClock();
-        G.TalkCode = QStringLiteral("35A"); // a girl he walked away from: no errand line during the call
+        StartClock(), G.TalkCode = QStringLiteral("35A"); // a girl he walked away from: no errand line in the call
         Player player;
         QStringList lines;
         player.BeforeClick = [&] {
@@ -160,8 +148,7 @@ class TestEncounters : public QObject {
                 player.Pause(true);
                 QVERIFY(RunUntil([] { return G.GameMinute >= 31; }));
                 QVERIFY(m.lblClock->text() == "5:00 PM" && G.Mode == ModePhone && G.Location == 3);
-                m.Timer1->SetEnabled(false); // the test takes over the clock
-                player.Pause(false);
+                m.Timer1->SetEnabled(false), player.Pause(false); // the test takes over the clock
             }
             lines << m.Label1->text();
         };

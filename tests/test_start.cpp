@@ -1,7 +1,6 @@
-// The opening and the start screen: the demo hides at 4.8 s, unloaded by Main before the title shows, and
-// only a modifier key silences its jingle; the title's 63-tick cycle of covers, and a start with a modifier
-// held silences the run; the hostess by the clear record, her greeting by the hour, name entry and its
-// refusals, new game, continue and the data-room item.
+// The opening and the start screen: the demo hides at 4.8 s, unloaded by Main before the title shows; a
+// modifier silences its jingle, and the run when held at the start; the title's 63-tick cycle of covers; the
+// hostess and her greeting by the hour, names and their refusals, new game, continue and the data-room item.
 #include "Player.h"
 #include "TestSupport.h"
 #include "core/Main.h"
@@ -19,11 +18,9 @@ namespace {
 QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
 // A fresh start screen at that hour; the sister hosts when her ending is anywhere in the record.
 DblStart &openStart(bool sister = false, int hour = 12, const char *record = nullptr) {
-    ResetWorld(100);
+    ResetWorld(100), SetHourSource([hour] { return hour; });
     SaveSetting("Velmor", "Duskwatch", "CString", record ? record : sister ? "鶴1蘭1鷹2" : "鶴9鷹2");
-    SetHourSource([hour] { return hour; });
-    Win<DblStart>().Show();
-    return Win<DblStart>();
+    return Win<DblStart>().Show(), Win<DblStart>();
 }
 bool atMenu(DblStart &s) {
     return s.Label1[0]->isVisible() && s.Label1[1]->isVisible() && s.Label1[2]->isVisible() &&
@@ -43,7 +40,6 @@ class TestStart : public QObject {
         for (const char *piece : {"M00C.mid", "M90C.mid", "M91C.mid"}) PutGameFile(piece, TinyMidi(2));
     }
     void cleanup() { StopMidi(); }
-
     void mainUnloadsTheDemoBeforeTheTitleShows() {
         struct Watch : QObject {
             int demoTickAtHide = -1, titleShows = 0, demoLoadedAtTitle = 0;
@@ -55,33 +51,37 @@ class TestStart : public QObject {
                 return false;
             }
         } watch;
-        qApp->installEventFilter(&watch);
-        G.CrLf.clear();
-        Main();
-        qApp->removeEventFilter(&watch);
+        qApp->installEventFilter(&watch), G.CrLf.clear(), Main(), qApp->removeEventFilter(&watch);
         QCOMPARE(watch.demoTickAtHide, 23);  // the 24th tick of 200 ms: 4.8 s
         QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>() && G.CrLf == "\r\n");
     }
-
-    void onlyAModifierBeforeTheJingleKeepsItSilent() {
-        // A modifier alone (some desktops report it among the held modifiers, some not) or held with a key.
+    // Only a modifier pressed in the demo keeps its jingle silent (some desktops report a modifier alone
+    // among the held modifiers, some not); a start clicked with a modifier held silences the whole run.
+    void aModifierKeepsItSilent() {
         const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {{Qt::Key_A, {}}, {Qt::Key_S, Qt::ShiftModifier},
             {Qt::Key_Shift, {}}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Control, {}},
             {Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_Alt, {}}, {Qt::Key_Alt, Qt::AltModifier}};
         for (auto [key, mods] : presses) {
-            init();
+            init(), Win<Demoform>().Show();
             Demoform &d = Win<Demoform>();
-            d.Show();
             QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200);  // 24 ticks: 4.8 s
             QKeyEvent press(QEvent::KeyPress, key, mods);
             QApplication::sendEvent(&d, &press);
             QVERIFY(RunUntil([&] { return !d.isVisible(); }, 10000));
-            // The jingle, had it started at 0.4 s, would outlast the demo.
+            // The jingle, had it started at 0.4 s, would outlast the demo; the animation runs on.
             QVERIFY2(WavIsPlaying() == (key == Qt::Key_A), QByteArray::number(key | int(mods), 16).constData());
-            QVERIFY(d.DemoTick == 24 && !d.Label1->isHidden() && !d.Line1[19]->isHidden());  // the animation runs on
+            QVERIFY(d.DemoTick == 24 && !d.Label1->isHidden() && !d.Line1[19]->isHidden());
+        }
+        for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            init(), Win<DblTitle>().Show(), ClickOn(Win<DblTitle>().Label2, mod);
+            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended &&
+                    G.MusicOff == (mod ? True : False));
+            // The start screen's keep-alive brings its music, and later windows ask for theirs.
+            QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
+            PlayMidi("M00C.mid"), KeepMidiPlaying();
+            QCOMPARE(MidiIsPlaying(), !mod);
         }
     }
-
     // Cover B slides off to the right in ten steps, closes again at tick 31 to meet cover A, then ten
     // steps open the middle, cover A shrinking to exactly 0; the cycle starts over after 63 ticks.
     void coverCycle() {
@@ -98,42 +98,24 @@ class TestStart : public QObject {
             QCOMPARE(t.WipeStep == 0, tick % 63 == 0);
         }
     }
-
-    void startWithAModifierSilencesTheWholeRun() {
-        for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
-            init();
-            Win<DblTitle>().Show();
-            ClickOn(Win<DblTitle>().Label2, mod);
-            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended &&
-                    G.MusicOff == (mod ? True : False));
-            // The start screen's keep-alive brings its music, and later windows ask for theirs.
-            QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
-            PlayMidi("M00C.mid"), KeepMidiPlaying();
-            QCOMPARE(MidiIsPlaying(), !mod);
-        }
-    }
-
-    void hostessAndGreetingByTheHourThenNoSave() {
+    // Continuing without a save keeps the menu. Names that cannot be saved are refused in either box; any other
+    // is taken as typed, and the new game saves it, deals the liking and starts; the next start offers it again.
+    void hostessNamesAndNewGame() {
         const std::pair<int, const char16_t *> greetings[] = {{3, GreetNight}, {4, GreetMorning}, {10, GreetMorning},
                                                               {11, GreetDay},  {17, GreetDay},    {18, GreetNight}};
-        for (bool sister : {false, true})
+        const struct { QString name; const HostessLine &line; QString shown; } refused[] = {
+            {"", EmptyName, {}}, {"\"山田", NameHasQuote, {}}, {"山田😀", NameHasUnwritable, "😀"},
+            {"山\x01田", NameHasOddCharacter, {}}, {"山\t田", NameHasOddCharacter, {}}};
+        for (bool sister : {false, true}) {
             for (auto [hour, greeting] : greetings) {
                 DblStart &s = openStart(sister, hour);
                 QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible() &&
                         s.Serif->text() == Str(greeting) + Str(AskToday[sister]));
-                ClickOn(s.Label1[1]);  // continue without a saved game: the menu stays
+                ClickOn(s.Label1[1]);
                 QVERIFY(atMenu(s) && s.Serif->text() == Str(NoSave[sister]));
             }
-        QCOMPARE(openStart(true, 18).Serif->text(), QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
-    }
-
-    void namesThatCannotBeSavedAreRefused() {
-        const struct { QString name; const HostessLine &line; QString shown; } cases[] = {
-            {"", EmptyName, {}}, {"\"山田", NameHasQuote, {}}, {"山田😀", NameHasUnwritable, "😀"},
-            {"山\x01田", NameHasOddCharacter, {}}, {"山\t田", NameHasOddCharacter, {}}};
-        for (bool sister : {false, true})
             for (int which : {0, 1})
-                for (const auto &c : cases) {
+                for (const auto &c : refused) {
                     DblStart &e = openStart(sister);
                     ClickOn(e.Label1[0]);
                     e.Text1->setText(which == 0 ? c.name : "山田"), e.Text2->setText(which == 1 ? c.name : "太郎");
@@ -141,15 +123,13 @@ class TestStart : public QObject {
                     QCOMPARE(e.Serif->text(), Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
                     QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() && setting("SavedMyouji").isEmpty());
                 }
-    }
-
-    void newGameSavesNamesAndDealsLiking() {
+        }
+        QCOMPARE(openStart(true, 18).Serif->text(), QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
         DblStart &s = openStart();
         ClickOn(s.Label1[0]);
         // Nothing remembered yet; Japanese comes through the input method.
         QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() && s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
-        // Taken as typed, blanks and comma and all: the save carries them.
-        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ ");
+        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ ");  // blanks and comma and all
         G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
         Player player(2, 0);  // picks the third girl in the album, which costs her two
         ClickOn(s.OKBUTTON);
@@ -157,39 +137,32 @@ class TestStart : public QObject {
         // Each girl's liking dealt from 0 to 4 (the pick's before her two), not all alike; nobody met yet.
         std::set<int> dealt;
         for (int k = 1; k <= 6; ++k) dealt.insert(G.Affection[k] + (k == 3 ? 2 : 0) + 10 * G.MetFlag[k]);
-        QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4);
-        QVERIFY(!IsLoaded<DblStart>() && Win<DblMain>().isVisible() && G.GameMinute == 1);
-        // The next start screen offers the names again.
+        QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4 && !IsLoaded<DblStart>() &&
+                Win<DblMain>().isVisible() && G.GameMinute == 1);
         UnloadAllForms(), Win<DblStart>().Label1_Click(0);
         QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
     }
-
-    void continueFromASavedGame() {
-        // A damaged save is left where it is, with the menu back.
+    // A damaged save is left where it is, with the menu back; a good one is loaded and used up. The data
+    // room opens only with a record, and closing the start screen ends the program.
+    void continueAndTheDataRoom() {
         DblStart &s = openStart();
         WriteTextFile("DblData.dat", "佐藤\r\n一郎\r\n 12 \r\n");
         ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
         QVERIFY(atMenu(s) && s.Serif->text() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
-        // A good one is loaded and used up.
-        G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2;
-        G.Myouji = G.Namae = "  ";
+        G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2, G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
-        ResetGameState();
-        ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
-        QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat"));
-        QVERIFY(G.GameMinute == 12 && G.Location == 6 && G.Mode == ModeFree);
-    }
-
-    void dataRoomOnlyWithARecord() {
-        DblStart &s = openStart(false, 12, "");
-        ClickOn(s.Label1[2]);
-        QVERIFY(atMenu(s) && !IsLoaded<DblDatarm>() && s.Serif->text() == Str(NoRecord));
+        ResetGameState(), ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
+        QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat") && G.GameMinute == 12 &&
+                G.Location == 6 && G.Mode == ModeFree);
+        DblStart &n = openStart(false, 12, "");
+        ClickOn(n.Label1[2]);
+        QVERIFY(atMenu(n) && !IsLoaded<DblDatarm>() && n.Serif->text() == Str(NoRecord));
         DblStart &r = openStart();
         bool roomWasOpen = false;
         Later([&] { roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(), ClickOn(Win<DblDatarm>().Command1); }, 20);
         ClickOn(r.Label1[2]);
         QVERIFY(roomWasOpen && !IsLoaded<DblDatarm>() && atMenu(r));
-        QVERIFY(RunEnding([&] { CloseBox(&r); }));  // closing the start screen ends the program
+        QVERIFY(RunEnding([&] { CloseBox(&r); }));
     }
 };
 
