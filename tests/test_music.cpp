@@ -1,6 +1,5 @@
 // Music: one piece at a time from its beginning, kept alive by KeepMidiPlaying, silent and never stuck on a
-// failure. The game's own: every MIDI piece well formed, of its length, played at more than one dynamic and
-// without a silent tail; every WAV plain 16-bit PCM.
+// failure.
 #include "core/GameState.h"
 #include "sound/Music.h"
 #include <gtest/gtest.h>
@@ -101,99 +100,5 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
     EXPECT_TRUE(!MidiIsPlaying() && WaitFor(Quiet, 4000));
 }
 
-// The game's own pieces and sounds, read from the game folder.
-using Bytes = std::vector<uint8_t>;
-using Fault = std::runtime_error;
-Bytes Read(const std::string &name) { std::ifstream f(name, std::ios::binary); return {std::istreambuf_iterator<char>(f), {}}; }
-uint32_t Num(const Bytes &d, size_t at, int n, bool littleEndian = false) {
-    if (at + n > d.size()) throw Fault("the file ends inside an event");
-    uint32_t v = 0;
-    for (int i = 0; i < n; ++i) v = v << 8 | d[at + (littleEndian ? n - 1 - i : i)];
-    return v;
-}
-
-// Seconds through the tempo map; levels: the most note-on velocities one melodic channel uses (beat
-// accents alone give three).
-struct Piece { double seconds; size_t levels; };
-
-// Reads a standard MIDI file; throws what is malformed.
-Piece ReadMidi(const Bytes &d) {
-    const uint32_t tracks = Num(d, 10, 2), division = Num(d, 12, 2);
-    if (Num(d, 0, 4) != 0x4d546864 || Num(d, 4, 4) != 6 || Num(d, 8, 2) > 1 || !division || division & 0x8000)
-        throw Fault("no MThd header of a format 0 or 1 file counting ticks a quarter note");
-    std::map<uint32_t, uint32_t> tempo; // tick -> microseconds a quarter note
-    std::vector<uint32_t> ends;         // each track's End of Track tick
-    std::set<int> velocities[16];
-    size_t p = 14;
-    auto var = [&] { // a variable-length number
-        uint32_t v = 0, b = 0x80;
-        for (int i = 0; i < 4 && b & 0x80; ++i) b = Num(d, p++, 1), v = v << 7 | (b & 0x7f);
-        return b & 0x80 ? throw Fault("variable-length number over four bytes") : v;
-    };
-    for (uint32_t track = 0; track < tracks; ++track) {
-        if (Num(d, p, 4) != 0x4d54726b) throw Fault("missing MTrk");
-        const size_t end = p + 8 + Num(d, p + 4, 4);
-        uint32_t tick = 0, status = 0, ended = 0;
-        for (p += 8; p < end && !ended;) {
-            tick += var();
-            const uint32_t b = Num(d, p, 1);
-            if (b == 0xff || b == 0xf0 || b == 0xf7) { // meta, system exclusive
-                const int type = b == 0xff ? int(Num(d, p + 1, 1)) : -1;
-                p += b == 0xff ? 2 : 1;
-                const uint32_t len = var();
-                if (type == 0x51) tempo[tick] = Num(d, p, 3); // a bad one makes the piece too short
-                if (type == 0x2f) ended = 1, ends.push_back(tick);
-                p += len;
-                continue;
-            }
-            if (b & 0x80) status = b, ++p;
-            if (!status || status >= 0xf0) throw Fault("channel message without a status");
-            if (status >> 4 == 9 && (status & 15) != 9 && Num(d, p + 1, 1)) // a note on, drums aside
-                velocities[status & 15].insert(d[p + 1]);
-            p += (status >> 4 == 0xc || status >> 4 == 0xd) ? 1 : 2;
-        }
-        if (!ended || p != end) throw Fault("track not closed by End of Track at its end");
-    }
-    if (p != d.size() || tempo.empty()) throw Fault("bytes after the last track, or no tempo");
-    // abc2midi can end the tempo track long after the music, which the loop would play as silence.
-    const uint32_t endTick = *std::max_element(ends.begin(), ends.end());
-    if (tracks > 1 && ends[0] > *std::max_element(ends.begin() + 1, ends.end()) + division / 16)
-        throw Fault("the tempo track runs on past the music");
-    size_t levels = 0;
-    for (const auto &v : velocities) levels = std::max(levels, v.size());
-    double quarterUs = 0; // quarter notes times their microseconds
-    uint32_t at = 0, us = 500000;
-    for (auto [t, v] : tempo)
-        if (t < endTick) quarterUs += double(t - at) * us, at = t, us = v;
-    return {(quarterUs + double(endTick - at) * us) / 1e6 / division, levels};
-}
 } // namespace
 
-TEST(MusicFiles, EveryPieceIsWellFormedPhrasedAndOfItsLength) {
-    // Looped pieces run long enough not to tire; the staff roll ends, last chord and all, before its
-    // window closes at 99 s.
-    for (auto [name, shortest, longest] : {std::tuple{"M00C.mid", 180, 300}, {"M10C.mid", 80, 200}, {"M20C.mid", 80, 200},
-             {"M30C.mid", 80, 200}, {"M40C.mid", 80, 200}, {"M50C.mid", 80, 200}, {"M60C.mid", 80, 200},
-             {"M90C.mid", 40, 120}, {"M91C.mid", 80, 200}, {"M92C.mid", 120, 180}, {"M93C.mid", 80, 95}}) {
-        Piece piece{};
-        EXPECT_NO_THROW(piece = ReadMidi(Read(name))) << name;
-        EXPECT_TRUE(piece.seconds >= shortest && piece.seconds <= longest) << name << ": " << piece.seconds << " s";
-        EXPECT_GT(piece.levels, 3u) << name << " has no dynamics";
-    }
-}
-
-TEST(SoundFiles, EveryWavIsPlainPcmOfItsLength) {
-    // The jingle lasts about two seconds, the cut-off sound a moment.
-    for (auto [name, shortest, longest] : {std::tuple{"KVDEMO.WAV", 1.5, 2.5}, {"Dummy.wav", 0.001, 0.1}}) {
-        const Bytes d = Read(name);
-        ASSERT_GT(d.size(), 44u) << name;
-        const auto le = [&d](size_t at, int n) { return Num(d, at, n, true); };
-        const uint32_t channels = le(22, 2), rate = le(24, 4), align = le(32, 2), data = le(40, 4);
-        // "RIFF" of the file's size, "WAVE", a 16-byte "fmt " of 16-bit PCM, "data" of whole frames to the end.
-        EXPECT_TRUE(Num(d, 0, 4) == 0x52494646 && le(4, 4) == d.size() - 8 && Num(d, 8, 4) == 0x57415645 &&
-                    Num(d, 12, 4) == 0x666d7420 && le(16, 4) == 16 && le(20, 2) == 1 && le(34, 2) == 16) << name;
-        EXPECT_TRUE((channels == 1 || channels == 2) && (rate == 22050 || rate == 44100) && align == 2 * channels &&
-                    le(28, 4) == rate * align && Num(d, 36, 4) == 0x64617461 && data == d.size() - 44 &&
-                    data % align == 0 && data >= shortest * rate * align && data <= longest * rate * align) << name;
-    }
-}

