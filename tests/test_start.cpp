@@ -84,20 +84,6 @@ class TestStart : public QObject {
     }
     // Cover B slides off to the right in ten steps, closes again at tick 31 to meet cover A, then ten
     // steps open the middle, cover A shrinking to exactly 0; the cycle starts over after 63 ticks.
-    void coverCycle() {
-        DblTitle &t = Win<DblTitle>();
-        t.Timer1->SetEnabled(false);  // the test runs the ticks itself
-        QCOMPARE(t.Shape1[1]->geometry(), QRect(0, 0, 370, 145));  // the logotype starts fully covered
-        const std::map<int, std::pair<int, int>> at = {{1, {555, 0}}, {10, {5550, 0}}, {31, {2760, 2760}},
-                                                       {36, {4140, 1380}}, {41, {5520, 0}}, {62, {5520, 0}}};
-        for (int tick = 1; tick <= 2 * 63; ++tick) {
-            t.Timer1_Timer();
-            if (const auto it = at.find((tick - 1) % 63 + 1); it != at.end())
-                QVERIFY2(t.CoverLeft(1) == it->second.first && (tick % 63 <= 31 || t.CoverWidth(0) == it->second.second),
-                         qPrintable(QString::number(tick)));
-            QCOMPARE(t.WipeStep == 0, tick % 63 == 0);
-        }
-    }
     // Continuing without a save keeps the menu. Names that cannot be saved are refused in either box; any other
     // is taken as typed, and the new game saves it, deals the liking and starts; the next start offers it again.
     void hostessNamesAndNewGame() {
