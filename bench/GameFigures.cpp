@@ -4,8 +4,10 @@
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "core/Store.h"
 #include "ending/ClearRecord.h"
 #include "frontend/DblStart.h"
+#include "frontend/Windows.h"
 #include "platform/Settings.h"
 #include "platform/System.h"
 #include "sound/Music.h"
@@ -36,9 +38,10 @@ namespace {
 std::optional<double> WaitCpuPercent(bool music) {
     ScratchSettings();
     ResetGameState();
+    InstallWindowViews();
     G.CrLf = QStringLiteral("\r\n");
     StopMidi();  // whatever an earlier figure left playing
-    G.MusicOff = music ? False : True;
+    SetMusicOff(!music);
     Win<DblMain>().Show();
     ShowScene(QStringLiteral("C30C"), QStringLiteral("待っています"), QString());
     double cpu0 = 0, cpu1 = 0;

@@ -11,7 +11,9 @@
 #include "bench/Afternoon.h"
 #include "core/Choices.h"
 #include "core/DblMain.h"
+#include "frontend/Windows.h"
 #include "platform/System.h"
+#include "sound/Music.h"
 #include "talk/Conversation.h"
 #include "talk/DblSerif.h"
 
@@ -160,8 +162,9 @@ Result ModelAfternoon(const Way &way, int pick, const std::array<int, 7> &liking
 Result RealAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
     UnloadAllForms();
     ResetGameState();
+    InstallWindowViews();
     G.CrLf = QStringLiteral("\r\n");
-    G.MusicOff = True;
+    SetMusicOff(true);
     G.Myouji = QStringLiteral("鳴海");
     G.TargetGirl = static_cast<Integer>(pick);
     for (int i = 1; i <= 6; ++i) G.Affection[i] = static_cast<Integer>(liking[i]);

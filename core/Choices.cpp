@@ -1,7 +1,7 @@
 #include "core/Choices.h"
 
-#include "core/DblMain.h"
 #include "core/GameState.h"
+#include "core/Views.h"
 #include <array>
 #include <initializer_list>
 
@@ -13,8 +13,8 @@ const std::array<std::initializer_list<int>, 8> ButtonsAt = {{
 
 void RefreshChoices() {
     if (G.Mode != ModeWalking && G.Mode != ModeTalking && G.Mode != ModeEnding && G.Mode != ModeFree) return;
-    DblMain &m = Win<DblMain>();
-    for (Button *b : m.Command1) b->setEnabled(false);
-    if (G.Mode != ModeFree || G.Location < 1 || G.Location > 7) return;
-    for (int i : ButtonsAt[G.Location]) m.Command1[i]->setEnabled(true);
+    std::array<bool, 7> enabled{};
+    if (G.Mode == ModeFree && G.Location >= 1 && G.Location <= 7)
+        for (int i : ButtonsAt[G.Location]) enabled[i] = true;
+    View().campus->ShowDestinations(enabled);
 }

@@ -1,6 +1,7 @@
 #include "core/DblLog.h"
 
 #include "core/DblMain.h"
+#include "core/Scene.h"
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -32,8 +33,7 @@ DblLog::DblLog() {
 
 void DblLog::Form_Load() {
     Follow();
-    const DblMain &m = Win<DblMain>();
-    for (const auto &[speaker, text] : m.PastLines) Text1->append(LineHtml(speaker, text));
+    for (const auto &[speaker, text] : AfternoonLines()) Text1->append(LineHtml(speaker, text));
 }
 
 void DblLog::ScrollToEnd() {

@@ -1,19 +1,12 @@
 #include "core/DblMain.h"
 
 #include "core/Campus.h"
-#include "core/Choices.h"
+#include "core/Clock.h"
 #include "core/DblLog.h"
 #include "core/GameState.h"
-#include "core/Lines.h"
 #include "core/Scene.h"
-#include "ending/Ending.h"
-#include "frontend/SaveFile.h"
-#include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
-#include "talk/Conversation.h"
-#include "talk/Encounter.h"
-#include "talk/Phone.h"
 #include <QApplication>
 #include <QWheelEvent>
 #include <QWindow>
@@ -60,7 +53,7 @@ DblMain::DblMain() {
     Timer3->Tick = [this] { Timer3_Timer(); };
 
     for (Label *l : {Image1, Label1, Label3})
-        l->Click = [] { G.Clicked = True; };
+        l->Click = [] { PlayerClicked(); };
     KaKushiDummy->MouseDown = [this](int button, int shift, int, int) {
         KaKushiDummy_MouseDown(button, shift);
     };
@@ -96,7 +89,7 @@ bool DblMain::eventFilter(QObject *watched, QEvent *e) {
 }
 
 void DblMain::Form_KeyPress(int) {
-    G.Clicked = True;
+    PlayerClicked();
 }
 
 void DblMain::Form_KeyDown(int key, int) {
@@ -104,8 +97,7 @@ void DblMain::Form_KeyDown(int key, int) {
     if (key == Qt::Key_PageUp) OpenLookback();
     // F1 to F7 walk as the buttons do, but never over a line that waits to be read.
     const int index = key - Qt::Key_F1;
-    if (index >= 0 && index < 7 && Command1[index]->isEnabled() && Label3->text().isEmpty())
-        Command1_Click(index);
+    if (index >= 0 && index < 7 && Command1[index]->isEnabled() && !LineWaiting()) Command1_Click(index);
 }
 
 void DblMain::Form_Unload() {
@@ -113,67 +105,19 @@ void DblMain::Form_Unload() {
 }
 
 void DblMain::Command1_Click(int index) {
-    G.Destination = static_cast<Integer>(index + 1);
-    G.Mode = ModeWalking;
-    RefreshChoices();
-    const int minutes = (G.Location >= 1 && G.Location <= 7) ? WalkMinutes[G.Location][G.Destination] : 0;
-    G.ArriveMinute = static_cast<Integer>(G.GameMinute + minutes);
-    SetCaption(QStringLiteral("【移動中】 -Duskbell-"));
-    QString text = Command1[index]->text();
-    if (G.ArriveMinute >= 28)
-        text += Str(WalkLineWorried);
-    else
-        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QString::number(minutes) +
-                Str(WalkLineMinutesAfter);
-    ShowScene(QStringLiteral("C00B"), text, QString());
+    StartWalk(index + 1);
 }
 
 void DblMain::KaKushiDummy_MouseDown(int button, int shift) {
-    // After 5:00 PM there is no next minute: a tick would start the gate a second time.
-    if (G.Mode == ModeEnding) return;
-    if (button == RightButton && shift == (ShiftMask | CtrlMask)) Timer1_Timer();
+    if (button == RightButton && shift == (ShiftMask | CtrlMask)) SkipMinute();
 }
 
 void DblMain::Timer1_Timer() {
-    // A minute that passed under the save question would decide the afternoon behind the player's back.
-    if (AskingToQuit) return;
-    if (G.GameMinute < 32767) G.GameMinute = static_cast<Integer>(G.GameMinute + 1);
-    if (G.GameMinute >= 30) {
-        lblClock->setText(QStringLiteral("5:00 PM"));
-        if (G.Mode != ModePhone) CloseGate();
-        return;
-    }
-    lblClock->setText(QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
-    if (G.GameMinute % 5 == 1 && G.Mode == ModeFree) EncounterWhileWaiting();
-    if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeTalking) {
-        ShowScene(EmptyPlaceCode(), Str(IgnoredLine), QString());
-        const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
-        if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - 3);
-        G.TalkCode.clear();
-        CloseReplyWindow();
-        G.Mode = ModeFree;
-        RefreshChoices();
-    }
-    if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeFree) {
-        ShowScene(EmptyPlaceCode(), Str(ErrandLine), QString());
-        G.TalkCode.clear();
-    }
-    if (G.Mode == ModeWalking) {
-        if (G.GameMinute < G.ArriveMinute) {
-            if (G.ArriveMinute - G.GameMinute == 2) PhoneCall();
-        } else {
-            G.Location = G.Destination;
-            if (G.Location >= 1 && G.Location <= 7) SetCaption(Str(PlaceCaption[G.Location - 1]));
-            if (IsEncounterMinute(G.GameMinute))
-                EncounterOnArrival();
-            else
-                ArriveAlone();
-        }
-    }
+    ClockTick();
 }
 
 void DblMain::Timer2_Timer() {
-    KeepMidiPlaying();
+    KeepMidiPlaying(G.MusicFile);
 }
 
 void DblMain::Timer3_Timer() {
@@ -187,39 +131,32 @@ void DblMain::Timer3_Timer() {
     }
 }
 
-bool SaveOffered() { return G.Mode != ModeEnding && G.TargetGirl != 0; }
-
 void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
-    if (!byUser) return;
-    if (AskingToQuit) {
-        cancel = true;
-        return;
-    }
-    if (!SaveOffered()) {
-        MsgBox(QStringLiteral("ここではゲームの中断はできません"), MsgButtons::Ok, MsgIcon::Exclamation,
-               QStringLiteral("Duskbell"));
-        cancel = true;
-        return;
-    }
-    const QString text = QStringLiteral("Duskbell を終了します。") + G.CrLf +
-                         QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + G.CrLf +
-                         QStringLiteral("（セーブしないと次回、続きができません）");
-    AskingToQuit = true;
-    const MsgAnswer answer = MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
-    AskingToQuit = false;
-    switch (answer) {
-    case MsgAnswer::Yes:
-        // A save that could not be written leaves the player in the game, as Cancel does.
-        if (!WriteSaveFile()) {
-            cancel = true;
-            return;
-        }
-        StopMidi();
-        EndProcess();
-    case MsgAnswer::No:
-        StopMidi();
-        EndProcess();
-    default:
-        cancel = true;
-    }
+    if (byUser) cancel = !CloseCampusRequested();
+}
+
+// ---- what the afternoon shows here ----
+
+void DblMain::ShowLine(const QString &speaker, const QString &text) {
+    // The speaker first, so that a line is never announced under the previous line's name.
+    Label2->setText(speaker);
+    // A screen reader reads the line with who says it.
+    Label1->setAccessibleDescription(speaker);
+    Label1->setText(text);
+    if (!text.isEmpty() && IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+}
+
+void DblMain::ShowPicture(const QString &file) { Image1->SetPicture(LoadPicture(file)); }
+void DblMain::ShowCaption(const QString &caption) { SetCaption(caption); }
+void DblMain::ShowClock(const QString &time) { lblClock->setText(time); }
+
+void DblMain::ShowDestinations(const std::array<bool, 7> &enabled) {
+    for (int i = 0; i < 7; ++i) Command1[i]->setEnabled(enabled[i]);
+}
+
+void DblMain::ShowPrompt(bool waiting) { Label3->setText(waiting ? QStringLiteral("クリックしてください") : QString()); }
+
+void DblMain::RunClock(int intervalMs) {
+    Timer1->SetEnabled(intervalMs > 0);
+    Timer1->SetInterval(intervalMs);
 }

@@ -3,8 +3,6 @@
 #include "platform/Form.h"
 #include <QString>
 #include <array>
-#include <utility>
-#include <vector>
 
 class DblMain : public Form {
   public:
@@ -14,8 +12,6 @@ class DblMain : public Form {
     std::array<Label *, 2> Image2{};
     Timer *Timer1, *Timer2, *Timer3;
     bool WalkFrame = false;
-    bool AskingToQuit = false;  // the save question is open: the clock waits for the answer
-    std::vector<std::pair<QString, QString>> PastLines;  // this afternoon's lines for the lookback: speaker, text
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
@@ -28,6 +24,15 @@ class DblMain : public Form {
     void Timer2_Timer();
     void Timer3_Timer();
 
+    // What the afternoon shows here (the campus view).
+    void ShowLine(const QString &speaker, const QString &text);
+    void ShowPicture(const QString &file);
+    void ShowCaption(const QString &caption);
+    void ShowClock(const QString &time);
+    void ShowDestinations(const std::array<bool, 7> &enabled);
+    void ShowPrompt(bool waiting);
+    void RunClock(int intervalMs);
+
   protected:
     // The desktop adds the frame only once the window is shown: keep the reply window's place right.
     void moveEvent(QMoveEvent *e) override;
@@ -35,6 +40,3 @@ class DblMain : public Form {
     // The wheel turned up anywhere on the window, pictures and labels alike, opens the lookback.
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
-
-// True where closing the campus window offers to save: after the album pick and before the gate.
-bool SaveOffered();

@@ -1,16 +1,19 @@
 #include "core/Main.h"
 
+#include "core/Clock.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "ending/Ending.h"
-#include "frontend/SaveFile.h"
 #include "frontend/DblTitle.h"
 #include "frontend/Demoform.h"
+#include "frontend/SaveFile.h"
+#include "frontend/Windows.h"
 #include "platform/System.h"
 #include "sound/Music.h"
 #include <QPointer>
 
 void Main() {
+    InstallWindowViews();
     CleanSaveLeftovers();
     QPointer<Demoform> demo(&Win<Demoform>());
     demo->Show();

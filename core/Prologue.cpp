@@ -1,31 +1,19 @@
 #include "core/Prologue.h"
 
-#include "core/Choices.h"
-#include "core/DblLog.h"
-#include "core/DblMain.h"
+#include "core/Balance.h"
+#include "core/Clock.h"
 #include "core/GameState.h"
 #include "core/PrologueLines.h"
 #include "core/Scene.h"
-#include "frontend/StartScreen.h"
+#include "core/Views.h"
 #include "platform/TextFile.h"
 #include "talk/Album.h"
 
-void StartClock() {
-    DblMain &m = Win<DblMain>();
-    m.Timer1->SetEnabled(true);
-    m.Timer1->SetInterval(60000);
-    G.Mode = ModeFree;
-    // A save made while a phone call held the gate back resumes with the clock past five.
-    m.lblClock->setText(G.GameMinute >= 30 ? QStringLiteral("5:00 PM") : QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
-    RefreshChoices();
-}
-
 void BeginAfternoon(bool resume) {
-    Win<DblMain>().Show();
+    View().campus->Open();
     // The saved game holds no lines: a resumed afternoon looks back no further than itself.
-    Win<DblMain>().PastLines.clear();
-    Unload<DblLog>();
-    CloseStartScreen();
+    ForgetAfternoonLines();
+    View().sequence->CloseStartScreen();
     if (resume) {
         ShowScene(EmptyPlaceCode(), Str(ResumeLine), QString());
     } else {
@@ -36,7 +24,7 @@ void BeginAfternoon(bool resume) {
         PickInAlbum();
         ShowScene(QString(), Str(AfterAlbumLine), QString());
         G.Location = 3;
-        G.GameMinute = 1;
+        G.GameMinute = FirstMinute;
     }
     StartClock();
 }

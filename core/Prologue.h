@@ -2,5 +2,3 @@
 #pragma once
 
 void BeginAfternoon(bool resume);
-// Starts the clock with the player free at Location (the end of BeginAfternoon).
-void StartClock();

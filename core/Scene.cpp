@@ -1,21 +1,22 @@
 #include "core/Scene.h"
 
 #include "core/Choices.h"
-#include "core/DblLog.h"
-#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Lines.h"
-#include "platform/Form.h"
+#include "core/Views.h"
+#include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
-#include <QGuiApplication>
-#include <QScreen>
 #include <array>
 
 namespace {
 // Music by the girl digit of a picture code; 7 is heroine 4's other look and shares her theme.
 constexpr std::array<const char *, 10> MusicByDigit = {
     "M00C.mid", "M10C.mid", "M20C.mid", "M30C.mid", "M40C.mid", "M50C.mid", "M60C.mid", "M40C.mid", "", ""};
+
+std::vector<std::pair<QString, QString>> pastLines;
+QString shownSpeaker;
+int waiting = 0;  // waits under way: a tick can run one inside another
 } // namespace
 
 QString MusicOfDigit(QChar digit) {
@@ -27,26 +28,22 @@ QString EmptyPlaceCode() {
     return QStringLiteral("C") + QString::number(G.Location, 16).toUpper() + QStringLiteral("0C");
 }
 
-void RecordLine(const QString &speaker, const QString &text) {
-    if (text.isEmpty()) return;
-    Win<DblMain>().PastLines.emplace_back(speaker, text);
-    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
-}
+const std::vector<std::pair<QString, QString>> &AfternoonLines() { return pastLines; }
+void ForgetAfternoonLines() { pastLines.clear(); }
+QString ShownSpeaker() { return shownSpeaker; }
 
 void ShowScene(const QString &code, const QString &text, const QString &speaker) {
-    DblMain &m = Win<DblMain>();
-    m.Label2->setText(speaker);
-    m.Label1->setText(text);
-    // A screen reader reads the line with who says it; the label's own change notice announces it.
-    m.Label1->setAccessibleDescription(speaker);
-    RecordLine(speaker, text);
+    CampusView &campus = *View().campus;
+    shownSpeaker = speaker;
+    if (!text.isEmpty()) pastLines.emplace_back(speaker, text);
+    campus.ShowLine(speaker, text);
     if (code.isEmpty()) return;
     QString c = code;
     if (G.ContactLensFlag && c.size() >= 3 && c[2] == '4') c[2] = '7';
     // A missing or broken picture leaves the picture area empty; the story goes on.
-    m.Image1->SetPicture(LoadPicture(c + ".DBL"));
+    campus.ShowPicture(c + ".DBL");
     if (G.Mode == ModeEnding) {
-        m.SetCaption(QStringLiteral("-Duskbell-"));
+        campus.ShowCaption(QStringLiteral("-Duskbell-"));
         return;
     }
     const QString previous = G.MusicRequest;
@@ -58,22 +55,21 @@ void ShowScene(const QString &code, const QString &text, const QString &speaker)
 }
 
 void WaitClick() {
-    Win<DblMain>().Label3->setText(QStringLiteral("クリックしてください"));
+    // Cleared first: a click that the prompt itself brings on (a player who never waits) counts.
     G.Clicked = False;
+    ++waiting;
+    View().campus->ShowPrompt(true);
     PumpUntil([] { return G.Clicked != 0; });
-    if (IsLoaded<DblMain>()) Win<DblMain>().Label3->setText(QString());
+    --waiting;
+    View().campus->ShowPrompt(false);
 }
+
+void PlayerClicked() { G.Clicked = True; }
+bool LineWaiting() { return waiting > 0; }
 
 void ArriveAlone() {
     ShowScene(EmptyPlaceCode(), Str(ArriveAloneLine), QString());
     G.TalkCode.clear();
     G.Mode = ModeFree;
     RefreshChoices();
-}
-
-void CenterForm(Form &form) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int left = static_cast<int>(Tw(screen.width()) - form.Width()) / 2;
-    const int top = static_cast<int>(Tw(screen.height()) - form.Height()) / 2;
-    form.Move(left, top);
 }

@@ -6,6 +6,7 @@
 #include "core/GameState.h"
 #include "core/Scene.h"
 #include "frontend/DblTitle.h"
+#include "frontend/Windows.h"
 #include "platform/Platform.h"
 #include "platform/System.h"
 #include "talk/EncounterLines.h"
@@ -29,6 +30,7 @@ int main(int argc, char **argv) {
     QDir::setCurrent(argv[1]);
     InitFonts();
     ResetGameState();
+    InstallWindowViews();
     SetTimeScale(20);  // the title's wipe opens in a moment
 
     DblTitle &title = Win<DblTitle>();

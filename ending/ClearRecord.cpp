@@ -1,10 +1,8 @@
 #include "ending/ClearRecord.h"
 
-#include "platform/Settings.h"
 #include "platform/TextFile.h"
 
 namespace {
-const QString Key = QStringLiteral("CString");
 
 QString table() {
     return Str(EndingTable);
@@ -52,10 +50,15 @@ QString AddClear(const QString &record, int ending, int level) {
     return out;
 }
 
-QString ReadClearRecord() {
-    return GetSetting(GameSettingsApp, GameSettingsSection, Key);
-}
 
-bool WriteClearRecord(const QString &record) {
-    return SaveSetting(GameSettingsApp, GameSettingsSection, Key, record);
+std::vector<RecordRow> RecordRows(const QString &record) {
+    std::vector<RecordRow> rows;
+    for (qsizetype i = 0; i < record.size(); i += 2) {
+        RecordRow row;
+        row.ending = EndingOfChar(record[i]);
+        // A pair that names no ending uses up its row and shows nothing.
+        if (row.ending >= 1 && i + 1 < record.size()) row.level = digitValue(record[i + 1]);
+        rows.push_back(row);
+    }
+    return rows;
 }

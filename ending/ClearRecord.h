@@ -2,6 +2,7 @@
 // settings store. The functions over the text are pure so that every screen reads it the same way.
 #pragma once
 #include <QString>
+#include <vector>
 
 // Character k (1-based) stands for ending k.
 inline constexpr const char16_t *EndingTable = u"鶴鷹鳩鴨雁鳳椿楓蘭";
@@ -20,7 +21,11 @@ int ClearLevel(const QString &record, int ending);
 // The record with the ending added at the level (OR-ed into the first pair of that ending, or a new
 // pair at the end). Whatever else the record holds is kept as it is.
 QString AddClear(const QString &record, int ending, int level);
+// One pair of the record as the data room lists it: the ending (0 for a character that names none)
+// and its level.
+struct RecordRow {
+    int ending = 0, level = 0;
+};
+// Every pair of the record, in the order first reached.
+std::vector<RecordRow> RecordRows(const QString &record);
 
-// The record as stored ("" when there is none) and storing it; false when the store could not keep it.
-QString ReadClearRecord();
-bool WriteClearRecord(const QString &record);

@@ -1,6 +1,7 @@
 // What is said at the gate at 5:00 PM: the lines before the confession and one script per ending.
 // The logic that plays them lives in Ending.cpp; this file is only words.
 #pragma once
+#include "core/Names.h"
 #include <array>
 #include <span>
 
@@ -235,13 +236,13 @@ inline constexpr ScriptLine MadokaScript[] = {
 // Index: ending number 1 to 9. Ending 7 is never decided at the gate, so it has no script.
 inline constexpr std::array<ConfessionScript, 10> ConfessionScripts = {{
     {},
-    {u"C81C", u"白石　玲奈", confession::ReinaOpening, confession::ReinaMutual, confession::ReinaSurprised},
-    {u"C82C", u"春日　ひなた", confession::HinataOpening, confession::HinataMutual, confession::HinataSurprised},
-    {u"C83C", u"桐島　沙耶", confession::SayaOpening, confession::SayaMutual, confession::SayaSurprised},
-    {u"C84C", u"水瀬　詩織", confession::ShioriOpening, confession::ShioriMutual, confession::ShioriSurprised},
-    {u"C85C", u"朝倉　美咲", confession::MisakiOpening, confession::MisakiMutual, confession::MisakiSurprised},
-    {u"C86C", u"西園寺　麗華", confession::ReikaOpening, confession::ReikaMutual, confession::ReikaSurprised},
+    {u"C81C", HeroineName[1], confession::ReinaOpening, confession::ReinaMutual, confession::ReinaSurprised},
+    {u"C82C", HeroineName[2], confession::HinataOpening, confession::HinataMutual, confession::HinataSurprised},
+    {u"C83C", HeroineName[3], confession::SayaOpening, confession::SayaMutual, confession::SayaSurprised},
+    {u"C84C", HeroineName[4], confession::ShioriOpening, confession::ShioriMutual, confession::ShioriSurprised},
+    {u"C85C", HeroineName[5], confession::MisakiOpening, confession::MisakiMutual, confession::MisakiSurprised},
+    {u"C86C", HeroineName[6], confession::ReikaOpening, confession::ReikaMutual, confession::ReikaSurprised},
     {},
-    {u"C88C", u"相沢　ゆかり", confession::YukariScript, {}, {}},
-    {u"C89C", u"相沢　まどか", confession::MadokaScript, {}, {}},
+    {u"C88C", HeroineName[8], confession::YukariScript, {}, {}},
+    {u"C89C", HeroineName[9], confession::MadokaScript, {}, {}},
 }};

@@ -1,24 +1,11 @@
 #include "ending/DblDatarm.h"
 
 #include "core/GameState.h"
-#include "core/Scene.h"
-#include "ending/ClearRecord.h"
-#include "ending/ConfessionLines.h"
-#include "platform/Settings.h"
-#include "platform/System.h"
-#include "platform/TextFile.h"
+#include "ending/DataRoom.h"
 
 namespace {
 const QString RowFont = QStringLiteral("ＭＳ Ｐ明朝");
 } // namespace
-
-QString DatarmRowName(int ending) {
-    if (ending < 1 || ending > 9) return {};
-    // The same name as her speaker label at the gate; her other look has no script of its own.
-    if (ending == 7)
-        return Str(ConfessionScripts[4].speaker).remove(QChar(0x3000)) + QStringLiteral("（別Ver.）");
-    return Str(ConfessionScripts[ending].speaker);
-}
 
 DblDatarm::DblDatarm() {
     SetCaption(QStringLiteral("Duskbell Data room"));
@@ -65,26 +52,20 @@ DblDatarm::DblDatarm() {
 
 void DblDatarm::Form_Load() {
     CenterForm(*this);
-    const QString record = ReadClearRecord();
-    int row = 0;
-    for (qsizetype i = 0; i < record.size(); i += 2, ++row) {
-        // Nine rows: a longer record (never written by the game) shows its first nine pairs.
-        if (row > 8) continue;
-        const int k = EndingOfChar(record[i]);
-        // A pair that names no ending uses up its row and shows nothing.
-        int level = 0;
-        if (k >= 1) {
-            Image2[row]->SetPicture(Image3[k - 1]->pixmap());
-            Label3[row]->setText(DatarmRowName(k));
-            level = i + 1 < record.size() ? Val(record.mid(i + 1, 1)) : 0;
+    const std::vector<RecordRow> rows = DataRoomRows();
+    // Nine rows: a longer record (never written by the game) shows its first nine pairs.
+    for (size_t row = 0; row < rows.size() && row < 9; ++row) {
+        const RecordRow &r = rows[row];
+        if (r.ending >= 1) {
+            Image2[row]->SetPicture(Image3[r.ending - 1]->pixmap());
+            Label3[row]->setText(DataRoomName(r.ending));
         }
-        if (level & 2)
+        if (r.level & LevelMutual)
             Image2[row + 10]->SetPicture(Image4[1]->pixmap());
-        else if (level != 0)
+        else if (r.level != 0)
             Image2[row + 10]->SetPicture(Image4[0]->pixmap());
     }
-    // Eight of the nine endings are enough.
-    if (row > 7) Command3->setEnabled(true);
+    Command3->setEnabled(OptionSetOpen(rows));
     Label5->setText(
         QStringLiteral("　クリアした順番に、上から並んでいます。") + G.CrLf +
         QStringLiteral("　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") +
@@ -98,19 +79,9 @@ void DblDatarm::Command1_Click() {
 }
 
 void DblDatarm::Command2_Click() {
-    const MsgAnswer a =
-        MsgBox(QStringLiteral(
-                   "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
-               MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
-    // The window keeps showing what it read; the start screen finds the record gone.
-    if (a == MsgAnswer::Yes && !DeleteSetting(GameSettingsApp, GameSettingsSection))
-        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf + PlaceNote(SettingsFile(GameSettingsApp)),
-               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    AskToEraseRecord();
 }
 
 void DblDatarm::Command3_Click() {
-    MsgBox(QStringLiteral("おめでとうございます！") + G.CrLf +
-               QStringLiteral("ほとんどの女の子とのエンディングを見ることができました。") + G.CrLf +
-               QStringLiteral("最後まで遊んでくれて、本当にありがとう！"),
-           MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Duskbell"));
+    ThankForPlaying();
 }

@@ -22,5 +22,3 @@ class DblDatarm : public Form {
     void Command3_Click();
 };
 
-// The name a row shows for ending k (1..9).
-QString DatarmRowName(int ending);

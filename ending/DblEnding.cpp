@@ -1,7 +1,6 @@
 #include "ending/DblEnding.h"
 
-#include "core/DblMain.h"
-#include "core/Scene.h"
+#include "core/Views.h"
 #include "ending/CreditLines.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
@@ -25,7 +24,7 @@ DblEnding::DblEnding() {
 
 void DblEnding::Form_Load() {
     // The campus window's afternoon is over; it goes without asking about saving.
-    Unload<DblMain>();
+    View().campus->Close();
     CenterForm(*this);
     Step = 0;
     PlayMidi(QStringLiteral("M93C.mid"));

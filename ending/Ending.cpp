@@ -1,14 +1,14 @@
 #include "ending/Ending.h"
 
+#include "core/Balance.h"
 #include "core/Choices.h"
-#include "core/DblMain.h"
 #include "core/Scene.h"
+#include "core/Store.h"
+#include "core/Views.h"
 #include "ending/ClearRecord.h"
 #include "ending/ConfessionLines.h"
-#include "ending/DblEnding.h"
 #include "ending/EpilogueLines.h"
-#include "platform/Settings.h"
-#include "platform/Layout.h"
+#include "frontend/SaveFile.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
@@ -57,23 +57,21 @@ Integer DecideEnding() {
             best = G.Affection[i];
             bestGirl = i;
         }
-    if (best >= 5) return bestGirl;
-    if (best >= 3) return 8;
+    if (best >= OwnEndingLiking) return bestGirl;
+    if (best >= ClassmateLiking) return 8;
     return 9;
 }
 
 void CloseGate() {
-    DblMain &m = Win<DblMain>();
     // Stopped before the first wait, so no second 5:00 PM can start while the player reads.
-    m.Timer1->SetInterval(0);
-    m.Timer1->SetEnabled(false);
+    View().campus->RunClock(0);
     G.Mode = ModeEnding;
     RefreshChoices();
     // A girl still waiting for an answer has had her chance: a reply now would end the ending mode.
     CloseReplyWindow();
     G.MusicFile = QStringLiteral("M92C.mid");
     PlayMidi(G.MusicFile);
-    m.lblClock->setText(QString());
+    View().campus->ShowClock(QString());
 
     Say(QStringLiteral("C80C"), Str(GateClosedLine), QString());
     QString greeting = G.Myouji + Str(GreetingClassmate);
@@ -86,10 +84,8 @@ void CloseGate() {
 }
 
 void Epilogue() {
-    // From here on the afternoon cannot be continued, whatever happens next. Every spelling of the
-    // name goes: on a case-sensitive disk more than one may lie side by side.
-    for (int i = 0; i < 4 && FileExists(SavePath(QStringLiteral("dbldata.dat"))); ++i)
-        KillFile(SavePath(QStringLiteral("dbldata.dat")));
+    // From here on the afternoon cannot be continued, whatever happens next.
+    DeleteSaveFile();
     recordPending = true;
     Say(QStringLiteral("C80D"), Str(EpilogueFirstLine), QString());
     if (G.EndingNo >= 1 && G.EndingNo <= 9)
@@ -112,10 +108,9 @@ bool EndingRecordPending() { return recordPending; }
 
 void RecordEnding() {
     recordPending = true;
-    Win<DblEnding>().ShowModal();
-    Unload<DblEnding>();
+    View().sequence->RollCredits();
     if (!StoreEnding())
-        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + PlaceNote(SettingsFile(GameSettingsApp)) + G.CrLf +
+        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + PlaceNote(StoreFile()) + G.CrLf +
                    QStringLiteral("これまでの記録は、そのまま残っています。"),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     EndProcess();

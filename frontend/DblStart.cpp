@@ -1,15 +1,11 @@
 #include "frontend/DblStart.h"
 
 #include "core/GameState.h"
-#include "core/Prologue.h"
-#include "core/Scene.h"
-#include "ending/ClearRecord.h"
+#include "core/Store.h"
 #include "ending/DblDatarm.h"
 #include "frontend/DblTitle.h"
 #include "frontend/SaveFile.h"
-#include "platform/Layout.h"
-#include "platform/Settings.h"
-#include "platform/System.h"
+#include "frontend/Start.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include <QPainter>
@@ -139,7 +135,7 @@ void DblStart::Form_QueryUnload(bool &cancel, bool byUser) {
 
 void DblStart::Section1() {
     // Once the sister's ending has been seen, anywhere in the record, she greets instead.
-    if (ReadClearRecord().contains(EndingChar(9))) {
+    if (SisterHosts()) {
         HostessIsJunior = true;
         Image1[0]->hide();
         Image1[1]->show();
@@ -189,13 +185,13 @@ void DblStart::Label1_Click(int index) {
         for (Label *l : Label1)
             l->hide();
         Picture1->show();
-        Text1->setText(GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedMyouji")));
-        Text2->setText(GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedNamae")));
+        Text1->setText(LastMyouji());
+        Text2->setText(LastNamae());
         Text1->setFocus();
         Serif->setText(Say(AskNames));
         break;
     case 1:
-        if (FileExists(SavePath(QStringLiteral("DBLDATA.DAT")))) {
+        if (SaveFileExists()) {
             for (Label *l : Label1)
                 l->hide();
             LOADOK->show();
@@ -206,7 +202,7 @@ void DblStart::Label1_Click(int index) {
         }
         break;
     case 2:
-        if (!GetSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("Cstring")).isEmpty()) {
+        if (!ReadClearRecord().isEmpty()) {
             Win<DblDatarm>().ShowModal();
             Unload<DblDatarm>();
         } else {
@@ -238,23 +234,11 @@ void DblStart::OKBUTTON_Click() {
             return;
         }
     }
-    G.Myouji = myouji;
-    G.Namae = namae;
-    SaveSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedMyouji"), myouji);
-    SaveSetting(GameSettingsApp, GameSettingsSection, QStringLiteral("SavedNamae"), namae);
-    G.GameMinute = 0;
-    for (int k = 1; k <= 6; ++k) {
-        G.Affection[k] = static_cast<Integer>(Rnd() * 5);
-        G.MetFlag[k] = 0;
-    }
-    BeginAfternoon(false);
+    StartNewGame(myouji, namae);
 }
 
 void DblStart::LOADOK_Click() {
-    if (LoadSaveFile()) {
-        BeginAfternoon(true);
-        return;
-    }
+    if (ContinueSavedGame()) return;
     // A damaged save is refused (and kept); back to the menu rather than a dead button.
     LOADOK->hide();
     for (Label *l : Label1)
@@ -263,5 +247,5 @@ void DblStart::LOADOK_Click() {
 }
 
 void DblStart::Timer1_Timer() {
-    KeepMidiPlaying();
+    KeepMidiPlaying(G.MusicFile);
 }

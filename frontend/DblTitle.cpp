@@ -1,7 +1,7 @@
 #include "frontend/DblTitle.h"
 
 #include "core/GameState.h"
-#include "core/Scene.h"
+#include "frontend/Start.h"
 #include "frontend/DblStart.h"
 #include "platform/System.h"
 #include "sound/Music.h"
@@ -79,7 +79,7 @@ void DblTitle::Label2_MouseMove() { Label2->SetBackColor(StartHoverColour); }
 
 void DblTitle::Label2_MouseDown(int, int shift) {
     // The quiet start: music stays off for the rest of the run.
-    if (shift != 0) G.MusicOff = True;
+    if (shift != 0) SwitchMusicOff();
 }
 
 void DblTitle::Label2_Click() {

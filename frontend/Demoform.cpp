@@ -1,6 +1,5 @@
 #include "frontend/Demoform.h"
 
-#include "core/Scene.h"
 #include "sound/Music.h"
 
 namespace {

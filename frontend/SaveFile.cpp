@@ -1,6 +1,5 @@
 #include "frontend/SaveFile.h"
 
-#include "core/Prologue.h"
 #include "platform/Layout.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
@@ -10,6 +9,8 @@
 #include <algorithm>
 
 namespace {
+// A new file takes the writer's spelling; every other use finds the one file by any spelling.
+constexpr const char *WrittenName = "DBLDATA.DAT";
 
 // An affection value is one character, code 72 plus the value; outside this range the character
 // would be a blank, a comma, a quote or a control character and would not read back.
@@ -122,10 +123,10 @@ QString SaveText(const GameState &g) {
     return io.text();
 }
 
-bool StoreSaveFile() { return WriteTextFile(SavePath(QStringLiteral("DBLDATA.DAT")), SaveText()); }
+bool StoreSaveFile() { return WriteTextFile(SavePath(QString::fromLatin1(WrittenName)), SaveText()); }
 
 bool WriteSaveFile() {
-    const bool hadSave = FileExists(SavePath(QStringLiteral("DBLDATA.DAT")));
+    const bool hadSave = FileExists(SavePath(QString::fromLatin1(SaveFileName)));
     if (StoreSaveFile()) return true;
     QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + PlaceNote(saveFolder()) + G.CrLf;
     if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
@@ -159,8 +160,11 @@ bool LoadSaveFile() {
     return true;
 }
 
-void ReadSaveFile() {
-    if (LoadSaveFile()) BeginAfternoon(true);
+bool SaveFileExists() { return FileExists(SavePath(QString::fromLatin1(WrittenName))); }
+
+void DeleteSaveFile() {
+    // On a case-sensitive disk more than one spelling may lie side by side.
+    for (int i = 0; i < 4 && SaveFileExists(); ++i) KillFile(SavePath(QString::fromLatin1(SaveFileName)));
 }
 
 void CleanSaveLeftovers() {

@@ -13,8 +13,10 @@ bool StoreSaveFile();
 // Loads the afternoon into the game state and deletes the file. A missing or damaged file is refused
 // with a message and left in place; then nothing is changed and false is returned.
 bool LoadSaveFile();
-// LoadSaveFile, then the afternoon goes on from the loaded place.
-void ReadSaveFile();
+// True when there is a saved afternoon to continue.
+bool SaveFileExists();
+// Deletes the saved afternoon, every spelling of its name (an ending was reached).
+void DeleteSaveFile();
 // The 17 lines of an afternoon, CR LF after each.
 QString SaveText(const GameState &g = G);
 // Removes temporary files of saves that a killed process never finished.

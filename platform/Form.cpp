@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QScreen>
+#include <QWindow>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
@@ -280,8 +283,20 @@ Timer *Form::AddTimer(int intervalMs, bool enabled) {
 
 void Form::Show() {
     show();
-    // The headless platform of the tests cannot raise windows and says so on every call.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    // Platforms without window stacking (offscreen, minimal) cannot raise a window and warn each time.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) raise();
+}
+
+void CenterForm(Form &form) {
+    // The screen the window is on, or the one under the pointer for a window not yet shown; its
+    // available area keeps the window off the desktop's panels, whatever the screen's origin.
+    QScreen *screen = form.windowHandle() && form.isVisible() ? form.windowHandle()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    form.Move(Tw(area.x()) + (Tw(area.width()) - form.Width()) / 2,
+              Tw(area.y()) + (Tw(area.height()) - form.Height()) / 2);
 }
 
 void Form::ShowModal() {

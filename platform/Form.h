@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include "platform/System.h"
 #include <functional>
 #include <vector>
 
@@ -157,10 +158,8 @@ class Form : public QWidget {
     bool unloaded_ = false;
 };
 
-// Pumps window events (timer ticks included) until done() is true, sleeping while nothing happens.
-void PumpUntil(const std::function<bool()> &done);
-// Pumps what is pending now, without waiting.
-void DoEvents();
+// Puts the window in the middle of the available area of its screen (the desktop's panels left out).
+void CenterForm(Form &form);
 // True when any window is still loaded.
 bool AnyFormLoaded();
 // Unloads every window (by the program); tests start from nothing.

@@ -2,9 +2,6 @@
 #pragma once
 #include <QString>
 
-// Where the game keeps its record and the last names.
-inline const QString GameSettingsApp = QStringLiteral("Velmor");
-inline const QString GameSettingsSection = QStringLiteral("Duskwatch");
 
 // Value of the key, "" when absent.
 QString GetSetting(const QString &app, const QString &section, const QString &key);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -80,7 +81,9 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  MsgAnswer defaultButton) {
     if (msgHook) return msgHook(MsgBoxRequest{text, title, buttons, icon, defaultButton});
-    QMessageBox box;
+    // Over the window it speaks for, on that window's screen.
+    QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    QMessageBox box(owner);
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {

@@ -4,6 +4,10 @@
 #include <QString>
 #include <functional>
 
+// Pumps window events (timer ticks included) until done() is true, sleeping while nothing happens.
+void PumpUntil(const std::function<bool()> &done);
+// Pumps what is pending now, without waiting.
+void DoEvents();
 // Every timer interval is divided by this (1 in the game; tests speed the clock up).
 void SetTimeScale(double scale);
 double TimeScale();

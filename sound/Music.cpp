@@ -9,7 +9,6 @@
 // it is done a posted piece simply waits and counts as playing.
 #include "sound/Music.h"
 
-#include "core/GameState.h"
 #include "platform/TextFile.h"
 
 #include <SDL.h>
@@ -246,8 +245,14 @@ bool WaitSoundfontReady(int timeoutMs) {
     return c.changed.wait_for(lk, std::chrono::milliseconds(timeoutMs), [&] { return c.ready; });
 }
 
+namespace {
+std::atomic<bool> musicOff{false};
+} // namespace
+
+void SetMusicOff(bool off) { musicOff = off; }
+
 void PlayMidi(const QString &file) {
-    if (G.MusicOff) return;
+    if (musicOff) return;
     StartMusicSystem();
     std::string piece;
     if (ReadPiece(file, piece))
@@ -273,10 +278,10 @@ bool MidiIsPlaying() {
     return c.playing;
 }
 
-void KeepMidiPlaying() {
+void KeepMidiPlaying(const QString &file) {
     if (C().audioOpen.load()) ReleaseFinishedWav(C());
-    if (G.MusicOff || MidiIsPlaying()) return;
-    PlayMidi(G.MusicFile);
+    if (musicOff || MidiIsPlaying()) return;
+    PlayMidi(file);
 }
 
 void PlayWav(const QString &file) {

@@ -11,13 +11,16 @@ bool SoundfontReady();
 bool WaitSoundfontReady(int timeoutMs);
 
 // Stops the old piece and starts file (relative to the current directory, any case) from its beginning.
-// Does nothing when G.MusicOff is set. A piece asked for before the soundfont is ready starts when it is.
+// Does nothing while the music is switched off. A piece asked for before the soundfont is ready starts when it is.
 void PlayMidi(const QString &file);
 void StopMidi();
 // Playing or paused; a piece waiting for the soundfont counts as playing.
 bool MidiIsPlaying();
-// Restarts G.MusicFile when nothing plays (unless G.MusicOff).
-void KeepMidiPlaying();
+// Restarts file when nothing plays (unless the music is switched off).
+void KeepMidiPlaying(const QString &file);
+// Switches the music off (or on again) for the rest of the run; a piece playing stops only when
+// its caller stops it.
+void SetMusicOff(bool off);
 // Plays a WAV file once, asynchronously; a new call cuts off the sound that plays.
 void PlayWav(const QString &file);
 

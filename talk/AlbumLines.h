@@ -1,5 +1,6 @@
 // The player's thoughts over the class album of 3-B. Kept apart from the logic.
 #pragma once
+#include "core/Names.h"
 #include <array>
 
 inline constexpr const char16_t *AlbumOpening = u"俺がちょっと気になっていた子は……";
@@ -18,7 +19,7 @@ inline constexpr std::array<const char16_t *, 8> AlbumThought = {
 
 // The names printed under the photos, for a screen reader: the six girls, the friend, the popular boy.
 inline constexpr std::array<const char16_t *, 8> AlbumName = {
-    u"白石　玲奈", u"春日　ひなた", u"桐島　沙耶", u"水瀬　詩織", u"朝倉　美咲", u"西園寺　麗華", u"滝本　健二", u"神谷　光"};
+    HeroineName[1], HeroineName[2], HeroineName[3], HeroineName[4], HeroineName[5], HeroineName[6], FriendName, PopularBoyName};
 
 inline constexpr const char16_t *AlbumPicked = u"そう、この子だ。ダメでもともと、探しに行ってみよう！";
 inline constexpr const char16_t *AlbumPickedLenses =

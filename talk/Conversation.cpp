@@ -1,17 +1,17 @@
 #include "talk/Conversation.h"
 
+#include "core/Balance.h"
 #include "core/Choices.h"
-#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "core/Views.h"
 #include "platform/System.h"
-#include "talk/DblSerif.h"
 #include "talk/TalkFiles.h"
 #include <algorithm>
 #include <limits>
 
 namespace {
-constexpr int Offered = 5;
+constexpr int Offered = RepliesOffered;
 const QString SurnamePlaceholder = QStringLiteral("ＸＸＸ");
 } // namespace
 
@@ -37,19 +37,17 @@ void OpenConversation(const QString &code) {
         G.OfferedTalk[n] = static_cast<Integer>(candidate[r]);
     }
 
-    DblSerif &serif = Win<DblSerif>();
-    serif.Show();
-    for (int k = 1; k <= Offered; ++k)
-        serif.SetReply(k - 1, InsertSurname(ReadReplyText(G.OfferedTalk[k]), G.Myouji));
+    std::array<QString, Offered> replies;
+    for (int k = 1; k <= Offered; ++k) replies[k - 1] = InsertSurname(ReadReplyText(G.OfferedTalk[k]), G.Myouji);
+    View().replies->Offer(replies);
 }
 
 void AnswerReply(int slot) {
     CloseReplyWindow();
     if (slot < 1 || slot > Offered) return;
     const QString line = ReadResponseLine(G.TalkCode, G.OfferedTalk[slot]);
-    DblMain &m = Win<DblMain>();
-    m.Label1->setText(ResponseText(line));
-    RecordLine(m.Label2->text(), m.Label1->text());
+    // Her answer, under her name from the greeting.
+    ShowScene(QString(), ResponseText(line), ShownSpeaker());
 
     const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
     if (girl >= 1 && girl <= 6) {
@@ -63,5 +61,5 @@ void AnswerReply(int slot) {
 }
 
 void CloseReplyWindow() {
-    Unload<DblSerif>();
+    View().replies->Close();
 }

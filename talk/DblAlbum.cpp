@@ -2,8 +2,8 @@
 
 #include "core/DblMain.h"
 #include "core/GameState.h"
-#include "core/Scene.h"
 #include "platform/TextFile.h"
+#include "talk/Album.h"
 #include "talk/AlbumLines.h"
 
 namespace {
@@ -22,8 +22,6 @@ constexpr std::array<Spot, 8> Photos = {{{120, 240, 1815, 2775},
 // The photos as they lie on the page, for the arrow keys: two rows of three girls and a boy.
 constexpr int PageColumns = 4;
 constexpr std::array<int, 8> PageOrder = {0, 1, 2, 6, 3, 4, 5, 7};
-constexpr int GirlPhotos = 6;
-constexpr int GirlFour = 3;
 } // namespace
 
 DblAlbum::DblAlbum() {
@@ -54,7 +52,6 @@ DblAlbum::DblAlbum() {
 }
 
 void DblAlbum::Form_Load() {
-    LastHover = -1;
     CenterForm(*this);
     Move(Left(), Top() - 100);
 }
@@ -99,38 +96,13 @@ void DblAlbum::Form_KeyDown(int key, int) {
 }
 
 void DblAlbum::Image1_MouseMove(int index) {
-    if (LastHover == -1) {
-        Label1->setText(Str(AlbumOpening));
-        LastHover = -2;
-    } else if (index != LastHover) {
-        LastHover = index;
-        Label1->setText(Str(AlbumThought[index]));
-    }
+    AlbumPhotoPointed(index);
 }
 
 void DblAlbum::Image1_MouseDown(int, int button, int shift) {
-    if (button == RightButton && shift > 0) G.ContactLensFlag = True;
+    if (button == RightButton && shift > 0) AlbumLensGesture();
 }
 
 void DblAlbum::Image1_Click(int index) {
-    if (index >= GirlPhotos) return; // the boys' photos neither pick nor continue
-    // A click while the pick's own wait is pending only ends that wait; so does a quick click that
-    // comes after the wait has ended but before the page has closed: the pick is final.
-    if (G.Clicked == 0 || Picked) {
-        G.Clicked = True;
-        return;
-    }
-    Picked = true;
-    Label1->setText(Str(AlbumPicked));
-    G.Clicked = 0;
-    if (G.ContactLensFlag) {
-        if (index == GirlFour)
-            Label1->setText(Str(AlbumPickedLenses));
-        else
-            G.ContactLensFlag = False;
-    }
-    WaitClick();
-    G.TargetGirl = static_cast<Integer>(index + 1);
-    G.Affection[G.TargetGirl] = static_cast<Integer>(G.Affection[G.TargetGirl] - 2);
-    UnloadNow();
+    AlbumPhotoClicked(index);
 }

@@ -8,8 +8,6 @@ class DblAlbum : public Form {
     DblAlbum();
     std::array<Label *, 8> Image1{}; // transparent hot-spots: girls 0..5, the friend, the popular boy
     Label *Label1;
-    int LastHover = -1;  // -1 after loading, -2 once the opening thought is shown, then the photo
-    bool Picked = false; // the pick is made; clicks from now on only end its wait
     int KeyFocus = -1;   // the photo the arrows have reached, framed; -1 before the first arrow
 
     void Form_Load() override;

@@ -5,6 +5,7 @@
 #include "talk/Conversation.h"
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 DblSerif::DblSerif() {
     SetCaption(QStringLiteral("Duskbell Serif"));
@@ -20,8 +21,11 @@ DblSerif::DblSerif() {
 }
 
 void DblSerif::Form_Load() {
-    const int screenWidth = Tw(QGuiApplication::primaryScreen()->geometry().width());
-    Move((screenWidth - Width()) / 2, G.SerifTop);
+    // Under the campus window, centred on the available area of the campus window's screen.
+    QScreen *screen = IsLoaded<DblMain>() && Win<DblMain>().windowHandle() ? Win<DblMain>().windowHandle()->screen()
+                                                                            : QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    Move(Tw(area.x()) + (Tw(area.width()) - Width()) / 2, G.SerifTop);
 }
 
 void DblSerif::showEvent(QShowEvent *e) {

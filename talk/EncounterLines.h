@@ -1,10 +1,8 @@
 // Who the girls are on screen and what each says on meeting the player. Kept apart from the logic.
 #pragma once
+#include "core/Names.h"
 #include <array>
 
-// Speaker label of heroine 1..6 (family name, ideographic space, given name).
-inline constexpr std::array<const char16_t *, 7> HeroineName = {
-    u"", u"白石　玲奈", u"春日　ひなた", u"桐島　沙耶", u"水瀬　詩織", u"朝倉　美咲", u"西園寺　麗華"};
 
 // Greetings that more than one encounter shares, word for word.
 namespace greet {

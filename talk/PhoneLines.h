@@ -1,8 +1,8 @@
 // The friend's three phone calls, line by line. Kept apart from the logic.
 #pragma once
+#include "core/Names.h"
 #include <array>
 
-inline constexpr const char16_t *FriendName = u"滝本　健二";
 
 // Every call opens with the ringing and the friend's hello, then the surname, then the rest of his
 // first sentence, which differs by call and breaks the line after the name, however long it is.

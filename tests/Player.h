@@ -6,6 +6,7 @@
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "ending/DblEnding.h"
+#include "talk/Album.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QTimer>
@@ -37,7 +38,7 @@ class Player : public QObject {
         const QString prompt = QStringLiteral("クリックしてください");
         // The album is modal: its second click (that ends the pick's wait) goes to the album too.
         if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
-            picks += !Win<DblAlbum>().Picked;
+            picks += !AlbumPickMade();
             return click(Win<DblAlbum>().Image1[pick_]);
         }
         if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() && Win<DblSerif>().Command1[reply_]->isEnabled())

@@ -2,6 +2,8 @@
 #include "WindowInput.h"
 
 #include "core/Choices.h"
+#include "frontend/Windows.h"
+#include "sound/Music.h"
 #include "platform/Form.h"
 #include "platform/Settings.h"
 #include <QCloseEvent>
@@ -17,6 +19,9 @@ TestWorld &World() { return world; }
 TestWorld &ResetWorld(double timeScale) {
     UnloadAllForms();
     ResetGameState();
+    InstallWindowViews();
+    ForgetAfternoonLines();
+    SetMusicOff(false);
     G.CrLf = QStringLiteral("\r\n");
     SetTimeScale(timeScale);
     Randomize(12345u);

@@ -3,7 +3,10 @@
 // game files of the test's own.
 #pragma once
 #include "core/DblMain.h"
+#include "core/Clock.h"
 #include "core/GameState.h"
+#include "core/Scene.h"
+#include "core/Store.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QTemporaryDir>

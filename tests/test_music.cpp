@@ -64,7 +64,7 @@ TEST_F(MusicNoSoundfont, MusicIsSilentAndNeverStuck) {
     ASSERT_FALSE(QFile::exists(qEnvironmentVariable("DUSKBELL_SOUNDFONT", "/usr/share/sounds/sf2/default-GM.sf2")));
     StartMusicSystem();
     ASSERT_TRUE(WaitSoundfontReady(60000));
-    PlayMidi(G.MusicFile = "Held.mid"), KeepMidiPlaying();
+    PlayMidi("Held.mid"), KeepMidiPlaying("Held.mid");
     EXPECT_FALSE(MidiIsPlaying() || Sounding());
 }
 
@@ -73,12 +73,12 @@ struct Music : MusicFolder { static void SetUpTestSuite() { StartMusicSystem(), 
 TEST_F(Music, KeepAliveRestartsOnlyAnEndedPiece) {
     // One short note, then a rest until 3.5 s: sound in the rest means the piece started again.
     Write("m00c.MID", Midi(0, 300, 3500));
-    PlayMidi(G.MusicFile = "M00C.mid"); // any case finds it
+    PlayMidi("M00C.mid"); // any case finds it
     ASSERT_TRUE(WaitFor(Sounding) && WaitFor(Quiet));
-    KeepMidiPlaying();
+    KeepMidiPlaying("M00C.mid");
     EXPECT_TRUE(!WaitFor(Sounding, 100) && MidiIsPlaying()) << "the keep-alive restarted a piece that was playing";
     ASSERT_TRUE(WaitFor(Ended)) << "the piece never ended";
-    KeepMidiPlaying();
+    KeepMidiPlaying("M00C.mid");
     EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 1000)) << "the keep-alive did not restart the ended piece";
 }
 
@@ -91,12 +91,12 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
         EXPECT_TRUE(WaitFor(Quiet, 4000)) << qPrintable(next) << ": the old piece kept sounding";
         EXPECT_TRUE(WaitFor([&] { return MidiIsPlaying() == (next == "Late.mid"); })) << qPrintable(next);
     }
-    PlayMidi(G.MusicFile = "Held.mid");
+    PlayMidi("Held.mid");
     ASSERT_TRUE(WaitFor(Sounding));
-    G.MusicOff = True;
+    SetMusicOff(true);
     PlayMidi("Late.mid"); // does nothing at all: the old piece is not even closed
     EXPECT_FALSE(WaitFor(Quiet, 200));
-    StopMidi(), KeepMidiPlaying(), PlayMidi("Held.mid"); // closing still works; nothing opens
+    StopMidi(), KeepMidiPlaying("Held.mid"), PlayMidi("Held.mid"); // closing still works; nothing opens
     EXPECT_TRUE(!MidiIsPlaying() && WaitFor(Quiet, 4000));
 }
 

@@ -8,6 +8,7 @@
 #include "ending/EpilogueLines.h"
 #include "frontend/DblStart.h"
 #include "frontend/SaveFile.h"
+#include "frontend/Windows.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
 #include <QApplication>
@@ -41,6 +42,7 @@ const QString RecordA = QStringLiteral("鶴1鷹2"), RecordB = QStringLiteral("�
 // A child process of this test in the folder: "campus", "start" or "writer".
 int runChild(const QString &mode, const QString &folder) {
     QDir::setCurrent(folder);
+    InstallWindowViews();
     SetSettingsFolder(folder + QStringLiteral("/settings"));
     G.CrLf = QStringLiteral("\r\n");
     // The game's own order: our handlers first, then the sound system that would take them.

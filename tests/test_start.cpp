@@ -78,7 +78,7 @@ class TestStart : public QObject {
                     G.MusicOff == (mod ? True : False));
             // The start screen's keep-alive brings its music, and later windows ask for theirs.
             QCOMPARE(RunUntil(MidiIsPlaying, 500), !mod);
-            PlayMidi("M00C.mid"), KeepMidiPlaying();
+            PlayMidi("M00C.mid"), KeepMidiPlaying(G.MusicFile);
             QCOMPARE(MidiIsPlaying(), !mod);
         }
     }

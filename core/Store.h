@@ -1,0 +1,17 @@
+// What the game keeps in the player's settings store: the clear record and the last names entered.
+// Every key is spelled here and nowhere else.
+#pragma once
+#include <QString>
+
+// The record as stored ("" when there is none) and storing it; false when the store could not keep it.
+QString ReadClearRecord();
+bool WriteClearRecord(const QString &record);
+// The names last entered on the start screen ("" when none).
+QString LastMyouji();
+QString LastNamae();
+// False when the store could not keep them.
+bool SaveLastNames(const QString &myouji, const QString &namae);
+// The data room's erase: the whole section goes, record and names; false when it could not be written.
+bool EraseStore();
+// The store's file, for telling the player where it should be.
+QString StoreFile();

@@ -1,0 +1,12 @@
+// The start screen's rules: who hosts it, a new afternoon, continuing the saved one.
+#pragma once
+#include <QString>
+
+// Once the sister's ending is anywhere in the record, she hosts the start screen.
+bool SisterHosts();
+// The quiet start: the music stays off for the rest of the run.
+void SwitchMusicOff();
+// A new afternoon for these names: kept for next time, the clock at 4:30, liking dealt 0 to 4, nobody met.
+void StartNewGame(const QString &myouji, const QString &namae);
+// The saved afternoon goes on where it was left; false (nothing changed) when it could not be read.
+bool ContinueSavedGame();

@@ -1,5 +1,0 @@
-#include "frontend/StartScreen.h"
-
-#include "frontend/DblStart.h"
-
-void CloseStartScreen() { Unload<DblStart>(); }
