@@ -1,10 +1,17 @@
-// The afternoon reduced to its choices: where the player goes, minute by minute, and what he answers
-// each girl, on the game's own timetable, walks and talk data, with the game's own ending decision.
-// The odds of the endings play it, and so does the proof that every ending can be reached.
+// The afternoon played headless by the game's own procedures: its clock tick, walks, encounters,
+// replies, phone calls and ending decision, with views that show nothing and a player who clicks at
+// once. The odds of the endings play it, and so does the proof that every ending can be reached.
 #pragma once
+#include "core/Balance.h"
 #include "core/Campus.h"
+#include "core/Choices.h"
+#include "core/Clock.h"
 #include "core/GameState.h"
+#include "core/Scene.h"
+#include "core/Views.h"
 #include "ending/Ending.h"
+#include "sound/Music.h"
+#include "talk/Conversation.h"
 #include "talk/Encounter.h"
 #include "talk/TalkFiles.h"
 #include "talk/Timetable.h"
@@ -12,67 +19,96 @@
 #include <array>
 #include <map>
 
-// The ten replies an encounter can offer and the liking change of each, read by the game's readers
-// from the game folder (the current directory).
+// Views that keep only what a player needs to decide: the destinations open and the replies offered.
+struct Headless final : CampusView, ReplyView, SequenceView {
+    std::array<bool, 7> open{};
+    bool offered = false;
+    void Open() override {}
+    void ShowLine(const QString &, const QString &) override {}
+    void ShowPicture(const QString &) override {}
+    void ShowCaption(const QString &) override {}
+    void ShowClock(const QString &) override {}
+    void ShowDestinations(const std::array<bool, 7> &enabled) override { open = enabled; }
+    // The player reads fast: every line is clicked away as it appears.
+    void ShowPrompt(bool waiting) override {
+        if (waiting) PlayerClicked();
+    }
+    void RunClock(int) override {}
+    void Close() override {}
+    void Offer(const std::array<QString, 5> &) override { offered = true; }
+    void CloseStartScreen() override {}
+    void OpenAlbum() override {}
+    void AlbumThought(const QString &) override {}
+    void CloseAlbum() override {}
+    void RollCredits() override {}
+};
+
+inline Headless &HeadlessViews() {
+    static Headless views;
+    InstallViews({&views, &views, &views});
+    SetMusicOff(true);
+    return views;
+}
+
+// The player free at the schoolyard at 4:31 PM, after the album pick, with these likings.
+inline void FreshAfternoon(const std::array<int, 7> &liking, int pick) {
+    HeadlessViews();
+    const QString crlf = G.CrLf.isEmpty() ? QStringLiteral("\r\n") : G.CrLf;
+    ResetGameState();
+    G.CrLf = crlf;
+    G.Myouji = QStringLiteral("鳴海");
+    G.TargetGirl = static_cast<Integer>(pick);
+    for (int i = 1; i <= 6; ++i) G.Affection[i] = static_cast<Integer>(liking[i]);
+    G.Location = 3;
+    G.GameMinute = FirstMinute;
+    StartClock();
+}
+
+// What a move led to.
+enum class After { Free, Greeted, Gate, NoWalk };
+
+// From a moment the player can act: 0 waits a minute (or, while a girl waits for his answer, says
+// nothing until she goes), 1..7 walks there by its button. The game's clock runs until he is free
+// again, a girl greets him, or it is 4:59 PM with nothing left to answer: the next minute is the gate's.
+inline After Step(int move) {
+    const bool silent = G.Mode == ModeTalking;
+    // The buttons as the game offers them here (a search may have come back to this moment).
+    RefreshChoices();
+    if (move != 0) {
+        if (silent || move < 1 || move > PlaceCount || !HeadlessViews().open[move - 1]) return After::NoWalk;
+        StartWalk(move);
+    }
+    do {
+        if (G.GameMinute >= GateMinute - 1) return After::Gate;
+        ClockTick();
+        // Only what the afternoon still needs is kept: long searches would otherwise pile up lines.
+        ForgetAfternoonLines();
+    } while (G.Mode == ModeWalking || (silent && G.Mode == ModeTalking));
+    return G.Mode == ModeTalking ? After::Greeted : After::Free;
+}
+
+// The girl present, from her encounter code.
+inline int GirlPresent() { return G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0; }
+
+// He answers with talk number `talk` of the encounter, as if it had been offered in the first slot.
+inline void AnswerWith(int talk) {
+    G.OfferedTalk[1] = static_cast<Integer>(talk);
+    AnswerReply(1);
+}
+
+// The liking change of each of an encounter's ten candidates, read by the game's readers: what a
+// player who sees the girls' liking knows of each reply.
 struct Replies {
     std::array<int, 10> talk{}, change{};
 };
-inline std::map<QString, Replies> ReadAllReplies() {
-    std::map<QString, Replies> all;
-    for (const auto &row : Timetable)
-        for (int place = 1; place <= PlaceCount; ++place)
-            for (QChar variant : {QChar('A'), QChar('B')})
-                if (const int girl = row[place]; girl != 0) {
-                    const QString code = EncounterCode(place, girl, variant);
-                    Replies &r = all[code];
-                    r.talk = ReadCandidates(code);
-                    for (int i = 0; i < 10; ++i) r.change[i] = ResponseChange(ReadResponseLine(code, r.talk[i]));
-                }
-    return all;
-}
-
-// A free player: the minute, where he stands, the girls met (bit per girl) and their liking.
-struct Moment {
-    int minute = 1, place = 3, met = 0;
-    std::array<int, 7> liking{};
-    auto operator<=>(const Moment &) const = default;
-};
-
-// Waits a minute (move 0) or walks to place `move`; false when there is no such walk. On the way
-// the clock may reach the gate (minute 30); otherwise `girl` and `code` name who greets him, if anyone.
-inline bool Move(Moment &m, int move, int &girl, QString &code) {
-    girl = 0;
-    if (move != 0 && WalkMinutes[m.place][move] == 0) return false;
-    m.minute += move == 0 ? 1 : WalkMinutes[m.place][move];
-    if (move != 0) m.place = move;
-    const bool waited = move == 0;
-    if (m.minute >= 30 || (waited ? m.minute % 5 != 1 : !IsEncounterMinute(m.minute))) return true;
-    const int slot = SlotOfMinute(m.minute), here = slot < 0 ? 0 : Timetable[slot][m.place];
-    if (here != 0 && !(m.met >> here & 1)) {
-        girl = here;
-        code = EncounterCode(m.place, here, waited ? 'B' : 'A');
-    }
-    return true;
-}
-// He answers at once: her liking changes and she counts as met.
-inline void Answer(Moment &m, int girl, int change) {
-    m.liking[girl] += change;
-    m.met |= 1 << girl;
-}
-// He says nothing: he cannot leave until she does, at the next five minutes, and that costs 3,
-// unless the gate closes first.
-inline void Silence(Moment &m, int girl) {
-    m.met |= 1 << girl;
-    m.minute = (m.minute / 5 + 1) * 5;
-    if (m.minute < 30) m.liking[girl] -= 3;
-}
-// Who confesses at the gate, decided by the game.
-inline int EndingAt(const Moment &m) {
-    for (int i = 1; i <= 6; ++i) {
-        G.Affection[i] = static_cast<Integer>(m.liking[i]);
-        G.MetFlag[i] = static_cast<Integer>(m.met >> i & 1);
-    }
-    return DecideEnding();
+inline const Replies &RepliesOf(const QString &code) {
+    static std::map<QString, Replies> known;
+    auto it = known.find(code);
+    if (it != known.end()) return it->second;
+    Replies r;
+    r.talk = ReadCandidates(code);
+    for (int i = 0; i < 10; ++i) r.change[i] = ResponseChange(ReadResponseLine(code, r.talk[i]));
+    return known[code] = r;
 }
 
 // Whether a player who sees the girls' liking can reach an ending from here on, having met `must` if
@@ -82,61 +118,72 @@ inline int EndingAt(const Moment &m) {
 struct Proof {
     int goal, need, must = 0;
     bool silence = false;
-    std::map<QString, Replies> talk = ReadAllReplies();
     std::map<std::array<int, 5>, bool> memo;
 
     // What the gate will make of the girls met: for a girl, her liking and the least that beats every
     // other girl met (ties go to the lower number); for 8 or 9, the best liking of them all.
-    std::array<int, 5> Key(const Moment &m) const {
-        int mark = goal <= 6 ? 5 : 2;
+    std::array<int, 5> Key() const {
+        int met = 0;
+        for (int i = 1; i <= 6; ++i) met |= (G.MetFlag[i] != 0) << i;
+        int mark = goal <= 6 ? OwnEndingLiking : ClassmateLiking - 1;
         for (int i = 1; i <= 6; ++i)
-            if ((m.met >> i & 1) && i != goal)
-                mark = std::max(mark, std::min(m.liking[i] + (goal <= 6 && i < goal), 20));
-        return {m.minute, m.place, m.met, goal <= 6 ? m.liking[goal] : 0, goal <= 6 ? mark : std::min(mark, 5)};
+            if ((met >> i & 1) && i != goal)
+                mark = std::max(mark, std::min(G.Affection[i] + (goal <= 6 && i < goal), 20));
+        const int own = goal <= 6 ? G.Affection[goal] : 0;
+        return {G.GameMinute * 8 + G.Location, met, own, goal <= 6 ? mark : std::min(mark, 5),
+                G.Mode == ModeTalking ? G.TalkCode[0].unicode() * 256 + G.TalkCode[2].unicode() : 0};
     }
-    bool From(const Moment &m) {
-        const std::array<int, 5> key = Key(m);
+    bool Reached() const { return DecideEnding() == goal && (must == 0 || G.MetFlag[must] != 0); }
+    // From a free moment, or a greeting still to answer.
+    bool From() {
+        const std::array<int, 5> key = Key();
         if (auto it = memo.find(key); it != memo.end()) return it->second;
+        const GameState here = G;
         bool can = false;
-        for (int move = 0; move <= PlaceCount && !can; ++move) {
-            Moment n = m;
-            int girl = 0;
-            QString code;
-            if (Move(n, move, girl, code))
-                can = n.minute >= 30 ? Reached(n) : girl == 0 ? From(n) : Greeted(n, girl, code);
+        if (G.Mode == ModeTalking) {
+            can = Greeted(here);
+        } else {
+            for (int move = 0; move <= PlaceCount && !can; ++move) {
+                G = here;
+                const After a = Step(move);
+                can = a == After::Gate ? Reached() : a == After::NoWalk ? false : From();
+            }
         }
+        G = here;
         return memo[key] = can;
     }
-    bool Greeted(const Moment &n, int girl, const QString &code) {
+    bool Greeted(const GameState &here) {
         int leading = 0;
-        for (int change : talk.at(code).change) {
-            Moment after = n;
-            Answer(after, girl, change);
-            if ((leading += From(after)) >= need) return true;
+        const Replies &r = RepliesOf(G.TalkCode);
+        for (int i = 0; i < 10; ++i) {
+            G = here;
+            AnswerWith(r.talk[i]);
+            if ((leading += Next()) >= need) return true;
         }
-        Moment after = n;
-        Silence(after, girl);
-        return silence && (after.minute >= 30 ? Reached(after) : From(after));
+        if (!silence) return false;
+        G = here;
+        return Next(Step(0));
     }
-    bool Reached(const Moment &m) const { return EndingAt(m) == goal && (must == 0 || m.met >> must & 1); }
+    // After an answer he stands free; after a silence, wherever the clock left him.
+    bool Next(After a = After::Free) { return a == After::Gate ? Reached() : From(); }
 };
-inline Moment Start(std::array<int, 7> liking) {
-    Moment m;
-    m.liking = liking;
-    return m;
-}
+
 // The starts of the proof: the worst for a girl (hers at 0 less the album pick, the others at 4); one
 // girl alone at 3, the least a polite word keeps for the classmate; every girl at 4, the pick at 2.
-inline Moment WorstFor(int girl) {
+inline std::array<int, 7> WorstFor(int girl) {
     std::array<int, 7> l = {0, 4, 4, 4, 4, 4, 4};
-    l[girl] = -2;
-    return Start(l);
+    l[girl] = -AlbumPickCost;
+    return l;
 }
-inline Moment AloneAt3(int girl) {
+inline std::array<int, 7> AloneAt3(int girl) {
     std::array<int, 7> l = {};
-    l[girl] = 3, l[girl % 6 + 1] = -2;
-    return Start(l);
+    l[girl] = 3, l[girl % 6 + 1] = -AlbumPickCost;
+    return l;
 }
-inline Moment AllAt4() {
-    return Start({0, 4, 4, 4, 4, 4, 2});
+inline std::array<int, 7> AllAt4() { return {0, 4, 4, 4, 4, 4, 2}; }
+
+// The proof from a start.
+inline bool Provable(Proof proof, const std::array<int, 7> &liking) {
+    FreshAfternoon(liking, proof.goal <= 6 ? proof.goal : 1);
+    return proof.From();
 }

@@ -1,25 +1,17 @@
-// How often a simple way of playing reaches each ending: whole afternoons on the game's own timetable,
-// walks, talk data and ending decision, with random starting likings, the album pick's cost and random
-// draws of five replies, all from the game's one random generator.
+// How often a simple way of playing reaches each ending: whole afternoons played by the game's own
+// clock tick, walks, encounters, reply draws, phone calls and ending decision (headless), with random
+// starting likings, the album pick's cost and random draws of five replies, all from the game's one
+// random generator.
 //
-//   duskbell_odds [--game DIR] [--real N] [AFTERNOONS]
+//   duskbell_odds [--game DIR] [AFTERNOONS]
 //
 // Prints the liking changes of every encounter, then one line per way of playing: the ending it aims
-// at, its share of AFTERNOONS (10 000) afternoons and the share it should reach. With --real, each way
-// also plays N afternoons through the game's own clock tick, encounters, reply window and phone calls
-// (offscreen), to show that the quick afternoons agree with the game's.
+// at, its share of AFTERNOONS (2 000) afternoons and the share it should reach.
 #include "bench/Afternoon.h"
-#include "core/Choices.h"
-#include "core/DblMain.h"
-#include "frontend/Windows.h"
 #include "platform/System.h"
-#include "sound/Music.h"
-#include "talk/Conversation.h"
-#include "talk/DblSerif.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <bit>
@@ -32,7 +24,18 @@
 
 namespace {
 
-std::map<QString, Replies> Talk;
+// Every encounter code the timetable makes, with its replies.
+std::map<QString, Replies> AllReplies() {
+    std::map<QString, Replies> all;
+    for (const auto &row : Timetable)
+        for (int place = 1; place <= PlaceCount; ++place)
+            for (QChar variant : {QChar('A'), QChar('B')})
+                if (row[place] != 0) {
+                    const QString code = EncounterCode(place, row[place], variant);
+                    all[code] = RepliesOf(code);
+                }
+    return all;
+}
 
 // Bands a player can tell apart by what she answers.
 const char *BandOf(int change) {
@@ -42,7 +45,8 @@ const char *BandOf(int change) {
 void PrintReplies() {
     std::printf("Liking changes per encounter, best first (warm +5 and up, mild +1..+4, reserved 00, cold below 0)\n");
     std::map<int, int> all;
-    for (const auto &[code, r] : Talk) {
+    const std::map<QString, Replies> talk = AllReplies();
+    for (const auto &[code, r] : talk) {
         std::array<int, 10> c = r.change;
         std::sort(c.rbegin(), c.rend());
         std::map<std::string, int> bands;
@@ -54,7 +58,7 @@ void PrintReplies() {
         std::printf("   warm %d mild %d reserved %d cold %d\n", bands["warm"], bands["mild"], bands["reserved"],
                     bands["cold"]);
     }
-    std::printf("All %zu responses:", Talk.size() * 10);
+    std::printf("All %zu responses:", talk.size() * 10);
     for (const auto &[v, n] : all) v ? std::printf(" %+d:%d", v, n) : std::printf(" 00:%d", n);
     std::printf("\n\n");
 }
@@ -63,32 +67,21 @@ int Random(int n) {
     return std::min(n - 1, static_cast<int>(Rnd() * n));
 }
 
-// Five of the ten replies, drawn as the game draws them: a slot drawn before is drawn again.
-std::array<int, 5> DrawFive() {
-    std::array<int, 5> picked{};
-    std::array<bool, 10> drawn{};
-    for (int n = 0; n < 5;) {
-        const int r = Random(10);
-        if (drawn[r]) continue;
-        drawn[r] = true;
-        picked[n++] = r;
-    }
-    return picked;
-}
-
-// Whether the girl can still be met from here (the player answers everyone at once, so no one else
-// holds him up).
-bool CanMeet(const Moment &m, int girl) {
+// Whether the girl can still be met from this free moment (he answers everyone at once, so no one
+// else holds him up).
+bool CanMeet(int girl) {
     static std::map<std::array<int, 3>, bool> memo;
-    const std::array<int, 3> key = {m.minute, m.place, girl};
+    const std::array<int, 3> key = {G.GameMinute, G.Location, girl};
     if (auto it = memo.find(key); it != memo.end()) return it->second;
+    const GameState here = G;
     bool can = false;
     for (int move = 0; move <= PlaceCount && !can; ++move) {
-        Moment n = m;
-        int who = 0;
-        QString code;
-        if (Move(n, move, who, code) && n.minute < 30) can = who == girl || CanMeet(n, girl);
+        G = here;
+        const After a = Step(move);
+        if (a == After::Greeted && GirlPresent() != girl) AnswerWith(RepliesOf(G.TalkCode).talk[0]);
+        can = a == After::Greeted ? GirlPresent() == girl || CanMeet(girl) : a == After::Free && CanMeet(girl);
     }
+    G = here;
     return memo[key] = can;
 }
 
@@ -120,17 +113,21 @@ struct Way {
 };
 
 // Where he goes next from a free moment: 0 waits a minute, 1..7 walks there.
-int ChooseMove(const Way &way, const Moment &m, int pick) {
+int ChooseMove(const Way &way, int pick) {
+    const GameState here = G;
     std::vector<int> moves;
     for (int move = 0; move <= PlaceCount; ++move) {
-        Moment n = m;
-        int who = 0;
-        QString code;
-        if (!Move(n, move, who, code)) continue;
-        const bool findable = (m.met >> pick & 1) || who == pick || (n.minute < 30 && CanMeet(n, pick));
-        if ((way.route != Way::Seek || findable) && (way.route != Way::Busy || move != 0 || n.minute % 5 == 1))
+        G = here;
+        const bool girlDue = (G.GameMinute + 1) % 5 == 1;
+        const After a = Step(move);
+        if (a == After::NoWalk) continue;
+        const bool greetedByHer = a == After::Greeted && GirlPresent() == pick;
+        if (a == After::Greeted && !greetedByHer) AnswerWith(RepliesOf(G.TalkCode).talk[0]);
+        const bool findable = here.MetFlag[pick] != 0 || greetedByHer || (a != After::Gate && CanMeet(pick));
+        if ((way.route != Way::Seek || findable) && (way.route != Way::Busy || move != 0 || girlDue))
             moves.push_back(move);
     }
+    G = here;
     return moves[Random(int(moves.size()))];
 }
 
@@ -138,70 +135,28 @@ struct Result {
     int ending, met;
 };
 
-// The quick afternoon: the moves and replies of the model.
-Result ModelAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
-    Moment m;
-    m.liking = liking;
-    while (m.minute < 30) {
-        int girl = 0;
-        QString code;
-        Move(m, ChooseMove(way, m, pick), girl, code);
-        if (girl == 0 || m.minute >= 30) continue;
-        const std::array<int, 5> drawn = DrawFive();
-        std::array<int, 5> offered{};
-        for (int k = 0; k < 5; ++k) offered[k] = Talk.at(code).change[drawn[k]];
-        const int said = way.answer(girl, pick, offered);
-        said < 0 ? Silence(m, girl) : Answer(m, girl, offered[said]);
-    }
-    return {EndingAt(m), std::popcount(unsigned(m.met))};
-}
-
-// The same afternoon through the game itself: between two ticks of its clock the player answers the
-// reply window or clicks a destination button, as the campus window lets him; the phone's lines are
-// clicked away as they come. At 4:59 the game's own decision names the ending.
-Result RealAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
-    UnloadAllForms();
-    ResetGameState();
-    InstallWindowViews();
-    G.CrLf = QStringLiteral("\r\n");
-    SetMusicOff(true);
-    G.Myouji = QStringLiteral("鳴海");
-    G.TargetGirl = static_cast<Integer>(pick);
-    for (int i = 1; i <= 6; ++i) G.Affection[i] = static_cast<Integer>(liking[i]);
-    G.Location = 3;
-    G.GameMinute = 1;
-    DblMain &campus = Win<DblMain>();
-    campus.Show();
-    G.Mode = ModeFree;
-    RefreshChoices();
-    QTimer clicker;
-    QObject::connect(&clicker, &QTimer::timeout, [] { G.Clicked = True; });
-    clicker.start(0);
-    QString unanswered;
-    while (G.GameMinute < 29) {
-        if (G.Mode == ModeTalking && G.TalkCode != unanswered) {
+// One afternoon through the game: between two ticks of its clock the player answers the reply window
+// or sets off for a destination, as the campus window lets him; every line is clicked away as it comes.
+Result PlayAfternoon(const Way &way, int pick, const std::array<int, 7> &liking) {
+    FreshAfternoon(liking, pick);
+    for (;;) {
+        if (G.Mode == ModeTalking) {
+            const Replies &r = RepliesOf(G.TalkCode);
             std::array<int, 5> offered{};
             for (int k = 0; k < 5; ++k)
-                offered[k] = ResponseChange(ReadResponseLine(G.TalkCode, G.OfferedTalk[k + 1]));
-            const int said = way.answer(G.TalkCode[1].digitValue(), pick, offered);
-            said < 0 ? void(unanswered = G.TalkCode) : Win<DblSerif>().Command1[said]->click();
-        }
-        if (G.Mode == ModeFree) {
-            Moment m;
-            m.minute = G.GameMinute, m.place = G.Location;
-            for (int i = 1; i <= 6; ++i) m.met |= (G.MetFlag[i] != 0) << i;
-            if (const int move = ChooseMove(way, m, pick)) {
-                if (!campus.Command1[move - 1]->isEnabled()) std::fprintf(stderr, "the button to %d is off\n", move);
-                campus.Command1[move - 1]->click();
+                offered[k] = r.change[std::find(r.talk.begin(), r.talk.end(), G.OfferedTalk[k + 1]) - r.talk.begin()];
+            const int said = way.answer(GirlPresent(), pick, offered);
+            if (said >= 0) {
+                AnswerReply(said + 1);
+            } else if (Step(0) == After::Gate) {
+                break;
             }
+            continue;
         }
-        campus.Timer1_Timer();
+        if (Step(ChooseMove(way, pick)) == After::Gate) break;
     }
     Result r{DecideEnding(), 0};
     for (int i = 1; i <= 6; ++i) r.met += G.MetFlag[i] != 0;
-    UnloadAllForms();
-    // Unloaded windows go at the next turn of the event loop, which this loop never reaches.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return r;
 }
 
@@ -209,16 +164,16 @@ struct Outcome {
     double share, metGirls;
 };
 
-Outcome Play(const Way &way, int afternoons, Result (*afternoon)(const Way &, int, const std::array<int, 7> &)) {
+Outcome Play(const Way &way, int afternoons) {
     int reached = 0;
     long met = 0;
     for (int a = 0; a < afternoons; ++a) {
         if (way.fresh) way.fresh();
         std::array<int, 7> liking{};
-        for (int i = 1; i <= 6; ++i) liking[i] = static_cast<int>(Rnd() * 5);
+        for (int i = 1; i <= 6; ++i) liking[i] = static_cast<int>(Rnd() * (StartLikingMax + 1));
         const int pick = way.pick ? way.pick : 1 + Random(6);
-        liking[pick] -= 2;
-        const Result r = afternoon(way, pick, liking);
+        liking[pick] -= AlbumPickCost;
+        const Result r = PlayAfternoon(way, pick, liking);
         const bool hit = r.ending == (way.aim ? way.aim : pick);
         reached += hit;
         met += r.met;
@@ -230,16 +185,12 @@ Outcome Play(const Way &way, int afternoons, Result (*afternoon)(const Way &, in
 } // namespace
 
 int main(int argc, char **argv) {
-    // The game's windows, when it plays along, are never shown on a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QString game = QCoreApplication::applicationDirPath() + QStringLiteral("/game");
-    int afternoons = 10000, real = 0;
+    int afternoons = 2000;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--game") == 0 && i + 1 < argc)
             game = QString::fromLocal8Bit(argv[++i]);
-        else if (std::strcmp(argv[i], "--real") == 0 && i + 1 < argc)
-            real = std::max(0, std::atoi(argv[++i]));
         else
             afternoons = std::max(1, std::atoi(argv[i]));
     }
@@ -247,7 +198,6 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "no game folder at %s\n", qPrintable(game));
         return 1;
     }
-    Talk = ReadAllReplies();
     PrintReplies();
     // What holds whatever five replies are drawn, for a player who sees the likings (the talk-data test
     // holds these too); ending 8 cannot be made sure, however the girls start.
@@ -255,10 +205,10 @@ int main(int argc, char **argv) {
     const char *yes[] = {"no", "yes"};
     for (int g = 1; g <= 6; ++g)
         std::printf("girl %d: surely won from her worst start %s; can lead to 8 (alone at 3) %s, to 9 (all at 4) %s\n",
-                    g, yes[Proof{g, 6, 0, true}.From(WorstFor(g))], yes[Proof{8, 1, g}.From(AloneAt3(g))],
-                    yes[Proof{9, 1, g}.From(AllAt4())]);
+                    g, yes[Provable({g, 6, 0, true}, WorstFor(g))], yes[Provable({8, 1, g}, AloneAt3(g))],
+                    yes[Provable({9, 1, g}, AllAt4())]);
     std::printf("ending 8 surely reached by answering every girl (all at 4) %s\n\n",
-                yes[Proof{8, 6, 0, false}.From(AllAt4())]);
+                yes[Provable({8, 6, 0, false}, AllAt4())]);
     Randomize(20261207u); // the same afternoons every run
 
     const Answerer herBestPolite = [](int girl, int pick, const auto &o) {
@@ -295,24 +245,14 @@ int main(int argc, char **argv) {
                         if (warmWordsLeft <= 0) ++warmAfternoons, keptAnyway += hit;
                     }});
 
-    std::printf("%-6s %7s %6s %5s %8s  %s\n", "ending", "share", "target", "met", real ? "game" : "",
-                "way of playing");
+    std::printf("%-6s %7s %6s %5s  %s\n", "ending", "share", "target", "met", "way of playing");
     // A way that counts its own afternoons (the warm word) gives its share of those.
-    const auto share = [&](const Way &way, int n, auto afternoon) {
-        warmAfternoons = keptAnyway = 0;
-        Outcome o = Play(way, n, afternoon);
-        if (warmAfternoons) o.share = 100.0 * keptAnyway / warmAfternoons;
-        return o;
-    };
     for (const Way &way : ways) {
-        const Outcome o = share(way, afternoons, ModelAfternoon);
-        std::printf("%-6s %6.1f%% %5s %5.2f", way.ending, o.share,
-                    way.target ? qPrintable(QString::number(way.target) + '%') : "", o.metGirls);
-        if (real)
-            std::printf(" %7.1f%%", share(way, real, RealAfternoon).share);
-        else
-            std::printf(" %8s", "");
-        std::printf("  %s\n", way.how);
+        warmAfternoons = keptAnyway = 0;
+        Outcome o = Play(way, afternoons);
+        if (warmAfternoons) o.share = 100.0 * keptAnyway / warmAfternoons;
+        std::printf("%-6s %6.1f%% %5s %5.2f  %s\n", way.ending, o.share,
+                    way.target ? qPrintable(QString::number(way.target) + '%') : "", o.metGirls, way.how);
     }
     return 0;
 }

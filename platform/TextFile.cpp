@@ -54,12 +54,29 @@ QString ReadTextFile(const QString &name, FileStatus *status) {
     QFile f(FindFile(name));
     if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
     const QByteArray raw = f.readAll();
-    QByteArray utf8;
     st = FileStatus::Damaged;
+    if (f.error() != QFileDevice::NoError) return {};
+    // The talk files are read at every encounter: the same bytes decode once. Only identical bytes
+    // reuse a decoding, so a changed file is always read as it now is.
+    struct Decoded {
+        QString path;
+        QByteArray raw;
+        QString text;
+    };
+    static Decoded recent[4];
+    static int next = 0;
+    for (const Decoded &d : recent)
+        if (d.path == f.fileName() && d.raw == raw) {
+            st = FileStatus::Ok;
+            return d.text;
+        }
+    QByteArray utf8;
     // A byte dropped silently would change a name or a line without a word: all or nothing.
-    if (f.error() != QFileDevice::NoError || !convert("UTF-8", "CP932", raw, utf8)) return {};
+    if (!convert("UTF-8", "CP932", raw, utf8)) return {};
     st = FileStatus::Ok;
-    return QString::fromUtf8(utf8);
+    Decoded &d = recent[next++ % 4];
+    d = {f.fileName(), raw, QString::fromUtf8(utf8)};
+    return d.text;
 }
 
 bool WriteTextFile(const QString &name, const QString &text) {

@@ -88,9 +88,9 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
 // when every girl started at 4.
 TEST(TalkData, EveryEndingCanBeReached) {
     for (int girl = 1; girl <= 6; ++girl) {
-        EXPECT_TRUE((Proof{girl, 6, 0, true}.From(WorstFor(girl)))) << "girl " << girl << " cannot surely be won";
-        EXPECT_TRUE((Proof{8, 1, girl}.From(AloneAt3(girl)))) << "no reply of girl " << girl << " keeps her at 3";
-        EXPECT_TRUE((Proof{9, 1, girl}.From(AllAt4()))) << "no cold reply for girl " << girl;
+        EXPECT_TRUE(Provable({girl, 6, 0, true}, WorstFor(girl))) << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE(Provable({8, 1, girl}, AloneAt3(girl))) << "no reply of girl " << girl << " keeps her at 3";
+        EXPECT_TRUE(Provable({9, 1, girl}, AllAt4())) << "no cold reply for girl " << girl;
     }
 }
 } // namespace
