@@ -11,9 +11,13 @@ class Boy(Girl):
 
 BOYS = {
     'kenji': Boy(hair='#18161e', hair_light='#4a4a5a', eyes='#4a3020', ribbon='#000000', style='spiky',
-                 eye_h=0.72, lashes=0.75, brow_w=2.4),
+                 eye_h=0.72, lashes=0.75, brow_w=1.5,
+                 eye=dict(lid='bright', w=1.0, tilt=2.0, iris=0.9, flicks=0, lower=0.5), brow='thick', jaw='boy',
+                 mouth_w=1.2),
     'kamiya': Boy(hair='#a4703e', hair_light='#e0b27a', eyes='#6a4020', ribbon='#000000', style='swept',
-                  eye_h=0.78, lashes=0.8, brow_w=2.0),
+                  eye_h=0.74, lashes=0.85, brow_w=1.4,
+                  eye=dict(lid='sharp', w=1.02, tilt=5.0, iris=0.9, flicks=0, lower=0.5), brow='angled',
+                  jaw='boy', mouth_w=1.0, smirk=1.6),
 }
 
 

@@ -17,11 +17,13 @@ def back(s, g):
 def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
-    tips = [((134, 58), (126, 78)), ((122, 46), (114, 74)), ((110, 44), (102, 72)),
-            ((96, 46), (89, 74)), ((84, 50), (76, 76)), ((70, 58), (63, 90))]
-    d = cap_path(18, 59, 80) + ' Q146 92 140 96 Q138 86 135 78' + locks((135, 78), tips) + ' Z'
+    # short and choppy, the tufts of uneven length all pushed toward her left (viewer's right)
+    d = (cap_path(18, 59, 80) + ' Q147 90 141 97 Q139 86 136 78 L133 68 Q134 75 130 79 Q126 70 119 63'
+         ' Q120 72 117 76 Q112 68 105 62 Q106 70 101 73 Q97 66 91 63 Q92 72 88 79 Q84 70 77 67'
+         ' Q78 76 72 84 Q67 80 63 90 Z')
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M116 34 Q128 50 136 78', 'M86 34 Q74 52 66 80'], 0.45)
+    strands(s, g, ['M104 26 Q120 44 130 76', 'M96 26 Q108 48 116 74', 'M88 28 Q98 50 100 71',
+                   'M80 32 Q88 54 87 76', 'M74 40 Q76 60 72 82'], 0.45)
     shine(s, g, 37, 28)
     # red hair clip over her right temple (viewer's left)
     for k, dy in enumerate((0, 6)):
@@ -44,7 +46,10 @@ def jacket(s, g, left, right):
 
 
 GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a', ribbon='#d7263d',
-            style='boyish', skin=SKIN_TAN, eye_h=1.0, front=front, back=back)
+            style='boyish', skin=SKIN_TAN, eye_h=0.98, front=front, back=back,
+            # bright lively eyes, a squared outer corner; strong straight brows; a wide mouth
+            eye=dict(lid='bright', w=1.0, tilt=2.0, iris=0.95, shine=1.15, flicks=1, lower=0.8),
+            brow='thick', brow_w=1.3, jaw='oval', mouth_w=1.18)
 
 
 @prop('jacket_arm')

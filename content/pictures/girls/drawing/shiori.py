@@ -28,10 +28,16 @@ def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
     st = g.style
-    tips = [((131, 62), (125, 80)), ((119, 54), (112, 77)), ((106, 52), (100, 76)),
-            ((94, 52), (88, 77)), ((81, 54), (75, 80)), ((69, 62), (64, 104))]
-    d = cap_path(17, 57, 100) + ' Q143 104 140 106 Q136 94 134 80' + locks((134, 80), tips) + ' Z'
+    # a neat, even fringe cut just over the brows, its locks ending soft and round
+    d = cap_path(17, 57, 100) + ' Q143 104 140 106 Q136 94 134 81'
+    xs = [134, 125, 116, 107, 98, 89, 80, 71]
+    for a, b in zip(xs, xs[1:]):
+        m = (a + b) / 2
+        d += ' Q%s 81.5 %s 76.5 Q%s 79.5 %s 81' % (f(m + 1), f(m), f(m - 1), f(b))
+    d += ' Q66 92 64 104 Q60 100 57 100 Z'
     s.path(d, fill=base, stroke=line)
+    strands(s, g, ['M%s 34 Q%s 56 %s 76' % (f(x + (x - 100) * 0.3), f(x + (x - 100) * 0.12), f(x))
+                   for x in (111.5, 102.5, 93.5, 84.5)], 0.4)
     strands(s, g, ['M116 32 Q130 56 138 96', 'M84 32 Q70 56 62 96'], 0.45)
     shine(s, g, 37, 29)
     if st == 'braids':
@@ -81,10 +87,17 @@ def letter(s, g, left, right):
     draw_hand(s, g, 114, 198, -0.4, 1)
 
 
+# soft round eyes, the outer corners drooping a little; thin low brows; a small mouth; a round chin
+SHIORI_FACE = dict(eye=dict(lid='round', w=0.98, tilt=-4.0, iris=0.98, iris_lit=0.55, flicks=1, flick_up=False,
+                            lower=0.6), eye_h=1.0, lashes=0.85, brow='soft', brow_w=1.0, jaw='round', nose='dot',
+                   mouth_w=0.72)
+
+
 GIRL4 = Girl(name='shiori', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
-             style='braids', height=0.93, glasses=True, front=front, back=back_braids)
+             style='braids', height=0.93, glasses=True, front=front, back=back_braids, **SHIORI_FACE)
 GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
-             style='loose', height=0.93, front=front, back=back_loose)
+             style='loose', height=0.93, front=front, back=back_loose,
+             **dict(SHIORI_FACE, eye=dict(SHIORI_FACE['eye'], iris=1.02, shine=1.15, lower=0.95), lashes=1.05))
 
 
 @prop('letter_up')
