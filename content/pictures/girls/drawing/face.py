@@ -333,7 +333,7 @@ def extras(s, g, expr):
     tears = expr.get('tears', 0)
     cy = 91 + g.feature_y
     if tears:
-        for side in (1, -1):
+        for side in expr.get('tear_sides', (1, -1)):
             E = Eye(g, side, cy)
             # the eye brimming: a wet shine along the lower lid
             a, b, c = E.P(-6, 7.5), E.P(0.5, 10.5), E.P(7, 6.5)

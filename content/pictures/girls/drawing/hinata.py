@@ -59,8 +59,8 @@ def cookies(s, g, left, right):
         s.circle(x + 4, y + 2, 4.6, '#e8b872', stroke='#9a6a30', sw=0.8)
         s.circle(x + 3, y + 1, 0.9, '#6a3a1a')
         s.circle(x + 5.5, y + 3, 0.8, '#6a3a1a')
-    draw_hand(s, g, 86, 204, 0, 1)
-    draw_hand(s, g, 114, 204, 0, 1)
+    draw_hand(s, g, 84.5, 203, 1, 0, 'grip')
+    draw_hand(s, g, 115.5, 203, -1, 0, 'grip')
 
 
 GIRL = Girl(name='hinata', hair='#9a5a30', hair_light='#d89a62', eyes='#d08a1c', ribbon='#f2b705',

@@ -42,7 +42,7 @@ def jacket(s, g, left, right):
     s.path(poly([(88, 214), (102, 214), (104, 272), (90, 274)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
     s.path('M90.3 268 L103.7 266.5', stroke=trim, sw=4.0, cap='butt')
     s.path('M66 207 Q88 202 108 208', stroke=trim, sw=3.4)
-    draw_hand(s, g, 101, 212, 1, 0.2)
+    draw_hand(s, g, 100, 211, 1, 0.5, 'grip')
 
 
 GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a', ribbon='#d7263d',
@@ -64,4 +64,4 @@ def jacket_arm(s, g, left, right):
     # one sleeve hangs down, its cuff in red
     s.path(poly([(84, 190), (98, 188), (100, 230), (87, 232)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
     s.path('M87.3 226 L99.8 224.5', stroke=trim, sw=4.0, cap='butt')
-    draw_hand(s, g, 99, 183, 1, -0.3)
+    draw_hand(s, g, 100, 182, 1, -0.45, 'fist', thumb=-1)

@@ -61,4 +61,4 @@ def address(s, g, left, right):
         s.path('M-8 %s L%s %s' % (f(y), f(8 if y < 4 else 2), f(y)), stroke='#6a5a70', sw=0.8)
     s.path('M-12 -9 L-12 9', stroke=g.ribbon, sw=1.6, cap='butt')
     s.add('</g>')
-    draw_hand(s, g, 82, 172, 0.4, -0.4)
+    draw_hand(s, g, 80, 171, 0.45, -1, 'grip')

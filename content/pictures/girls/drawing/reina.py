@@ -67,5 +67,5 @@ def film(s, g, left, right):
     # title and credits
     s.path('M90 193.5 L110 193', stroke='#5a4630', sw=2.2, cap='butt')
     s.path('M93 198 L107 197.7', stroke='#a09478', sw=0.9)
-    draw_hand(s, g, 87, 190, 0.4, 1)
-    draw_hand(s, g, 113, 190, -0.4, 1)
+    draw_hand(s, g, 86, 191, 1, 0.15, 'grip')
+    draw_hand(s, g, 115, 191, -1, 0.15, 'grip')

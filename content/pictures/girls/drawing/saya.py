@@ -51,7 +51,7 @@ def racket(s, g, left, right):
         s.path('M%s %s L%s %s' % (f(154 - w), f(62 + k * 5), f(154 + w), f(62 + k * 5)), stroke='#e4e4dc', sw=0.6)
     s.ellipse(154, 62, 19, 25, 'none', stroke='#0f3a2a', sw=4.2)
     s.ellipse(154, 62, 19, 25, 'none', stroke=g.ribbon, sw=2.8)
-    draw_hand(s, g, 138, 150, 0, -1)
+    draw_hand(s, g, 142, 148, -1, 0.25, 'grip')
 
 
 @prop('wristband')
@@ -87,7 +87,7 @@ def tickets_out(s, g, left, right):
         s.path('M-1 -20 L7 -20', stroke=g.ribbon, sw=2.4, cap='butt')
         s.circle(3, -12, 2.6, '#ffffff', stroke=g.ribbon, sw=0.8)
         s.add('</g>')
-    draw_hand(s, g, 82, 172, 0.5, -0.3)
+    draw_hand(s, g, 80, 172, 0.35, -1, 'grip')
     wristband(s, g, left, right)
 
 

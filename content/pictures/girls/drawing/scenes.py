@@ -60,11 +60,12 @@ GATE = [
     # 美咲 ran all the way: out of breath, a hand on her chest
     ('C85C', 5, 'breath', dict(eyes='open', mouth='pant', brows='up', blush=2, sweat=2, breath=True),
      ('jacket_arm',)),
-    # 麗華 gives him the dormitory's address, tears of joy held back
-    ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=1), ('address',)),
+    # 麗華 gives him the dormitory's address, chin up and a hand at her cheek; one tear of joy gets away
+    ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=2, tear_sides=(1,), look=0.5),
+     ('address',)),
     ('C87C', 7, 'hold', dict(eyes='open', mouth='wavy', brows='up', blush=2, tears=2), ('letter_up',)),
     # ゆかり in tears: 「…っ、バカ…」
-    ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=2), ()),
+    ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=3), ()),
     # まどか, all cheer: 「まどっち」って呼んでくださいね！
     ('C89C', 9, 'peace', dict(eyes='open', mouth='grin', blush=1, wink=True), ()),
 ]

@@ -75,16 +75,16 @@ def book(s, g, left, right):
     s.path(poly([(86.5, 175.5), (114, 173.8), (115.6, 208.5), (88, 210.2)]), fill='none', stroke='#d8b860',
            sw=0.9)
     s.path('M85 214 L119 212 L119.5 215 L85.5 217 Z', fill='#efe6cc', stroke='#3a141c', sw=0.8)
-    draw_hand(s, g, 84, 200, 0.6, 0.8)
-    draw_hand(s, g, 118, 198, -0.6, 0.8)
+    draw_hand(s, g, 84, 199, 1, 0.1, 'grip')
+    draw_hand(s, g, 118, 197, -1, 0.1, 'grip')
 
 
 def letter(s, g, left, right):
     s.path(poly([(80, 178), (120, 176), (121, 202), (81, 204)]), fill='#fbf6ea', stroke='#9a8e7a', sw=0.9)
     s.path('M80 178 L100 192 L120 176', stroke='#c8bca4', sw=0.9)
     heart(s, 100, 192, 3.2, g.ribbon)
-    draw_hand(s, g, 86, 198, 0.4, 1)
-    draw_hand(s, g, 114, 198, -0.4, 1)
+    draw_hand(s, g, 82, 195, 1, 0.1, 'grip')
+    draw_hand(s, g, 119, 194, -1, 0.1, 'grip')
 
 
 # soft round eyes, the outer corners drooping a little; thin low brows; a small mouth; a round chin
