@@ -140,10 +140,11 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
         a, b = (wx - ux * 1, wy - uy * 1), (wx + ux * 5, wy + uy * 5)
         s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke=outline, sw=8.6, cap='butt')
         s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke=g.skin, sw=7, cap='butt')
-    cx, cy = wx - ux * 1.2, wy - uy * 1.2
-    d = 'M%s %s L%s %s' % (f(cx - ux * 2), f(cy - uy * 2), f(cx + ux * 1.8), f(cy + uy * 1.8))
-    s.path(d, stroke='#9aa0b0', sw=12.4)
-    s.path(d, stroke='#f7f7fb', sw=11)
+    # the cuff: a flat white oval, the opening of the blouse's sleeve seen end on
+    cx, cy = wx - ux * 0.6, wy - uy * 0.6
+    a = math.degrees(math.atan2(uy, ux))
+    s.add('<ellipse cx="%s" cy="%s" rx="2.6" ry="6" transform="rotate(%s %s %s)" fill="%s" stroke="%s" '
+          'stroke-width="0.8"/>' % (f(cx), f(cy), f(a), f(cx), f(cy), s.p('#f7f7fb'), s.p('#9aa0b0')))
     if hand:
         draw_hand(s, g, wx + ux * 7, wy + uy * 7, ux, uy, hand_kind)
 

@@ -189,7 +189,7 @@ def shut(s, g, E, kind):
 # Her brows in the eye's frame (x toward the outer corner), inner end, middle, outer end; y above the
 # eye's centre. 'up' raises the inner ends (worried, shy), 'cross' lowers them (annoyed).
 BROWS = {
-    'straight': ((-9, -15.5), (1, -17), (10, -15.8)),   # calm, level, thin
+    'straight': ((-9, -14), (1, -15.5), (10, -14.3)),   # calm, level, thin
     'round': ((-7, -17), (0.5, -20.5), (8, -18)),        # short, high and round
     'angled': ((-9, -13.5), (3, -17.5), (11, -17)),     # rising to the outside, firm
     'soft': ((-9, -15), (0, -16.8), (9, -14.5)),        # thin and low
@@ -268,6 +268,15 @@ def mouth(s, g, expr):
                fill='#b04a50', stroke='#8a3434', sw=0.7)
         s.path('M%s %s Q%s %s %s %s' % (f(X(-1.2)), f(y + 2.8), f(X(0)), f(y + 3.5), f(X(1.2)), f(y + 2.8)),
                stroke='#e08a8a', sw=0.8)
+    elif kind == 'part':
+        # lips just parted on an unfinished word: a small, shy opening, wider than high, softly smiling
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-3.6)), f(y + 0.6), f(X(0)), f(y + 0.2), f(X(3.6)),
+                                                       f(y + 0.6), f(X(0)), f(y + 3.4), f(X(-3.6)), f(y + 0.6)),
+               fill='#b85a5e', stroke='#8a3a3c', sw=0.6)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-4.6)), f(y - 0.2), f(X(-4.2)), f(y + 0.8), f(X(-3.4)), f(y + 0.9)),
+               stroke=lip, sw=0.8)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(4.6)), f(y - 0.2), f(X(4.2)), f(y + 0.8), f(X(3.4)), f(y + 0.9)),
+               stroke=lip, sw=0.8)
     elif kind == 'flat':
         s.path('M%s %s Q%s %s %s %s' % (f(X(-3.5)), f(y + 1), f(X(0)), f(y + 1.8), f(X(3.5)), f(y + 1)),
                stroke=lip, sw=1.1)

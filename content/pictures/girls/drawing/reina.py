@@ -47,7 +47,7 @@ GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#2a1c22', 
             style='hime', height=1.03, eye_h=0.86, lashes=1.25, front=front, back=back,
             # calm almond eyes, very dark, long lashes; level thin brows; a small quiet mouth; a slim jaw
             eye=dict(lid='almond', w=1.06, tilt=-1.0, iris=0.95, iris_top=0.4, iris_lit=0.22, rim_lit=0.35,
-                     flicks=2, flick_up=False, crease=True, lower=0.8),
+                     flicks=2, flick_up=False, crease=False, lower=0.8),
             brow='straight', brow_w=1.1, jaw='slim', nose='fine', mouth_w=0.78, lash='#140e14',
             lips='#d08088')
 

@@ -18,10 +18,13 @@ def back_loose(s, g):
     """Hair behind the head and body."""
     base, line, hi = hair_colours(g)
     shade = dark(base, 0.2)
-    d = smooth([(100, 20), (140, 34), (150, 80), (152, 140), (156, 200), (150, 222), (126, 226),
-                (100, 216), (74, 226), (50, 222), (44, 200), (48, 140), (50, 80), (60, 34)])
+    # let down from the braids it still waves a little: the outline swells in and out down her back
+    d = smooth([(100, 20), (140, 34), (150, 80), (148, 110), (154, 138), (150, 164), (157, 190), (153, 212),
+                (142, 224), (126, 220), (112, 226), (100, 218), (88, 226), (74, 220), (58, 224), (47, 212),
+                (43, 190), (50, 164), (46, 138), (52, 110), (50, 80), (60, 34)])
     s.path(d, fill=shade, stroke=line)
-    strands(s, g, ['M56 120 Q52 170 58 218', 'M144 120 Q148 170 142 218'], 0.45)
+    strands(s, g, ['M56 110 Q50 130 55 150 Q60 172 53 196 Q50 210 56 220',
+                   'M144 110 Q150 130 145 150 Q140 172 147 196 Q150 210 144 220'], 0.45)
 
 
 def front(s, g, expr):
@@ -60,12 +63,18 @@ def front(s, g, expr):
     else:
         for side in (1, -1):
             x0 = 100 - side * 40
-            pts_ = [(x0 + side * 2, 78), (x0 - side * 6, 120), (x0 - side * 3, 160), (x0 - side * 9, 200),
-                    (x0 + side * 3, 214), (x0 + side * 7, 188), (x0 + side * 10, 150), (x0 + side * 8, 110),
+            # the loose locks over her shoulders, in the soft waves the braids left
+            pts_ = [(x0 + side * 2, 78), (x0 - side * 5, 108), (x0 - side * 1, 132), (x0 - side * 7, 158),
+                    (x0 - side * 3, 184), (x0 - side * 9, 204), (x0 + side * 2, 216), (x0 + side * 5, 196),
+                    (x0 + side * 10, 172), (x0 + side * 6, 146), (x0 + side * 11, 120), (x0 + side * 8, 96),
                     (x0 + side * 9, 84)]
             s.path(smooth(pts_), fill=base, stroke=line)
-            strands(s, g, ['M%s 100 Q%s 150 %s 200' % (f(x0 + side * 3), f(x0 + side * 1),
-                                                     f(x0 - side * 3))], 0.5)
+            strands(s, g, ['M%s 96 Q%s 118 %s 134 Q%s 156 %s 172 Q%s 192 %s 206' % (
+                f(x0 + side * 3), f(x0 - side * 3), f(x0 + side * 3), f(x0 + side * 7), f(x0 + side * 1),
+                f(x0 - side * 4), f(x0 - side * 2))], 0.5)
+            for y, dx in ((128, 1), (176, 0)):
+                s.path('M%s %s q%s 8 %s 16' % (f(x0 + side * (4 + dx)), f(y - 10), f(-side * 3), f(side * 1)),
+                       stroke=hi, sw=1.6, op=0.35)
 
 
 @prop('book')
