@@ -55,6 +55,7 @@ GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a',
 @prop('jacket_arm')
 def jacket_arm(s, g, left, right):
     """The club jacket folded over her forearm while she gets her breath back."""
+    s.add('<g transform="translate(-9 11)">')
     trim = g.ribbon
     s.path(smooth([(58, 192), (100, 180), (104, 206), (98, 232), (66, 236), (56, 214)]), fill='#f6f3ea',
            stroke='#8a8ea0', sw=1.0)
@@ -65,3 +66,4 @@ def jacket_arm(s, g, left, right):
     s.path(poly([(84, 190), (98, 188), (100, 230), (87, 232)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
     s.path('M87.3 226 L99.8 224.5', stroke=trim, sw=4.0, cap='butt')
     draw_hand(s, g, 100, 182, 1, -0.45, 'fist', thumb=-1)
+    s.add('</g>')
