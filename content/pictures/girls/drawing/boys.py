@@ -1,7 +1,7 @@
 """The two boys of the class album: 滝本　健二 and 神谷　光, busts in gakuran."""
 from .face import brows, face
 from .figure import Girl
-from .hair import hair_colours, cap_path, locks, shine, strands
+from .hair import hair_colours, strands
 from .svg import poly
 
 

@@ -1,6 +1,6 @@
-"""What all the hairstyles share: the colours of a girl's hair, the cap over the crown, the fringe's locks,
-the glossy ring, strand lines and the ribbon bow."""
-from .svg import dark, light, f, poly, locks, smooth  # noqa: F401 (the girls take locks from here)
+"""What all the hairstyles share: the colours of a girl's hair, the cap over the crown,
+the gloss, strand lines and the ribbon bow (each girl draws her own fringe)."""
+from .svg import dark, light, f, poly
 
 
 def hair_colours(g):

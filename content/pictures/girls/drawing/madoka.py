@@ -1,7 +1,7 @@
 """相沢　まどか (9): high twin tails with pink ribbons, a second-year (no corsage)."""
 
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks, bow
+from .hair import hair_colours, cap_path, shine, strands, bow
 from .svg import dark, f, smooth
 
 

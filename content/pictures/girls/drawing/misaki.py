@@ -2,7 +2,7 @@
 
 from .body import SKIN_TAN, draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
+from .hair import hair_colours, cap_path, shine, strands
 from .svg import dark, poly, smooth
 
 

@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks, bow
+from .hair import hair_colours, cap_path, shine, strands, bow
 from .svg import poly, dark, f, smooth
 
 

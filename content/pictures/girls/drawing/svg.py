@@ -132,21 +132,6 @@ def smooth(points, close=True):
     return d + (' Z' if close else '')
 
 
-def locks(start, tips, sweep=2.5):
-    """A fringe edge: from start, through (notch, tip) pairs. Notches stay shallow so the locks are broad,
-    and every edge bows the same way, which gives the fringe its soft sweep."""
-    d = ''
-    px, py = start
-    for (nx, ny), (tx, ty) in tips:
-        if ny < 70:
-            ny = 57 + (ny - 44) * 0.45
-        d += ' Q%s %s %s %s' % (f((px + nx) / 2 + sweep), f((py + ny) / 2), f(nx), f(ny))
-        d += ' Q%s %s %s %s' % (f((nx + tx) / 2 + sweep), f((ny + ty) / 2), f(tx), f(ty))
-        px, py = tx, ty
-    return d
-
-
-
 def bezier(p0, p1, p2, p3, n=12):
     """Points along one cubic Bezier, both ends included."""
     out = []

@@ -1,7 +1,7 @@
 """相沢　ゆかり (8): shoulder-length straight dark hair, white hairband, teal."""
 
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
+from .hair import hair_colours, cap_path, shine, strands
 from .svg import dark, smooth
 
 
