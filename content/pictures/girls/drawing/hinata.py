@@ -67,7 +67,7 @@ GIRL = Girl(name='hinata', hair='#9a5a30', hair_light='#d89a62', eyes='#d08a1c',
             style='bob', height=0.93, eye_h=1.12, front=front, back=back,
             # big round amber eyes, wide open and bright; short round brows set high; a wide mouth
             eye=dict(lid='round', w=1.04, tilt=0.0, iris=1.02, shine=1.2, sparkle=True, flicks=1, lower=0.7),
-            brow='round', jaw='round', nose='dot', mouth_w=1.12)
+            brow='round', brow_c='#6a3418', jaw='round', nose='dot', mouth_w=1.12)
 
 
 @prop('cookies_up')
