@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes gate_dusk.svg from gate.svg, so that the gate at dusk stays the same gate: the evening sky,
-violet shade, lit windows and lamps, and the iron gate half closed at five o'clock. Run it in this folder
-after changing gate.svg."""
+violet shade, lit windows and lamps, and the iron gate half closed at five o'clock; and gate_night.svg from
+that, the same gate a while later: the sky gone dark, the windows out, the gate shut across the empty
+drive, the two lamps the only light. Run it in this folder after changing gate.svg."""
 import os
 import re
 
@@ -71,3 +72,56 @@ s = re.sub(r'<!-- the sliding iron gate, pushed aside to the right -->\s*<g>.*?<
 # no long sun shadows after sunset
 s=s.replace('fill="#4f3e48" opacity="0.28"','fill="#4f3e48" opacity="0.0"')
 open("gate_dusk.svg","w").write(s)
+
+# --- later: the close of the day ---
+n = s.replace("<!-- The school gate at dusk (the same drawing as gate.svg): ",
+              "<!-- The school gate after closing (the same drawing as gate.svg, later than gate_dusk.svg): ")
+n = re.sub(r'<linearGradient id="sky".*?</linearGradient>', '''<linearGradient id="sky" x1="0" y1="0" x2="0" y2="120" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#0c0e2a"/>
+      <stop offset="0.45" stop-color="#1c1a46"/>
+      <stop offset="0.75" stop-color="#3a2858"/>
+      <stop offset="0.92" stop-color="#5e3456"/>
+      <stop offset="1" stop-color="#7a4250"/>
+    </linearGradient>''', n, count=1, flags=re.S)
+n = re.sub(r'<linearGradient id="shade".*?</linearGradient>', '''<linearGradient id="shade" x1="0" y1="0" x2="0" y2="200" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#100c2c" stop-opacity="0.5"/>
+      <stop offset="0.3" stop-color="#100c2c" stop-opacity="0.68"/>
+      <stop offset="1" stop-color="#0a0820" stop-opacity="0.78"/>
+    </linearGradient>''', n, count=1, flags=re.S)
+# the clouds only just show against the dark; no afterglow where the sun went down
+n = n.replace('fill="#f08a8a" opacity="0.55"', 'fill="#3a3060" opacity="0.6"').replace(
+    'fill="#ffa070" opacity="0.5"', 'fill="#4a3458" opacity="0.5"')
+n = n.replace('<circle cx="30" cy="106" r="30" fill="#ffb060" opacity="0.45"/>',
+              '<circle cx="30" cy="112" r="34" fill="#a05060" opacity="0.25"/>')
+stars = ''.join('<circle cx="%d" cy="%d" r="%s" fill="#f4f0ff" opacity="%s"/>' % p for p in (
+    (18, 12, '0.6', '0.8'), (96, 8, '0.5', '0.7'), (132, 22, '0.7', '0.9'), (170, 6, '0.5', '0.6'),
+    (198, 30, '0.6', '0.8'), (276, 14, '0.7', '0.9'), (290, 40, '0.5', '0.6'), (112, 40, '0.4', '0.5'),
+    (8, 52, '0.4', '0.5')))
+n = n.replace('<!-- the campus seen through the gate', '<g>%s</g>\n  <!-- the campus seen through the gate' % stars, 1)
+# the windows are out: only the lamps are lit, brighter against the dark, with pools of light below
+n = re.sub(r'  <g fill="#ffd77e">.*?</g>\n', '', n, count=1, flags=re.S)
+n = n.replace('<!-- evening: everything sinks into violet shade, lit windows and lamps stand out -->',
+              '<!-- night: everything sinks into the dark, the lamps alone are lit -->')
+n = n.replace('<circle cx="56" cy="23" r="34" fill="url(#glow)"/>\n  <circle cx="236" cy="23" r="34" fill="url(#glow)"/>',
+              '<circle cx="56" cy="23" r="46" fill="url(#glow)"/>\n  <circle cx="236" cy="23" r="46" fill="url(#glow)"/>\n'
+              '  <circle cx="56" cy="23" r="16" fill="url(#glow)"/>\n  <circle cx="236" cy="23" r="16" fill="url(#glow)"/>')
+n = n.replace('<ellipse cx="56" cy="178" rx="40" ry="9" fill="url(#pool)"/>\n  <ellipse cx="236" cy="178" rx="40" ry="9" fill="url(#pool)"/>',
+              '<ellipse cx="56" cy="178" rx="50" ry="12" fill="url(#pool)"/>\n  <ellipse cx="236" cy="178" rx="50" ry="12" fill="url(#pool)"/>\n'
+              '  <ellipse cx="56" cy="178" rx="24" ry="6" fill="url(#pool)"/>\n  <ellipse cx="236" cy="178" rx="24" ry="6" fill="url(#pool)"/>')
+# the iron gate shut right across the drive, from pillar to pillar
+bars = ' '.join('M%d 125 V169' % x for x in range(86, 222, 6))
+shut = """<!-- the sliding iron gate, shut -->
+  <g>
+    <path d="M222 116 L300 108 V112 L222 120 z" fill="#3c3f48"/>
+    <path d="M222 164 L300 166 V170 L222 168 z" fill="#3c3f48"/>
+    <path d="M236 116.8 V166.4 M248 115.6 V166.6 M260 114.4 V167 M272 113.2 V167.4 M284 112 V167.8 M296 110.8 V168.2" stroke="#3c3f48" stroke-width="1.6"/>
+    <path d="M80 121 H224 V126 H80 z M80 164 H224 V169 H80 z" fill="#2e313a"/>
+    <path d="M80 121 H224" stroke="#8a8a96" stroke-width="0.6"/>
+    <path d="%s" stroke="#2e313a" stroke-width="2"/>
+    <path d="M80 145 H224" stroke="#2e313a" stroke-width="1.2"/>
+    <path d="M81 119 V170" stroke="#23252c" stroke-width="3"/>
+    <path d="M82.6 119 V170" stroke="#9a9aa6" stroke-width="0.6" opacity="0.8"/>
+    <circle cx="92" cy="171" r="2" fill="#1e2026"/><circle cx="150" cy="171" r="2" fill="#1e2026"/><circle cx="200" cy="171" r="2" fill="#1e2026"/>
+  </g>""" % bars
+n = re.sub(r'<!-- the sliding iron gate, half closed -->\s*<g>.*?</g>', shut, n, count=1, flags=re.S)
+open("gate_night.svg", "w").write(n)

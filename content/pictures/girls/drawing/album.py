@@ -39,13 +39,17 @@ def album():
         glow = s.rgrad([(0, '#ffffff', 0.55), (1, '#ffffff', 0)])
         s.ellipse(x + w / 2, y + h * 0.4, w * 0.55, h * 0.4, glow)
         if isinstance(who, str):
-            sc = 0.9
-            s.add('<g transform="translate(%s %s) scale(%s)">' % (f(x + w / 2 - 100 * sc), f(y + 14 - 14 * sc), f(sc)))
+            # the boys' photos are narrower: their heads, hair and all, drawn to fit inside them
+            sc = 0.8
+            s.add('<g transform="translate(%s %s) scale(%s)">' % (f(x + w / 2 - 100 * sc), f(y + 20 - 14 * sc), f(sc)))
             boy_bust(s, BOYS[who], dict(mouth='grin' if who == 'kenji' else 'smile', blush=0,
-                                        eyes='open', brows='normal'))
+                                        eyes='open', brows='normal', look=0 if who == 'kenji' else 0.8))
         else:
-            sc = 0.98
-            s.add('<g transform="translate(%s %s) scale(%s)">' % (f(x + w / 2 - 100 * sc), f(y + 10 - 12 * sc), f(sc)))
+            sc = 0.95
+            # 沙耶 stands a little to the left, so that her ponytail stays inside the photo
+            dx = -9 if who is GIRLS[3] else 0
+            s.add('<g transform="translate(%s %s) scale(%s)">' % (f(x + w / 2 + dx - 100 * sc), f(y + 10 - 12 * sc),
+                                                                 f(sc)))
             figure(who, 'down', dict(mouth='smile', eyes='open', blush=1), s=s)
         s.add('</g>')
     # the page itself, laid over the photos with a hole for each: the photos show only inside their frames

@@ -130,58 +130,96 @@ SH_R = (131, 152)
 
 def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
     s.limb(pts_, 17, NAVY, '#0d1226')
-    # white cuff and the hand
+    # the blouse's cuff just showing at the end of the sleeve, the wrist, and the hand
     (ex, ey), (wx, wy) = pts_[-2], pts_[-1]
     dx, dy = wx - ex, wy - ey
     L = (dx * dx + dy * dy) ** 0.5 or 1
     ux, uy = dx / L, dy / L
-    cx, cy = wx - ux * 2, wy - uy * 2
-    s.path('M%s %s L%s %s' % (f(cx - ux * 2.5), f(cy - uy * 2.5), f(cx + ux * 1.5), f(cy + uy * 1.5)),
-           stroke='#9aa0b0', sw=16.5, cap='butt')
-    s.path('M%s %s L%s %s' % (f(cx - ux * 2), f(cy - uy * 2), f(cx + ux * 1.2), f(cy + uy * 1.2)),
-           stroke='#f7f7fb', sw=15, cap='butt')
     if hand:
-        hx, hy = wx + ux * 6, wy + uy * 6
-        draw_hand(s, g, hx, hy, ux, uy, hand_kind)
+        outline = mix(g.skin, '#6a3030', 0.55)
+        a, b = (wx - ux * 1, wy - uy * 1), (wx + ux * 5, wy + uy * 5)
+        s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke=outline, sw=8.6, cap='butt')
+        s.path('M%s %s L%s %s' % (f(a[0]), f(a[1]), f(b[0]), f(b[1])), stroke=g.skin, sw=7, cap='butt')
+    # the cuff: a flat white oval, the opening of the blouse's sleeve seen end on
+    cx, cy = wx - ux * 0.6, wy - uy * 0.6
+    a = math.degrees(math.atan2(uy, ux))
+    s.add('<ellipse cx="%s" cy="%s" rx="2.6" ry="6" transform="rotate(%s %s %s)" fill="%s" stroke="%s" '
+          'stroke-width="0.8"/>' % (f(cx), f(cy), f(a), f(cx), f(cy), s.p('#f7f7fb'), s.p('#9aa0b0')))
+    if hand:
+        draw_hand(s, g, wx + ux * 7, wy + uy * 7, ux, uy, hand_kind)
 
 
-def draw_hand(s, g, hx, hy, ux, uy, kind='fist'):
-    outline = mix(g.skin, '#6a3030', 0.55)
-    if kind == 'cheek':
-        # a relaxed open hand turned toward the face, fingers together
-        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Q%s %s %s %s Z' % (
-            f(hx + 5), f(hy + 4), f(hx + 7), f(hy - 6), f(hx - 1), f(hy - 13), f(hx - 6), f(hy - 12),
-            f(hx - 5), f(hy - 4), f(hx - 4), f(hy + 5), f(hx + 5), f(hy + 4)), fill=g.skin, stroke=outline, sw=1.0)
-        for k in (-2.5, 0, 2.5):
-            s.path('M%s %s L%s %s' % (f(hx - 4 + k * 0.3), f(hy - 6 + k), f(hx + 1 + k * 0.5), f(hy - 9 + k * 1.3)),
-                   stroke=outline, sw=0.6, op=0.5)
+def draw_hand(s, g, hx, hy, ux, uy, kind='fist', thumb=None):
+    """A hand at (hx, hy), its fingers pointing along (ux, uy): a palm, four fingers and a thumb, each
+    outlined, so that the fingers read as fingers. thumb: the side the thumb is on (+1 or -1 across the
+    hand); by default the side toward her middle.
+
+    fist: hanging relaxed, fingers curled; open: a wave, fingers spread; cheek: fingers together, laid
+    against a cheek or the chest; v: the victory sign; grip: holding the edge of something in front of
+    her, the fingers across its face; wipe: a loose fist, the forefinger wiping under an eye."""
+    L = (ux * ux + uy * uy) ** 0.5 or 1
+    ux, uy = ux / L, uy / L
+    px, py = -uy, ux
+    if thumb is None:
+        thumb = 1 if abs(hx + px - 100) < abs(hx - px - 100) else -1
+    t = thumb
+    skin = g.skin
+    outline = mix(skin, '#6a3030', 0.55)
+
+    def H(a, b):
+        return hx + ux * a + px * b, hy + uy * a + py * b
+
+    def finger(a0, b0, a1, b1, w, a2=None, b2=None):
+        pts_ = [H(a0, b0), H(a1, b1)] + ([H(a2, b2)] if a2 is not None else [])
+        d = 'M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in pts_)
+        s.path(d, stroke=outline, sw=w + 1.5)
+        s.path(d, stroke=skin, sw=w)
+
+    def palm(a0, a1, w0, w1):
+        pts_ = [H(a0, -w0), H((a0 + a1) / 2, -w1 * 1.05), H(a1, -w1), H(a1 + 1.5, 0), H(a1, w1),
+                H((a0 + a1) / 2, w1 * 1.05), H(a0, w0)]
+        s.path(smooth(pts_), fill=skin, stroke=outline, sw=0.9)
+
+    if kind == 'grip':
+        # the back of the hand beyond the edge, the fingers lying across the face of what she holds
+        palm(-6, -1, 3.6, 4.6)
+        for k, b in enumerate((-4.2, -1.4, 1.4, 4.2)):
+            finger(-2, b, 4.2 - abs(b) * 0.35, b * 1.02, 2.7)
+        s.path('M%s %s L%s %s' % (H(-1.5, t * 5.2) + H(-5, t * 4.6)), stroke=outline, sw=0.7, op=0.6)
         return
-    if kind == 'wipe':
-        # the side of a loose fist against the cheek, the forefinger wiping under the eye
-        s.ellipse(hx, hy, 6.4, 7, g.skin, stroke=outline, sw=1.0)
-        s.path('M%s %s Q%s %s %s %s' % (f(hx - 3), f(hy - 5), f(hx - 8), f(hy - 9), f(hx - 13), f(hy - 10)),
-               stroke=outline, sw=4.2)
-        s.path('M%s %s Q%s %s %s %s' % (f(hx - 3), f(hy - 5), f(hx - 8), f(hy - 9), f(hx - 13), f(hy - 10)),
-               stroke=g.skin, sw=2.6)
-        return
-    if kind == 'v':
-        # the victory sign: two fingers up, the others folded under the thumb
-        for dx, tilt in ((-2.4, -2.5), (2.4, 2.5)):
-            d = 'M%s %s L%s %s' % (f(hx + dx), f(hy - 4), f(hx + dx + tilt), f(hy - 16))
-            s.path(d, stroke=outline, sw=4.4)
-            s.path(d, stroke=g.skin, sw=2.8)
-        s.ellipse(hx, hy, 6.2, 6.6, g.skin, stroke=outline, sw=1.0)
-        s.path('M%s %s q4 -1 6 2' % (f(hx - 4), f(hy - 1)), stroke=outline, sw=0.7, op=0.7)
+    if kind == 'fist':
+        palm(-4, 5, 3.6, 4.6)
+        for b in (-3.3, -1.1, 1.1, 3.3):
+            finger(4.5, b, 8.2 - abs(b) * 0.3, b * 1.02, 2.6, 7.6 - abs(b) * 0.3, b * 1.02 - t * 0.3)
+        finger(-0.5, t * 4.2, 5.5, t * 5.0, 3.2)
         return
     if kind == 'open':
-        s.ellipse(hx, hy, 6.5, 8, g.skin, stroke=outline, sw=1.0)
-        for k in (-4, -1.3, 1.3, 4):
-            s.path('M%s %s L%s %s' % (f(hx + k), f(hy - 5), f(hx + k * 1.1), f(hy - 10)), stroke=outline, sw=3.4)
-            s.path('M%s %s L%s %s' % (f(hx + k), f(hy - 5), f(hx + k * 1.1), f(hy - 10)), stroke=g.skin, sw=2.0)
-    else:
-        s.ellipse(hx, hy, 6.2, 6.8, g.skin, stroke=outline, sw=1.0)
-        s.path('M%s %s q%s %s %s %s' % (f(hx - ux * 2 - uy * 3), f(hy - uy * 2 + ux * 3), f(ux * 3), f(uy * 3),
-                                       f(ux * 5), f(uy * 4)), stroke=outline, sw=0.7, op=0.6)
+        palm(-4, 4.5, 3.6, 4.8)
+        for k, b in enumerate((-3.4, -1.15, 1.15, 3.4)):
+            finger(4, b, 12.5 - abs(b + t * 1.2) * 0.7, b * 1.5, 2.7)
+        finger(0, t * 4, 5.5, t * 8.8, 3.0)
+        return
+    if kind == 'cheek':
+        palm(-4, 4.5, 3.6, 4.6)
+        for b in (-3.2, -1.05, 1.05, 3.2):
+            finger(4, b, 11.5 - abs(b - t * 1.0) * 0.6, b * 1.05, 2.6)
+        finger(-0.5, t * 4.0, 5, t * 7.2, 3.0)
+        return
+    if kind == 'v':
+        palm(-4, 4.5, 3.6, 4.6)
+        finger(4, -t * 3.2, 7, -t * 3.4, 2.6, 6, -t * 2.8)
+        finger(4, -t * 1.1, 7, -t * 1.2, 2.6, 6, -t * 0.8)
+        finger(4, t * 1.0, 14, t * 3.2, 2.7)
+        finger(4, t * 3.2, 14.5, t * 6.4, 2.7)
+        finger(-0.5, t * 4.2, 4.5, t * 1.0, 3.0)
+        return
+    if kind == 'wipe':
+        palm(-4, 4.5, 3.6, 4.6)
+        for b in (-1.1, 1.1, 3.3):
+            finger(4, t * b, 7.5, t * b, 2.6, 6.8, t * b - t * 0.3)
+        finger(4, -t * 3.3, 9, -t * 5.5, 2.6, 13, -t * 9)
+        finger(-0.5, t * 4.2, 5, t * 5, 3.0)
+        return
 
 
 POSES = {
@@ -204,8 +242,8 @@ POSES = {
     'hold': ([SH_L, (62, 202), (90, 186)], [SH_R, (138, 202), (110, 186)]),
     'hold_high': ([SH_L, (60, 198), (86, 174)], [SH_R, (140, 198), (114, 174)]),
     'hold_out': ([SH_L, (56, 196), (78, 176)], [SH_R, (137, 202), (134, 246)]),
-    'breath': ([SH_L, (60, 200), (94, 184)], [SH_R, (142, 198), (116, 166)]),
-    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (142, 198), (116, 166)]),
+    'breath': ([SH_L, (57, 206), (84, 195)], [SH_R, (148, 212), (111, 183)]),
+    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (152, 190), (129, 141)]),
     'wipe': ([SH_L, (62, 204), (92, 192)], [SH_R, (150, 184), (128, 116)]),
     'peace': ([SH_L, (62, 204), (94, 190)], [SH_R, (154, 178), (150, 126)]),
 }
@@ -214,7 +252,7 @@ POSES = {
 HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave': ('fist', 'open'),
          'hip_cheek': ('fist', 'cheek'), 'mouth': ('fist', 'cheek'), 'behind': (None, None), 'book': (None, None),
          'offer': (None, None), 'crossed': (None, None), 'hold': (None, None), 'hold_high': (None, None),
-         'hold_out': (None, 'fist'), 'breath': (None, 'fist'), 'slip': (None, 'fist'), 'wipe': ('fist', 'wipe'),
+         'hold_out': (None, 'fist'), 'breath': (None, 'cheek'), 'slip': (None, 'cheek'), 'wipe': ('fist', 'wipe'),
          'peace': ('fist', 'v')}
 
 
@@ -223,7 +261,9 @@ def arms(s, g, pose, props):
     for arm, kind in zip((left, right), HANDS.get(pose, ('fist', 'fist'))):
         sleeve(s, g, arm, hand=kind is not None, hand_kind=kind)
     if pose == 'clasp':
-        draw_hand(s, g, 100, 242, 0, 1)
+        # hands joined in front of the skirt, her right laid over her left
+        draw_hand(s, g, 104, 243, -1, 0.35, 'grip')
+        draw_hand(s, g, 96, 240, 1, 0.35, 'grip')
     if pose == 'crossed':
         # the upper arm lies over the lower one; its hand tucked under the far elbow
         sleeve(s, g, left, hand=False)

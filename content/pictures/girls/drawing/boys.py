@@ -1,7 +1,7 @@
 """The two boys of the class album: 滝本　健二 and 神谷　光, busts in gakuran."""
 from .face import brows, face
 from .figure import Girl
-from .hair import hair_colours, cap_path, locks, shine, strands
+from .hair import hair_colours, strands
 from .svg import poly
 
 
@@ -11,9 +11,13 @@ class Boy(Girl):
 
 BOYS = {
     'kenji': Boy(hair='#18161e', hair_light='#4a4a5a', eyes='#4a3020', ribbon='#000000', style='spiky',
-                 eye_h=0.72, lashes=0.75, brow_w=2.4),
+                 eye_h=0.72, lashes=0.75, brow_w=1.5,
+                 eye=dict(lid='bright', w=1.0, tilt=2.0, iris=0.9, flicks=0, lower=0.5), brow='thick', jaw='boy',
+                 mouth_w=1.2),
     'kamiya': Boy(hair='#a4703e', hair_light='#e0b27a', eyes='#6a4020', ribbon='#000000', style='swept',
-                  eye_h=0.78, lashes=0.8, brow_w=2.0),
+                  eye_h=0.74, lashes=0.85, brow_w=1.4,
+                  eye=dict(lid='sharp', w=1.02, tilt=5.0, iris=0.9, flicks=0, lower=0.5), brow='angled',
+                  jaw='boy', mouth_w=1.0, smirk=1.6),
 }
 
 
@@ -37,18 +41,26 @@ def boy_bust(s, b, expr):
         s.path('M88 126 Q100 131 112 126', stroke='#f4f4f8', sw=1.4)
     base, dk, hi = hair_colours(b)
     if b.style == 'spiky':
-        spikes = [(56, 98), (44, 70), (60, 58), (50, 30), (74, 38), (76, 8), (94, 28), (106, 4), (116, 28),
-                  (138, 14), (134, 40), (156, 38), (142, 60), (158, 76), (144, 96), (138, 70), (128, 76),
+        spikes = [(58, 98), (54, 72), (60, 58), (56, 32), (76, 38), (78, 8), (95, 28), (106, 4), (116, 28),
+                  (136, 14), (134, 40), (146, 40), (140, 60), (146, 78), (142, 96), (138, 70), (128, 76),
                   (122, 62), (112, 78), (104, 62), (94, 78), (86, 62), (76, 78), (68, 66), (62, 80)]
         s.path(poly(spikes), fill=base, stroke=dk, sw=1.2)
         s.path('M74 40 L84 48 M106 30 L110 42 M132 42 L124 50', stroke=hi, sw=2.0, op=0.5)
     else:
-        tips = [((136, 60), (130, 86)), ((124, 52), (116, 80)), ((110, 50), (101, 76)), ((96, 52), (86, 72)),
-                ((82, 56), (68, 78)), ((66, 70), (58, 96))]
-        d = cap_path(15, 57, 96) + ' Q146 100 142 104 Q140 92 138 84' + locks((138, 84), tips, 5.0) + ' Z'
+        # parted on his right (viewer's left), swept up and across in layers, the ends flicking out at
+        # the sides: volume on top, the forehead showing under the part
+        d = ('M59 96 C50 72 50 40 66 24 C76 12 90 4 106 4 C126 4 144 18 146 44 C147 58 144 68 143 74'
+             ' Q150 86 144 98 Q141 88 138 84 Q138 92 133 96 Q132 82 129 74 Q126 84 119 88 Q121 76 117 66'
+             ' Q112 76 104 78 Q108 66 104 58 Q98 64 92 64 Q96 56 92 50 Q86 50 80 46 Q74 52 70 62'
+             ' Q66 74 66 82 Q63 90 59 96 Z')
         s.path(d, fill=base, stroke=dk, sw=1.2)
-        strands(s, b, ['M118 30 Q100 50 86 70', 'M132 40 Q120 60 112 78', 'M100 24 Q84 40 74 66'], 0.5)
-        shine(s, b, 34, 28)
+        # the quiff rising from the part, the layers swept across and down to his left
+        s.path('M80 46 Q84 20 108 12 Q130 8 142 30', stroke=dk, sw=1.0, op=0.5)
+        strands(s, b, ['M92 50 Q104 32 128 30 Q140 34 144 60', 'M104 58 Q116 42 136 50', 'M117 66 Q128 58 140 72',
+                       'M72 34 Q64 56 66 80', 'M86 44 Q92 30 108 22'], 0.5)
+        for x0, y0, x1, y1 in ((86, 24, 110, 14), (116, 20, 136, 30), (100, 40, 120, 36), (70, 44, 74, 30)):
+            s.path('M%s %s Q%s %s %s %s' % (x0, y0, (x0 + x1) / 2, min(y0, y1) - 4, x1, y1), stroke=hi, sw=2.6,
+                   op=0.55)
     brows(s, b, expr)
     if b.style != 'spiky':
         # a little sparkle: the year's star

@@ -1,7 +1,44 @@
-"""Face, eyes, brows and mouth: one face for every girl, varied by her build (Girl) and by the expression
-of the picture (a dict: eyes, look, brows, mouth, blush, and the extras drawn over the face: tears, sweat,
-breath, wink)."""
-from .svg import mix, dark, light, f, poly
+"""Face, eyes, brows and mouth. Each girl brings her own face (Girl.eye, .brow, .mouth_w, .jaw, ...): the
+shape and tilt of her eyes, her brows, the width and colour of her mouth, the line of her jaw. The picture
+brings the expression (a dict: eyes, look, brows, mouth, blush, and the extras drawn over the face: tears,
+sweat, breath, wink)."""
+import math
+
+from .svg import mix, dark, light, f, poly, bezier, tapered
+
+# The eye's lids in its own frame: x toward the outer corner, y down, one unit as in the figure. Each
+# shape gives the upper lid (inner corner, two controls, outer corner) and the lower lid's two controls
+# (from the outer corner back to the inner one).
+LIDS = {
+    # soft and round: an even arch
+    'round': ((-9, 1.5), (-7.5, -8.5), (4.5, -12.5), (10, -1.5), (9.5, 7.5), (-3.5, 11.5)),
+    # long and calm, the lid heavier toward the outer corner
+    'almond': ((-9, 2), (-7, -7), (4, -11), (11, -0.5), (9.5, 6), (-3, 9.5)),
+    # sharp: a straight lid that rises to a corner near the outside, a flat lower lid
+    'sharp': ((-9, 3), (-6.5, -5.5), (3.5, -11.5), (11.5, -4.5), (10, 3.5), (0, 8.5)),
+    # elegant, the lid lowered: she looks at him from under it
+    'heavy': ((-9, 2), (-7, -5), (4, -9.5), (11.5, -1.5), (9.5, 6), (-3, 9.5)),
+    # bright and lively, a squared outer corner
+    'bright': ((-9, 1.5), (-7.5, -9.5), (5, -12.5), (10.5, -3), (10, 6.5), (-3.5, 11)),
+}
+
+
+class Eye:
+    """One eye's frame: mirrored for the side, tilted about its centre (outer corner up for tilt > 0)."""
+
+    def __init__(self, g, side, cy):
+        e = g.eye
+        self.cx = 100 - side * e.get('gap', 17)
+        self.cy = cy
+        self.side = side
+        self.w, self.h = e.get('w', 1.0), g.eye_h
+        a = math.radians(e.get('tilt', g.eye_tilt * 2.0))
+        self.ca, self.sa = math.cos(a), math.sin(a)
+
+    def P(self, x, y):
+        x, y = x * self.w, y * self.h
+        xr, yr = x * self.ca + y * self.sa, -x * self.sa + y * self.ca
+        return self.cx - self.side * xr, self.cy + yr
 
 
 def face(s, g, expr):
@@ -14,134 +51,207 @@ def face(s, g, expr):
     # ears
     for side in (1, -1):
         s.ellipse(100 - side * 36, 88, 5, 8, skin, stroke=outline, sw=1.0)
-    # skull and cheeks
-    s.path('M63 70 C62 40 80 28 100 28 C120 28 138 40 137 70 C137 96 118 116 100 121 C82 116 63 96 63 70 Z',
-           fill=skin, stroke=outline, sw=1.1)
+    # skull, cheeks and the jaw that is hers: slim and long, soft and round, or between
+    jaw = g.jaw
+    if jaw == 'slim':
+        d = 'M63.5 70 C62 40 80 28 100 28 C120 28 138 40 136.5 70 C136 96 117 117 100 123 C83 117 64 96 63.5 70 Z'
+    elif jaw == 'round':
+        d = 'M62.5 70 C62 40 80 28 100 28 C120 28 138 40 137.5 70 C138.5 98 121 114 100 118.5 C79 114 61.5 98 62.5 70 Z'
+    elif jaw == 'boy':
+        d = 'M63 70 C62 40 80 28 100 28 C120 28 138 40 137 70 C137 94 122 112 104 119 L96 119 C78 112 63 94 63 70 Z'
+    else:
+        d = 'M63 70 C62 40 80 28 100 28 C120 28 138 40 137 70 C137 96 118 116 100 121 C82 116 63 96 63 70 Z'
+    s.path(d, fill=skin, stroke=outline, sw=1.1)
     eyes(s, g, expr)
-    # nose: a small light stroke
-    s.path('M100.5 100 Q102 103 100 104', stroke=mix(skin, '#b06050', 0.6), sw=1.0)
+    nose(s, g)
     mouth(s, g, expr)
     blush = expr.get('blush', 1)
     if blush:
         for side in (1, -1):
-            s.ellipse(100 - side * 22, 103, 8, 4, '#ff8098', op=0.30 + 0.18 * blush)
+            s.ellipse(100 - side * 22, 103 + g.feature_y, 8, 4, '#ff8098', op=0.30 + 0.18 * blush)
             if blush > 1:
                 for k in range(3):
                     x = 100 - side * 22 - 4 + k * 3.5
-                    s.path('M%s 101 L%s 105' % (f(x + 1.5), f(x - 0.5)), stroke='#e0506a', sw=0.8, op=0.7)
+                    y = 101 + g.feature_y
+                    s.path('M%s %s L%s %s' % (f(x + 1.5), f(y), f(x - 0.5), f(y + 4)), stroke='#e0506a', sw=0.8,
+                           op=0.7)
+
+
+def nose(s, g):
+    skin = g.skin
+    c = mix(skin, '#b06050', 0.6)
+    y = 100 + g.feature_y
+    kind = g.nose
+    if kind == 'dot':
+        s.path('M100 %s q1.2 1.2 0 2' % f(y + 2), stroke=c, sw=1.0)
+    elif kind == 'fine':
+        # the bridge's light side and a small shadow under the tip
+        s.path('M101.5 %s Q102.5 %s 101 %s' % (f(y - 5), f(y), f(y + 3.5)), stroke=c, sw=0.7, op=0.55)
+        s.path('M99 %s Q100.5 %s 102 %s' % (f(y + 4), f(y + 4.8), f(y + 3.8)), stroke=c, sw=0.9)
+    else:
+        s.path('M100.5 %s Q102 %s 100 %s' % (f(y), f(y + 3), f(y + 4)), stroke=c, sw=1.0)
 
 
 def eyes(s, g, expr):
     kind = expr.get('eyes', 'open')
     look = expr.get('look', 0.0)  # sideways glance, units (+ = toward the viewer's right)
-    lash = '#2a1a1c'
-    brow_c = mix(g.hair, '#3a2020', 0.3)
-    brows = expr.get('brows', 'normal')
-    h = g.eye_h
-    tilt = g.eye_tilt
+    lash = g.lash
+    e = g.eye
+    cy = 91 + g.feature_y
+    shape = LIDS[e.get('lid', 'round')]
+    i0, c1, c2, o0, c3, c4 = shape
     for side in (1, -1):  # 1 = the eye on the viewer's left
-        cx = 100 - side * 17
-        cy = 91
-
-        def X(dx):
-            return cx + side * dx  # dx > 0 toward the nose
-
-        if kind == 'smile':
-            s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(cy + 2), f(X(0)), f(cy - 6), f(X(8)), f(cy + 1)),
-                   stroke=lash, sw=2.4)
+        E = Eye(g, side, cy)
+        P = E.P
+        if kind in ('smile', 'squeeze', 'closed') or (expr.get('wink') and side == -1):
+            shut(s, g, E, 'wink' if kind not in ('smile', 'squeeze', 'closed') else kind)
             continue
-        if kind == 'squeeze' or (expr.get('wink') and side == -1):
-            # shut tight (> <) for embarrassment, or the wink of one eye
-            if kind == 'squeeze':
-                s.path('M%s %s L%s %s L%s %s' % (f(X(-8)), f(cy - 6), f(X(6)), f(cy), f(X(-8)), f(cy + 5)),
-                       stroke=lash, sw=2.4)
-            else:
-                s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(cy + 1), f(X(0)), f(cy - 6), f(X(8)), f(cy + 1)),
-                       stroke=lash, sw=2.4)
-            continue
-        if kind == 'closed':
-            s.path('M%s %s Q%s %s %s %s' % (f(X(-9.5)), f(cy - 1), f(X(0)), f(cy + 5), f(X(8)), f(cy)),
-                   stroke=lash, sw=2.2)
-            s.path('M%s %s l%s %s' % (f(X(-9.5)), f(cy - 1), f(-side * 2.5), f(-1.5)), stroke=lash, sw=1.4)
-            continue
-        top = cy - 11 * h
+        top_drop = 0.0
+        if kind == 'soft':
+            top_drop = 3.2
+        elif kind == 'wide':
+            top_drop = -1.6
+        up = [(x, y + top_drop * math.sin(math.pi * k / 14)) for k, (x, y) in enumerate(bezier(i0, c1, c2, o0, 14))]
+        low = bezier(o0, c3, c4, i0, 10)
         if kind == 'wide':
-            top -= 1.5
-        lid = 4.0 * h if kind == 'soft' else 0.0
-        bot = cy + 9.5 * h
-        # white of the eye
-        s.path('M%s %s Q%s %s %s %s L%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
-            f(X(-9.5)), f(cy - 2 - tilt), f(X(-3)), f(top - 0.5 - tilt * 0.5), f(X(7.5)), f(top + 3),
-            f(X(8.5)), f(cy + 3), f(X(7)), f(bot), f(X(0)), f(bot + 1.5), f(X(-8)), f(bot - 1), f(X(-9.5)),
-            f(cy - 2 - tilt)),
-            fill='#ffffff')
-        # iris, pupil and the two catch-lights
-        ix = X(-0.5) + look
-        iy = cy + 1.0 * h
-        rx, ry = (6.9, 9.4 * h) if kind != 'wide' else (6.0, 8.4 * h)
-        iris = s.grad([(0, dark(g.eyes, 0.6)), (0.5, g.eyes), (1, light(g.eyes, 0.5))])
+            low = [(x, y + 1.2 * math.sin(math.pi * k / 10)) for k, (x, y) in enumerate(low)]
+        white = [P(x, y) for x, y in up + low[1:-1]]
+        s.path(poly(white), fill='#ffffff')
+        # iris, pupil and catch-lights, upright whatever the tilt, then the lids drawn over them
+        ix, iy = P(0.5, 1.0)
+        ix += look
+        sc = e.get('iris', 1.0) * (0.87 if kind == 'wide' else 1.0)
+        rx, ry = 6.9 * sc * E.w, 9.4 * sc * E.h
+        iris = s.grad([(0, dark(g.eyes, e.get('iris_top', 0.6))), (0.55, g.eyes),
+                       (1, light(g.eyes, e.get('iris_lit', 0.5)))])
         s.ellipse(ix, iy, rx, ry, iris, stroke=dark(g.eyes, 0.65), sw=0.8)
-        s.ellipse(ix, iy + 0.6, rx * 0.45, ry * 0.48, dark(g.eyes, 0.75))
+        s.ellipse(ix, iy + 0.6, rx * e.get('pupil', 0.45), ry * 0.48, dark(g.eyes, 0.78))
         s.path('M%s %s Q%s %s %s %s' % (f(ix - rx * 0.75), f(iy + ry * 0.45), f(ix), f(iy + ry * 0.95),
                                          f(ix + rx * 0.75), f(iy + ry * 0.45)),
-               stroke=light(g.eyes, 0.7), sw=1.2, op=0.7)
-        s.ellipse(ix - 2.4, iy - ry * 0.42, 2.5, 3.1, '#ffffff')
-        s.circle(ix + 2.6, iy + ry * 0.38, 1.3, '#ffffff', op=0.95)
+               stroke=light(g.eyes, e.get('rim_lit', 0.7)), sw=1.2, op=0.7)
+        hl = e.get('shine', 1.0)
+        s.ellipse(ix - 2.4 * E.w, iy - ry * 0.42, 2.5 * hl, 3.1 * hl, '#ffffff')
+        s.circle(ix + 2.6 * E.w, iy + ry * 0.38, 1.3 * hl, '#ffffff', op=0.95)
+        if e.get('sparkle'):
+            s.circle(ix + 1.4, iy - ry * 0.55, 0.9, '#ffffff')
+        # skin over whatever of the iris lies outside the lids
+        skin = g.skin
+        above = [P(x, y) for x, y in up] + [P(x, y - 7) for x, y in up[::-1]]
+        s.path(poly(above), fill=skin)
+        below = [P(x, y) for x, y in low] + [P(x, y + 5) for x, y in low[::-1]]
+        s.path(poly(below), fill=skin)
         # lid shadow over the top of the iris
-        s.path('M%s %s Q%s %s %s %s L%s %s Q%s %s %s %s Z' % (
-            f(X(-9)), f(cy - 2 - tilt), f(X(-3)), f(top + lid - 0.5 - tilt * 0.5), f(X(8)), f(top + lid + 3),
-            f(X(8)), f(top + lid + 6), f(X(-3)), f(top + lid + 3.5), f(X(-9)), f(cy + 1 - tilt)),
-            fill=dark(g.eyes, 0.5), op=0.35)
-        # upper lid: heavy at the outer corner, thinning toward the nose, with a little flick
+        shade = [P(x, y) for x, y in up] + [P(x, y + 3.2) for x, y in up[::-1]]
+        s.path(poly(shade), fill=dark(g.eyes, 0.5), op=0.3)
+        # upper lid: heavy toward the outer corner, thinning toward the nose
         lw = 2.6 * g.lashes
-        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s' % (
-            f(X(-11)), f(cy - 0.5 - tilt), f(X(-6)), f(top + lid - 2 - tilt * 0.6), f(X(0)), f(top + lid - 1.2),
-            f(X(5)), f(top + lid - 0.6), f(X(8.5)), f(top + lid + 2.8)),
-            stroke=lash, sw=lw)
-        if g.lashes > 1.1:
-            s.path('M%s %s Q%s %s %s %s' % (f(X(-10.5)), f(cy - 1.5 - tilt), f(X(-12)), f(cy - 3 - tilt),
-                                             f(X(-12.5)), f(cy - 4.5 - tilt)), stroke=lash, sw=1.2)
-        s.path('M%s %s L%s %s' % (f(X(8.5)), f(top + lid + 2.8), f(X(9)), f(top + lid + 6)), stroke=lash,
-               sw=1.0)
-        if lid:
-            s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(top + 1), f(X(0)), f(top - 1.5), f(X(7)), f(top + 1.5)),
-                   stroke=mix(lash, g.skin, 0.5), sw=0.8)
+        s.path(tapered([P(x, y) for x, y in up], lambda t: lw * (0.35 + 0.75 * t ** 0.8)), fill=lash)
+        # lashes flicking out past the outer corner
+        ox, oy = o0
+        for k in range(e.get('flicks', 1)):
+            a = -0.5 - 0.45 * k if e.get('flick_up', True) else 0.35 - 0.4 * k
+            L = 3.2 + 0.4 * g.lashes
+            pts_ = [P(ox - 0.5, oy + 0.3 * k), P(ox + L * math.cos(a) * 0.7, oy + L * math.sin(a) * 0.7),
+                    P(ox + L * math.cos(a), oy + L * math.sin(a))]
+            s.path(tapered(pts_, (1.6, 1.0, 0.2)), fill=lash)
+        # the inner corner's little tick and the crease above the lid
+        s.path('M%s %s L%s %s' % (f(P(*i0)[0]), f(P(*i0)[1]), f(P(i0[0] - 0.5, i0[1] + 2.5)[0]),
+                                  f(P(i0[0] - 0.5, i0[1] + 2.5)[1])), stroke=lash, sw=0.9)
+        if e.get('crease', kind == 'soft'):
+            cr = [P(x, y - 3.2) for x, y in bezier((-6, -4), (-4, -12), (5, -14.5), (9, -5), 8)]
+            s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in cr), stroke=mix(lash, skin, 0.55), sw=0.7,
+                   op=0.7)
         # lower lash: a light short stroke
-        s.path('M%s %s Q%s %s %s %s' % (f(X(-6.5)), f(bot - 1.5), f(X(0)), f(bot + 1.2), f(X(5.5)), f(bot - 0.5)),
-               stroke=mix(lash, g.skin, 0.45), sw=0.9)
+        lo = [P(x, y) for x, y in low[2:-2]]
+        s.path(tapered(lo, lambda t: e.get('lower', 1.0) * (1.3 * math.sin(math.pi * t) + 0.1)),
+               fill=mix(lash, skin, 0.35))
+
+
+def shut(s, g, E, kind):
+    """Eyes shut: smiling arcs, screwed tight (> <), closed in tears, or the wink's one eye."""
+    P = E.P
+    lash = g.lash
+    if kind == 'smile' or kind == 'wink':
+        pts_ = [P(x, y) for x, y in bezier((-9, 2), (-5, -6), (5, -6.5), (9.5, 1), 10)]
+        s.path(tapered(pts_, lambda t: 0.6 + 2.0 * math.sin(math.pi * t)), fill=lash)
+    elif kind == 'squeeze':
+        pts_ = [P(9, -6), P(-6, 0), P(9, 5)]
+        s.path('M%s %s L%s %s L%s %s' % (pts_[0] + pts_[1] + pts_[2]), stroke=lash, sw=2.4)
+    else:
+        pts_ = [P(x, y) for x, y in bezier((-8.5, 0), (-4, 5), (5, 5), (10, -0.5), 10)]
+        s.path(tapered(pts_, lambda t: 0.6 + 1.8 * t), fill=lash)
+        for k in range(2):
+            a = P(9.5 - k * 2.5, 0.5 + k * 1.2)
+            b = P(11.5 - k * 2.5, 2.8 + k * 1.4)
+            s.path('M%s %s L%s %s' % (a + b), stroke=lash, sw=0.9)
+
+
+# Her brows in the eye's frame (x toward the outer corner), inner end, middle, outer end; y above the
+# eye's centre. 'up' raises the inner ends (worried, shy), 'cross' lowers them (annoyed).
+BROWS = {
+    'straight': ((-9, -14), (1, -15.5), (10, -14.3)),   # calm, level, thin
+    'round': ((-7, -17), (0.5, -20.5), (8, -18)),        # short, high and round
+    'angled': ((-9, -13.5), (3, -17.5), (11, -17)),     # rising to the outside, firm
+    'soft': ((-9, -15), (0, -16.8), (9, -14.5)),        # thin and low
+    'thick': ((-9, -15.5), (1, -18), (10, -16.5)),      # strong and straight
+    'arched': ((-9, -16), (3.5, -21), (11.5, -16.5)),   # high, thin, arched at the outer third
+}
 
 
 def brows(s, g, expr):
-    brow_c = mix(g.hair, '#3a2020', 0.3)
-    brows = expr.get('brows', 'normal')
+    brow_c = g.brow_c or mix(g.hair, '#3a2020', 0.3)
+    mood = expr.get('brows', 'normal')
+    kind = g.brow
+    (x0, y0), (x1, y1), (x2, y2) = BROWS[kind]
+    if mood == 'up':
+        y0 -= 3.5
+        y1 -= 1.0
+        y2 += 1.0
+    elif mood == 'cross':
+        y0 += 2.5
+        y2 -= 0.5
+    widths = {'thick': (2.6, 2.4, 0.8), 'angled': (2.4, 1.9, 0.6), 'straight': (1.6, 1.4, 0.5),
+              'arched': (1.4, 1.3, 0.4), 'soft': (1.5, 1.2, 0.5), 'round': (1.8, 1.6, 0.7)}[kind]
+    k = g.brow_w / 1.3
+    cy = 91 + g.feature_y
     for side in (1, -1):
-        cx = 100 - side * 17
+        E = Eye(g, side, cy)
+        # brows follow the eye's place and width, not its tilt
+        cx = E.cx
 
-        def X(dx):
-            return cx + side * dx
+        def P(x, y):
+            return cx - side * x * E.w, cy + y
 
-        # brow: thin and soft; 'up' = worried or shy, 'cross' = annoyed
-        if brows == 'up':
-            by = (77, 74, 72.5)
-        elif brows == 'cross':
-            by = (74.5, 74.5, 77.5)
-        else:
-            by = (76.5, 74, 75)
-        s.path('M%s %s Q%s %s %s %s' % (f(X(-9)), f(by[0]), f(X(0)), f(by[1] - 1.5), f(X(8)), f(by[2])),
-               stroke=brow_c, sw=g.brow_w, op=0.9)
+        pts_ = [P(x, y) for x, y in bezier((x0, y0), (x0 + (x1 - x0) * 0.7, y1), (x1 + (x2 - x1) * 0.4, y1),
+                                            (x2, y2), 10)]
+        a, b, c = widths
+        s.path(tapered(pts_, lambda t: k * ((a + (b - a) * t * 2) if t < 0.5 else (b + (c - b) * (t - 0.5) * 2))),
+               fill=brow_c, op=0.92)
 
 
 def mouth(s, g, expr):
     kind = expr.get('mouth', 'smile')
-    lip = '#a8433f'
-    y = 111
+    lip = g.lip
+    y = 111 + g.feature_y
+    w = g.mouth_w
+    sm = g.smirk  # the right corner (viewer's left) lifts: a one-sided smile
+
+    def X(dx):
+        return 100 + dx * w
+
     if kind == 'smile':
-        s.path('M95 %s Q100 %s 105 %s' % (f(y), f(y + 3.5), f(y)), stroke=lip, sw=1.2)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-5)), f(y - sm), f(X(0.3)), f(y + 3.5 - sm * 0.3), f(X(5)),
+                                         f(y + sm * 0.2)), stroke=lip, sw=1.2)
+        if g.lips:
+            s.path('M%s %s Q%s %s %s %s' % (f(X(-1.6)), f(y + 3.6), f(X(0)), f(y + 4.5), f(X(1.6)), f(y + 3.6)),
+                   stroke=g.lips, sw=0.9, op=0.7)
     elif kind == 'open':
-        s.path('M94 %s Q100 %s 106 %s Q100 %s 94 %s Z' % (f(y - 1), f(y - 0.5), f(y - 1), f(y + 8), f(y - 1)),
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-6)), f(y - 1), f(X(0)), f(y - 0.5), f(X(6)), f(y - 1),
+                                                       f(X(0)), f(y + 8), f(X(-6)), f(y - 1)),
                fill='#9c3438', stroke='#7a2a2a', sw=0.9)
-        s.path('M97 %s Q100 %s 103 %s Q100 %s 97 %s Z' % (f(y + 4.5), f(y + 3), f(y + 4.5), f(y + 6.6),
-                                                         f(y + 4.5)), fill='#ec8a8a')
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-3)), f(y + 4.5), f(X(0)), f(y + 3), f(X(3)),
+                                                       f(y + 4.5), f(X(0)), f(y + 6.6), f(X(-3)), f(y + 4.5)),
+               fill='#ec8a8a')
     elif kind == 'pant':
         # out of breath: the mouth open round, the upper teeth showing
         s.path('M94.5 %s Q100 %s 105.5 %s Q105 %s 100 %s Q95 %s 94.5 %s Z' % (
@@ -152,53 +262,100 @@ def mouth(s, g, expr):
         s.path('M97 %s Q100 %s 103 %s Q100 %s 97 %s Z' % (f(y + 6), f(y + 4), f(y + 6), f(y + 8), f(y + 6)),
                fill='#ec8a8a')
     elif kind == 'o':
-        s.ellipse(100, y + 1.5, 2.6, 3.2, '#9c3438', stroke='#7a2a2a', sw=0.8)
+        # lips parted on a word she cannot finish: small, soft, a little wider than high
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-2.6)), f(y + 1), f(X(0)), f(y - 0.6), f(X(2.6)),
+                                                       f(y + 1), f(X(0)), f(y + 4.2), f(X(-2.6)), f(y + 1)),
+               fill='#b04a50', stroke='#8a3434', sw=0.7)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-1.2)), f(y + 2.8), f(X(0)), f(y + 3.5), f(X(1.2)), f(y + 2.8)),
+               stroke='#e08a8a', sw=0.8)
+    elif kind == 'part':
+        # lips just parted on an unfinished word: a small, shy opening, wider than high, softly smiling
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-3.6)), f(y + 0.6), f(X(0)), f(y + 0.2), f(X(3.6)),
+                                                       f(y + 0.6), f(X(0)), f(y + 3.4), f(X(-3.6)), f(y + 0.6)),
+               fill='#b85a5e', stroke='#8a3a3c', sw=0.6)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-4.6)), f(y - 0.2), f(X(-4.2)), f(y + 0.8), f(X(-3.4)), f(y + 0.9)),
+               stroke=lip, sw=0.8)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(4.6)), f(y - 0.2), f(X(4.2)), f(y + 0.8), f(X(3.4)), f(y + 0.9)),
+               stroke=lip, sw=0.8)
     elif kind == 'flat':
-        s.path('M96.5 %s Q100 %s 103.5 %s' % (f(y + 1), f(y + 1.8), f(y + 1)), stroke=lip, sw=1.1)
-    elif kind == 'wavy':
-        s.path('M95 %s Q97.5 %s 100 %s Q102.5 %s 105 %s' % (f(y + 1), f(y - 1), f(y + 1), f(y + 3), f(y + 1)),
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-3.5)), f(y + 1), f(X(0)), f(y + 1.8), f(X(3.5)), f(y + 1)),
                stroke=lip, sw=1.1)
+    elif kind == 'wavy':
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s' % (f(X(-5)), f(y + 1), f(X(-2.5)), f(y - 1), f(X(0)), f(y + 1),
+                                                     f(X(2.5)), f(y + 3), f(X(5)), f(y + 1)), stroke=lip, sw=1.1)
     elif kind == 'pout':
-        s.path('M96 %s Q100 %s 104 %s' % (f(y + 2), f(y - 1), f(y + 2)), stroke=lip, sw=1.2)
+        s.path('M%s %s Q%s %s %s %s' % (f(X(-4)), f(y + 2 - sm * 0.5), f(X(0)), f(y - 1), f(X(4)), f(y + 2)),
+               stroke=lip, sw=1.2)
     elif kind == 'grin':
-        s.path('M92.5 %s Q100 %s 107.5 %s Q106 %s 100 %s Q94 %s 92.5 %s Z' % (
-            f(y - 2), f(y - 0.5), f(y - 2), f(y + 8), f(y + 9), f(y + 8), f(y - 2)),
-            fill='#9c3438', stroke='#7a2a2a', sw=0.9)
-        s.path('M94 %s Q100 %s 106 %s L105.5 %s Q100 %s 94.5 %s Z' % (
-            f(y - 1.4), f(y - 0.2), f(y - 1.4), f(y + 0.6), f(y + 1.8), f(y + 0.6)), fill='#ffffff')
-        s.path('M96.5 %s Q100 %s 103.5 %s Q100 %s 96.5 %s Z' % (f(y + 6), f(y + 4), f(y + 6), f(y + 8.6),
-                                                              f(y + 6)), fill='#ec8a8a')
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Q%s %s %s %s Z' % (
+            f(X(-7.5)), f(y - 2), f(X(0)), f(y - 0.5), f(X(7.5)), f(y - 2), f(X(6)), f(y + 8), f(X(0)), f(y + 9),
+            f(X(-6)), f(y + 8), f(X(-7.5)), f(y - 2)), fill='#9c3438', stroke='#7a2a2a', sw=0.9)
+        s.path('M%s %s Q%s %s %s %s L%s %s Q%s %s %s %s Z' % (
+            f(X(-6)), f(y - 1.4), f(X(0)), f(y - 0.2), f(X(6)), f(y - 1.4), f(X(5.5)), f(y + 0.6), f(X(0)),
+            f(y + 1.8), f(X(-5.5)), f(y + 0.6)), fill='#ffffff')
+        if g.fang:
+            s.path('M%s %s L%s %s L%s %s Z' % (f(X(3.2)), f(y), f(X(4.2)), f(y + 2.8), f(X(5.2)), f(y - 0.2)),
+                   fill='#ffffff')
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (f(X(-3.5)), f(y + 6), f(X(0)), f(y + 4), f(X(3.5)), f(y + 6),
+                                                       f(X(0)), f(y + 8.6), f(X(-3.5)), f(y + 6)), fill='#ec8a8a')
 
 
 def glasses(s, g):
     rim = '#9aa0ac'
+    cy = 91 + g.feature_y
     for side in (1, -1):
         cx = 100 - side * 17
-        s.ellipse(cx, 91, 12.5, 12, '#dfeeff', op=0.18)
-        s.ellipse(cx, 91, 12.5, 12, 'none', stroke=rim, sw=1.4)
-        s.path('M%s 86 Q%s 82 %s 84' % (f(cx - 7), f(cx - 4), f(cx - 1)), stroke='#ffffff', sw=1.3, op=0.8)
-    s.path('M95.5 89 Q100 86.5 104.5 89', stroke=rim, sw=1.2)
-    s.path('M70.5 88 L64 86', stroke=rim, sw=1.2)
-    s.path('M129.5 88 L136 86', stroke=rim, sw=1.2)
+        s.ellipse(cx, cy, 12.5, 12, '#dfeeff', op=0.18)
+        s.ellipse(cx, cy, 12.5, 12, 'none', stroke=rim, sw=1.4)
+        s.path('M%s %s Q%s %s %s %s' % (f(cx - 7), f(cy - 5), f(cx - 4), f(cy - 9), f(cx - 1), f(cy - 7)),
+               stroke='#ffffff', sw=1.3, op=0.8)
+    s.path('M95.5 %s Q100 %s 104.5 %s' % (f(cy - 2), f(cy - 4.5), f(cy - 2)), stroke=rim, sw=1.2)
+    s.path('M70.5 %s L64 %s' % (f(cy - 3), f(cy - 5)), stroke=rim, sw=1.2)
+    s.path('M129.5 %s L136 %s' % (f(cy - 3), f(cy - 5)), stroke=rim, sw=1.2)
 
+
+def tear(s, x0, y0, x1, y1, bend, w):
+    """A tear running down the cheek: a clear wet streak, wide where it leaves the eye, thin on the cheek,
+    swelling into a drop at its end; lit along one edge, shaded along the other."""
+    pts_ = bezier((x0, y0), (x0 + bend, y0 + (y1 - y0) * 0.35), (x1 + bend * 0.6, y0 + (y1 - y0) * 0.7),
+                  (x1, y1), 14)
+
+    def width(t):
+        return w * (1.0 - 0.6 * math.sin(math.pi * min(t * 1.15, 1.0)) + 0.25 * t)
+
+    s.path(tapered(pts_, width), fill='#d6eeff', op=0.55)
+    # the shaded edge (viewer's right) and the light along the other
+    right = [(x + width(i / 14) * 0.42, y) for i, (x, y) in enumerate(pts_)]
+    s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in right), stroke='#7aa6cc', sw=0.55, op=0.7)
+    s.path(tapered([(x - width(i / 14) * 0.2, y) for i, (x, y) in enumerate(pts_[1:8])],
+                   lambda t: 0.7 * math.sin(math.pi * t) + 0.05), fill='#ffffff', op=0.85)
+    # the drop
+    s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
+        f(x1 - w * 0.5), f(y1 - w * 0.6), f(x1 - w * 1.3), f(y1 + w * 1.8), f(x1), f(y1 + w * 1.9),
+        f(x1 + w * 1.3), f(y1 + w * 1.8), f(x1 + w * 0.5), f(y1 - w * 0.6)), fill='#d8f0ff', stroke='#7aa6cc',
+        sw=0.5, op=0.85)
+    s.circle(x1 - w * 0.4, y1 + w * 0.9, w * 0.35, '#ffffff')
 
 
 def extras(s, g, expr):
     """What lies over the face: tears, sweat, breath. Drawn after the fringe and glasses."""
     tears = expr.get('tears', 0)
+    cy = 91 + g.feature_y
     if tears:
-        for side in (1, -1):
-            cx = 100 - side * 17
+        for side in expr.get('tear_sides', (1, -1)):
+            E = Eye(g, side, cy)
             # the eye brimming: a wet shine along the lower lid
-            s.path('M%s 98.5 Q%s 101.5 %s 98.5' % (f(cx - 6), f(cx), f(cx + 6)), stroke='#e8f6ff', sw=1.8,
-                   op=0.9)
+            a, b, c = E.P(-6, 7.5), E.P(0.5, 10.5), E.P(7, 6.5)
+            s.path('M%s %s Q%s %s %s %s' % (a + b + c), stroke='#e8f6ff', sw=1.8, op=0.9)
+            if expr.get('eyes') != 'closed':
+                s.circle(*E.P(5, 5.5), 1.1, '#ffffff', op=0.9)
             if tears > 1:
-                # a tear running down the cheek from the outer corner
-                x = cx - side * 6
-                s.path('M%s 99 Q%s 106 %s 114 Q%s 117 %s 114 Q%s 106 %s 99 Z' % (
-                    f(x - 1.2), f(x - 1.8), f(x - 1.6), f(x), f(x + 1.6), f(x + 1.8), f(x + 1.2)),
-                    fill='#d8f0ff', stroke='#8ab8d8', sw=0.6, op=0.95)
-                s.circle(x - 0.4, 112.5, 0.6, '#ffffff')
+                # a tear running down the cheek from the outer corner, another starting at the inner one
+                x, y = E.P(4.5, 8.5)
+                tear(s, x, y, x + side * 1.0, y + 15, -side * 2.2, 2.2)
+                if tears > 2:
+                    x, y = E.P(-3, 9.5)
+                    tear(s, x, y, x + side * 0.5, y + 11, side * 0.8, 1.6)
     sweat = expr.get('sweat', 0)
     for k in range(sweat):
         x, y = (141, 62) if k == 0 else (60, 70)

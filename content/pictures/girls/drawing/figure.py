@@ -5,7 +5,7 @@ colours and build and draws her own hair (back and front) and the things only sh
 """
 from .body import SKIN, arms, layer, legs, skirt, torso
 from .face import brows, extras, face, glasses
-from .svg import Paint, Svg
+from .svg import Paint, Svg, f
 
 
 class Girl:
@@ -18,6 +18,21 @@ class Girl:
         self.eye_tilt = 0.0
         self.lashes = 1.0
         self.brow_w = 1.3
+        # her face: eye shape (see face.LIDS) and its size, tilt in degrees, iris; brows; jaw; mouth
+        self.eye = {}
+        self.brow = 'soft'
+        self.brow_c = None
+        self.jaw = 'oval'
+        self.nose = 'line'
+        self.lash = '#2a1a1c'
+        self.lip = '#a8433f'
+        self.lips = None
+        self.mouth_w = 1.0
+        self.smirk = 0.0
+        self.fang = False
+        self.feature_y = 0.0
+        self.gloss = 1.0  # how strongly her hair catches the light
+        self.head_tilt = 0.0  # degrees, + = the head leans to the viewer's right
         self.front = self.back = None
         self.__dict__.update(kw)
 
@@ -27,7 +42,12 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     expr = expr or {}
     if shadow:
         s.ellipse(100, 472, 44, 7, '#000000', op=0.16)
+    head = '<g transform="rotate(%s 100 118)">' % f(g.head_tilt) if g.head_tilt else None
+    if head:
+        s.add(head)
     g.back(s, g)
+    if head:
+        s.add('</g>')
     layer(s, g, pose, props, 'behind')
     if pose == 'behind':
         arms(s, g, pose, props)
@@ -35,12 +55,16 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     skirt(s, g)
     torso(s, g)
     layer(s, g, pose, props, 'body')
+    if head:
+        s.add(head)
     face(s, g, expr)
     g.front(s, g, expr)
     brows(s, g, expr)
     if g.glasses:
         glasses(s, g)
     extras(s, g, expr)
+    if head:
+        s.add('</g>')
     if pose != 'behind':
         arms(s, g, pose, props)
     return s

@@ -1,6 +1,6 @@
-"""What all the hairstyles share: the colours of a girl's hair, the cap over the crown, the fringe's locks,
-the glossy ring, strand lines and the ribbon bow."""
-from .svg import dark, light, f, poly, locks  # noqa: F401 (the girls take locks from here)
+"""What all the hairstyles share: the colours of a girl's hair, the cap over the crown,
+the gloss, strand lines and the ribbon bow (each girl draws her own fringe)."""
+from .svg import dark, light, f, poly
 
 
 def hair_colours(g):
@@ -15,19 +15,27 @@ def cap_path(top=17, side=58, low=96):
 
 
 def shine(s, g, y=42, span=30, width=5):
-    """The glossy ring across the crown: a band with a jagged lower edge."""
+    """The gloss across the crown: a few pieces of an arc, of uneven length with gaps between and points
+    at both ends, each with a short lick down the strands, fading toward the sides, so that it reads as
+    light on hair and not as a band round the head."""
+    import math
     base, line, hi = hair_colours(g)
-    top = []
-    bot = []
-    n = 9
-    for i in range(n + 1):
-        t = i / n
+
+    def arc(t, dy=0.0):
         x = 100 - span + 2 * span * t
-        yy = y + ((x - 100) / span) ** 2 * span * 0.28
-        top.append((x, yy - 1))
-        bot.append((x, yy + (width if i % 2 else width * 0.35)))
-    d = poly(top + bot[::-1])
-    s.path(d, fill=hi, op=0.55)
+        return x, y + dy + ((x - 100) / span) ** 2 * span * 0.28
+
+    pieces = ((0.06, 0.22), (0.28, 0.47), (0.53, 0.64), (0.70, 0.93))
+    for a, b in pieces:
+        n = 8
+        top, bot = [], []
+        for i in range(n + 1):
+            t = a + (b - a) * i / n
+            w = width * 0.75 * math.sin(math.pi * i / n) ** 0.8
+            top.append(arc(t, -w * 0.35))
+            bot.append(arc(t, w * 0.65))
+        mid = math.sin(math.pi * (a + b) / 2) ** 0.7
+        s.path(poly(top + bot[::-1]), fill=hi, op=round(g.gloss * (0.3 + 0.35 * mid), 2))
 
 
 def strands(s, g, lines, op=0.55):

@@ -3,7 +3,7 @@ import math
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks, bow
+from .hair import hair_colours, cap_path, shine, strands, bow
 from .svg import dark, f, poly, smooth
 
 
@@ -31,11 +31,14 @@ def front(s, g, expr):
             f(100 + side * x) for x in (45, 49, 45, 49, 55))], 0.5)
         s.path('M%s 80 Q%s 92 %s 100' % tuple(f(100 + side * x) for x in (47, 49.5, 46)), stroke=hi, sw=2.0,
                op=0.5)
-    tips = [((133, 62), (124, 82)), ((118, 50), (109, 77)), ((104, 48), (96, 75)),
-            ((90, 50), (81, 78)), ((74, 56), (67, 84))]
-    d = cap_path(16, 55, 90) + ' Q146 80 134 74' + locks((134, 74), tips, 4.5) + ' Q60 82 55 90 Z'
+    # the fringe in round fluffy curls, each lock turning under at its end
+    d = (cap_path(16, 55, 90) + ' Q146 80 137 76 Q138 84 131 82 Q131 71 122 71 Q124 80 116 79'
+         ' Q115 69 106 70 Q108 78 100 77 Q98 68 90 70 Q91 78 83 79 Q82 70 74 72 Q75 82 67 84 Q60 82 55 90 Z')
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M120 40 Q132 56 136 72', 'M80 40 Q68 56 64 72', 'M100 30 Q104 48 106 60'], 0.45)
+    strands(s, g, ['M120 40 Q132 56 134 78', 'M80 40 Q68 56 66 80', 'M104 30 Q112 50 114 76',
+                   'M96 30 Q90 50 86 76'], 0.45)
+    for x in (131, 116, 100, 83, 67):
+        s.path('M%s 80 q-3 -4 -1 -8' % f(x + 1), stroke=hi, sw=1.2, op=0.45)
     shine(s, g, 36, 30)
     # star hairpin over her left temple (viewer's right)
     star = []
@@ -56,12 +59,15 @@ def cookies(s, g, left, right):
         s.circle(x + 4, y + 2, 4.6, '#e8b872', stroke='#9a6a30', sw=0.8)
         s.circle(x + 3, y + 1, 0.9, '#6a3a1a')
         s.circle(x + 5.5, y + 3, 0.8, '#6a3a1a')
-    draw_hand(s, g, 86, 204, 0, 1)
-    draw_hand(s, g, 114, 204, 0, 1)
+    draw_hand(s, g, 84.5, 203, 1, 0, 'grip')
+    draw_hand(s, g, 115.5, 203, -1, 0, 'grip')
 
 
 GIRL = Girl(name='hinata', hair='#9a5a30', hair_light='#d89a62', eyes='#d08a1c', ribbon='#f2b705',
-            style='bob', height=0.93, eye_h=1.08, front=front, back=back)
+            style='bob', height=0.93, eye_h=1.12, front=front, back=back,
+            # big round amber eyes, wide open and bright; short round brows set high; a wide mouth
+            eye=dict(lid='round', w=1.04, tilt=0.0, iris=1.02, shine=1.2, sparkle=True, flicks=1, lower=0.7),
+            brow='round', brow_c='#6a3418', jaw='round', nose='dot', mouth_w=1.12)
 
 
 @prop('cookies_up')

@@ -2,7 +2,7 @@
 
 from .body import SKIN_TAN, draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
+from .hair import hair_colours, cap_path, shine, strands
 from .svg import dark, poly, smooth
 
 
@@ -17,11 +17,13 @@ def back(s, g):
 def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
-    tips = [((134, 58), (126, 78)), ((122, 46), (114, 74)), ((110, 44), (102, 72)),
-            ((96, 46), (89, 74)), ((84, 50), (76, 76)), ((70, 58), (63, 90))]
-    d = cap_path(18, 59, 80) + ' Q146 92 140 96 Q138 86 135 78' + locks((135, 78), tips) + ' Z'
+    # short and choppy, the tufts of uneven length all pushed toward her left (viewer's right)
+    d = (cap_path(18, 59, 80) + ' Q147 90 141 97 Q139 86 136 78 L133 68 Q134 75 130 79 Q126 70 119 63'
+         ' Q120 72 117 76 Q112 68 105 62 Q106 70 101 73 Q97 66 91 63 Q92 72 88 79 Q84 70 77 67'
+         ' Q78 76 72 84 Q67 80 63 90 Z')
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M116 34 Q128 50 136 78', 'M86 34 Q74 52 66 80'], 0.45)
+    strands(s, g, ['M104 26 Q120 44 130 76', 'M96 26 Q108 48 116 74', 'M88 28 Q98 50 100 71',
+                   'M80 32 Q88 54 87 76', 'M74 40 Q76 60 72 82'], 0.45)
     shine(s, g, 37, 28)
     # red hair clip over her right temple (viewer's left)
     for k, dy in enumerate((0, 6)):
@@ -40,16 +42,20 @@ def jacket(s, g, left, right):
     s.path(poly([(88, 214), (102, 214), (104, 272), (90, 274)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
     s.path('M90.3 268 L103.7 266.5', stroke=trim, sw=4.0, cap='butt')
     s.path('M66 207 Q88 202 108 208', stroke=trim, sw=3.4)
-    draw_hand(s, g, 101, 212, 1, 0.2)
+    draw_hand(s, g, 100, 211, 1, 0.5, 'grip')
 
 
 GIRL = Girl(name='misaki', hair='#553520', hair_light='#9a6a44', eyes='#a0582a', ribbon='#d7263d',
-            style='boyish', skin=SKIN_TAN, eye_h=1.0, front=front, back=back)
+            style='boyish', skin=SKIN_TAN, eye_h=0.98, front=front, back=back,
+            # bright lively eyes, a squared outer corner; strong straight brows; a wide mouth
+            eye=dict(lid='bright', w=1.0, tilt=2.0, iris=0.95, shine=1.15, flicks=1, lower=0.8),
+            brow='thick', brow_w=1.3, jaw='oval', mouth_w=1.18)
 
 
 @prop('jacket_arm')
 def jacket_arm(s, g, left, right):
     """The club jacket folded over her forearm while she gets her breath back."""
+    s.add('<g transform="translate(-9 11)">')
     trim = g.ribbon
     s.path(smooth([(58, 192), (100, 180), (104, 206), (98, 232), (66, 236), (56, 214)]), fill='#f6f3ea',
            stroke='#8a8ea0', sw=1.0)
@@ -59,4 +65,5 @@ def jacket_arm(s, g, left, right):
     # one sleeve hangs down, its cuff in red
     s.path(poly([(84, 190), (98, 188), (100, 230), (87, 232)]), fill='#efece2', stroke='#8a8ea0', sw=1.0)
     s.path('M87.3 226 L99.8 224.5', stroke=trim, sw=4.0, cap='butt')
-    draw_hand(s, g, 99, 183, 1, -0.3)
+    draw_hand(s, g, 100, 182, 1, -0.45, 'fist', thumb=-1)
+    s.add('</g>')

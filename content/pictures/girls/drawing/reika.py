@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks, bow
+from .hair import hair_colours, cap_path, shine, strands, bow
 from .svg import poly, dark, f, smooth
 
 
@@ -23,11 +23,15 @@ def back(s, g):
 def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
-    tips = [((128, 58), (120, 80)), ((112, 48), (106, 74)), ((100, 44), (100, 50)),
-            ((98, 48), (90, 74)), ((82, 52), (74, 80)), ((68, 64), (64, 100))]
-    d = cap_path(16, 56, 96) + ' Q144 100 140 104 Q136 92 133 80' + locks((133, 80), tips) + ' Z'
+    # parted in the middle and swept aside like curtains: the forehead shows, the locks curl at the temples
+    d = (cap_path(16, 56, 96) + ' Q144 100 140 104 Q136 94 135 86 Q139 80 133 76 Q126 66 114 61'
+         ' Q104 57 100 46 Q96 57 86 61 Q74 66 67 76 Q61 80 65 86 Q64 94 60 104 Q56 100 56 96 Z')
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M112 30 Q130 52 138 92', 'M88 30 Q70 52 62 92'], 0.45)
+    strands(s, g, ['M100 30 Q104 48 118 60 Q130 68 134 82', 'M100 30 Q96 48 82 60 Q70 68 66 82',
+                   'M110 28 Q126 44 138 90', 'M90 28 Q74 44 62 90'], 0.45)
+    for side in (1, -1):
+        s.path('M%s 82 q%s -6 %s -10' % (f(100 - side * 34), f(-side * 3), f(side * 1)), stroke=hi, sw=1.2,
+               op=0.5)
     shine(s, g, 36, 30)
     for side in (1, -1):
         x0 = 100 - side * 40
@@ -40,7 +44,12 @@ def front(s, g, expr):
 
 
 GIRL = Girl(name='reika', hair='#c0893c', hair_light='#f0cc80', eyes='#7d4fb8', ribbon='#c2185b',
-            style='wavy', height=1.04, lashes=1.3, eye_tilt=1.5, front=front, back=back)
+            style='wavy', height=1.04, lashes=1.4, eye_h=0.9, front=front, back=back,
+            # elegant eyes under a lowered lid, many lashes; high arched brows; coloured lips, a knowing
+            # smile; a slim chin carried high (the face a little up, the head a little aside)
+            eye=dict(lid='heavy', w=1.08, tilt=4.0, iris=0.92, flicks=3, lower=0.9),
+            brow='arched', brow_w=1.05, jaw='slim', nose='fine', mouth_w=0.92, smirk=0.9, lip='#b8405a',
+            lips='#e08aa0', feature_y=-1.5, head_tilt=-3.0)
 
 
 @prop('address')
@@ -52,4 +61,4 @@ def address(s, g, left, right):
         s.path('M-8 %s L%s %s' % (f(y), f(8 if y < 4 else 2), f(y)), stroke='#6a5a70', sw=0.8)
     s.path('M-12 -9 L-12 9', stroke=g.ribbon, sw=1.6, cap='butt')
     s.add('</g>')
-    draw_hand(s, g, 82, 172, 0.4, -0.4)
+    draw_hand(s, g, 80, 171, 0.45, -1, 'grip')

@@ -3,7 +3,7 @@
 from .body import draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands
-from .svg import dark, f, mix, poly, smooth
+from .svg import dark, f, mix, poly, smooth, tapered
 
 
 def back(s, g):
@@ -30,7 +30,8 @@ def front(s, g, expr):
         s.path(poly([(x0, 58), (x1 + side * 1, 64), (x1, 123), (x0 - side * 1, 123)]), fill=lock, stroke=line)
         # the sheen down the lock and the clean cut at the chin
         xm = (x0 + x1) / 2
-        s.path('M%s 70 L%s 112' % (f(xm - side * 1.5), f(xm - side * 1.5)), stroke=hi, sw=2.4, op=0.45)
+        s.path(tapered([(xm - side * 1.5, 74 + k * 5) for k in range(8)], lambda t: 2.6 * (t * (1 - t)) ** 0.5 + 0.2),
+               fill=hi, op=0.3)
         s.path('M%s 123 L%s 123' % (f(x0 - side * 0.5), f(x1 + side * 0.5)), stroke=hi, sw=1.2, op=0.7)
         strands(s, g, ['M%s 80 L%s 120' % (f(xm + side * 3), f(xm + side * 3))], 0.5)
     d = cap_path(17, 57, 80) + ' L143 80 L142 70 L136 71 Q100 75.5 64 71 Z'
@@ -42,8 +43,13 @@ def front(s, g, expr):
     shine(s, g, 38, 30)
 
 
-GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#3a2a2a', ribbon='#9b7fd4',
-            style='hime', height=1.03, eye_h=0.92, lashes=1.2, front=front, back=back)
+GIRL = Girl(name='reina', hair='#1c1b2b', hair_light='#5a6890', eyes='#2a1c22', ribbon='#9b7fd4',
+            style='hime', height=1.03, eye_h=0.86, lashes=1.25, front=front, back=back,
+            # calm almond eyes, very dark, long lashes; level thin brows; a small quiet mouth; a slim jaw
+            eye=dict(lid='almond', w=1.06, tilt=-1.0, iris=0.95, iris_top=0.4, iris_lit=0.22, rim_lit=0.35,
+                     flicks=2, flick_up=False, crease=False, lower=0.8),
+            brow='straight', brow_w=1.1, jaw='slim', nose='fine', mouth_w=0.78, lash='#140e14',
+            lips='#d08088')
 
 
 @prop('film')
@@ -61,5 +67,5 @@ def film(s, g, left, right):
     # title and credits
     s.path('M90 193.5 L110 193', stroke='#5a4630', sw=2.2, cap='butt')
     s.path('M93 198 L107 197.7', stroke='#a09478', sw=0.9)
-    draw_hand(s, g, 87, 190, 0.4, 1)
-    draw_hand(s, g, 113, 190, -0.4, 1)
+    draw_hand(s, g, 86, 191, 1, 0.15, 'grip')
+    draw_hand(s, g, 115, 191, -1, 0.15, 'grip')

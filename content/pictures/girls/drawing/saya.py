@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
+from .hair import hair_colours, cap_path, shine, strands
 from .svg import dark, f, poly, smooth
 
 
@@ -24,11 +24,14 @@ def back(s, g):
 def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
-    tips = [((130, 60), (121, 80)), ((114, 48), (104, 76)), ((98, 46), (88, 74)),
-            ((84, 50), (74, 78)), ((70, 58), (64, 96))]
-    d = cap_path(17, 58, 88) + ' Q144 96 142 104 Q136 96 134 80' + locks((134, 80), tips) + ' Z'
+    # the side-swept fringe: parted above her left eye (viewer's right), combed across the forehead, the
+    # locks' points sweeping down toward her right temple
+    d = (cap_path(17, 58, 88) + ' Q144 96 141 103 Q137 92 135 75 Q132 62 124 57'
+         ' Q122 70 112 75 Q110 70 107 65 Q104 75 96 79 Q94 74 92 69 Q89 78 81 81 Q79 77 78 73'
+         ' Q74 86 65 99 Q61 94 58 88 Z')
     s.path(d, fill=base, stroke=line)
-    strands(s, g, ['M118 34 Q130 54 138 86', 'M84 36 Q72 56 64 90'], 0.45)
+    strands(s, g, ['M122 30 Q120 50 112 73', 'M116 28 Q108 52 96 77', 'M110 28 Q96 50 81 79',
+                   'M104 28 Q84 50 66 96', 'M128 34 Q136 54 139 96'], 0.45)
     shine(s, g, 36, 28)
 
 
@@ -48,7 +51,7 @@ def racket(s, g, left, right):
         s.path('M%s %s L%s %s' % (f(154 - w), f(62 + k * 5), f(154 + w), f(62 + k * 5)), stroke='#e4e4dc', sw=0.6)
     s.ellipse(154, 62, 19, 25, 'none', stroke='#0f3a2a', sw=4.2)
     s.ellipse(154, 62, 19, 25, 'none', stroke=g.ribbon, sw=2.8)
-    draw_hand(s, g, 138, 150, 0, -1)
+    draw_hand(s, g, 142, 148, -1, 0.25, 'grip')
 
 
 @prop('wristband')
@@ -67,7 +70,10 @@ def wristband(s, g, left, right):
 
 
 GIRL = Girl(name='saya', hair='#c49058', hair_light='#ecc891', eyes='#1f9e6e', ribbon='#1f9e6e',
-            style='ponytail', eye_tilt=3.0, eye_h=0.9, front=front, back=back)
+            style='ponytail', eye_h=0.84, front=front, back=back,
+            # sharp green eyes tilted up at the outer corners; firm brows rising outward; a one-sided smile
+            eye=dict(lid='sharp', w=1.05, tilt=7.0, iris=0.86, pupil=0.5, flicks=2, lower=1.1),
+            brow='angled', brow_w=1.25, jaw='oval', mouth_w=0.9, smirk=1.2)
 
 
 @prop('tickets_out')
@@ -81,7 +87,7 @@ def tickets_out(s, g, left, right):
         s.path('M-1 -20 L7 -20', stroke=g.ribbon, sw=2.4, cap='butt')
         s.circle(3, -12, 2.6, '#ffffff', stroke=g.ribbon, sw=0.8)
         s.add('</g>')
-    draw_hand(s, g, 82, 172, 0.5, -0.3)
+    draw_hand(s, g, 80, 172, 0.35, -1, 'grip')
     wristband(s, g, left, right)
 
 

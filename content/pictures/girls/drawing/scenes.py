@@ -39,7 +39,7 @@ ENCOUNTERS = [
     ('C56C', 'pool', 6, 'hip_cheek', dict(eyes='smile', mouth='open'), (), 150),
     ('C63C', 'tennis', 3, 'racket', dict(eyes='open', mouth='pout', brows='cross', blush=1, look=-1.5),
      ('racket_bag', 'bag_strap', 'racket', 'wristband'), 150),
-    ('C65C', 'tennis', 5, 'wave', dict(eyes='open', mouth='open'), (), 150),
+    ('C65C', 'tennis', 5, 'jacket_wave', dict(eyes='open', mouth='open'), ('jacket',), 150),
     ('C71C', 'garden', 1, 'clasp', dict(eyes='soft', mouth='smile', blush=2), (), 210),
     ('C72A', 'garden', 2, 'wave_clasp', dict(eyes='open', mouth='open'), (), 200),
     ('C72B', 'garden', 2, 'offer', dict(eyes='smile', mouth='open', blush=2), ('cookies',), 160),
@@ -49,7 +49,7 @@ ENCOUNTERS = [
 # The confessions at the gate at five o'clock: each girl with what her script has her do and hold.
 GATE = [
     # 玲奈 asks him to an old foreign film and cannot finish her sentence
-    ('C81C', 1, 'hold', dict(eyes='soft', mouth='o', brows='up', blush=2, look=-1.5), ('film',)),
+    ('C81C', 1, 'hold', dict(eyes='soft', mouth='part', brows='up', blush=2, look=-1.5), ('film',)),
     # ひなた slipped away from karaoke with her cookies: 「全部言わせないでよぉ…」
     ('C82C', 2, 'hold_high', dict(eyes='squeeze', mouth='open', brows='up', blush=3), ('cookies_up',)),
     # 沙耶 holds out the two tickets and looks away
@@ -60,11 +60,12 @@ GATE = [
     # 美咲 ran all the way: out of breath, a hand on her chest
     ('C85C', 5, 'breath', dict(eyes='open', mouth='pant', brows='up', blush=2, sweat=2, breath=True),
      ('jacket_arm',)),
-    # 麗華 gives him the dormitory's address, tears of joy held back
-    ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=1), ('address',)),
+    # 麗華 gives him the dormitory's address, chin up and a hand at her cheek; one tear of joy gets away
+    ('C86C', 6, 'slip', dict(eyes='soft', mouth='smile', blush=2, tears=2, tear_sides=(1,), look=0.5),
+     ('address',)),
     ('C87C', 7, 'hold', dict(eyes='open', mouth='wavy', brows='up', blush=2, tears=2), ('letter_up',)),
     # ゆかり in tears: 「…っ、バカ…」
-    ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=2), ()),
+    ('C88C', 8, 'wipe', dict(eyes='closed', mouth='pout', brows='up', blush=2, tears=3), ()),
     # まどか, all cheer: 「まどっち」って呼んでくださいね！
     ('C89C', 9, 'peace', dict(eyes='open', mouth='grin', blush=1, wink=True), ()),
 ]

@@ -2,7 +2,7 @@
 
 from .body import draw_hand, heart, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, locks
+from .hair import hair_colours, cap_path, shine, strands
 from .svg import dark, f, poly, smooth
 
 
@@ -18,20 +18,29 @@ def back_loose(s, g):
     """Hair behind the head and body."""
     base, line, hi = hair_colours(g)
     shade = dark(base, 0.2)
-    d = smooth([(100, 20), (140, 34), (150, 80), (152, 140), (156, 200), (150, 222), (126, 226),
-                (100, 216), (74, 226), (50, 222), (44, 200), (48, 140), (50, 80), (60, 34)])
+    # let down from the braids it still waves a little: the outline swells in and out down her back
+    d = smooth([(100, 20), (140, 34), (150, 80), (148, 110), (154, 138), (150, 164), (157, 190), (153, 212),
+                (142, 224), (126, 220), (112, 226), (100, 218), (88, 226), (74, 220), (58, 224), (47, 212),
+                (43, 190), (50, 164), (46, 138), (52, 110), (50, 80), (60, 34)])
     s.path(d, fill=shade, stroke=line)
-    strands(s, g, ['M56 120 Q52 170 58 218', 'M144 120 Q148 170 142 218'], 0.45)
+    strands(s, g, ['M56 110 Q50 130 55 150 Q60 172 53 196 Q50 210 56 220',
+                   'M144 110 Q150 130 145 150 Q140 172 147 196 Q150 210 144 220'], 0.45)
 
 
 def front(s, g, expr):
     """Fringe and everything that lies in front of the face."""
     base, line, hi = hair_colours(g)
     st = g.style
-    tips = [((131, 62), (125, 80)), ((119, 54), (112, 77)), ((106, 52), (100, 76)),
-            ((94, 52), (88, 77)), ((81, 54), (75, 80)), ((69, 62), (64, 104))]
-    d = cap_path(17, 57, 100) + ' Q143 104 140 106 Q136 94 134 80' + locks((134, 80), tips) + ' Z'
+    # a neat, even fringe cut just over the brows, its locks ending soft and round
+    d = cap_path(17, 57, 100) + ' Q143 104 140 106 Q136 94 134 81'
+    xs = [134, 125, 116, 107, 98, 89, 80, 71]
+    for a, b in zip(xs, xs[1:]):
+        m = (a + b) / 2
+        d += ' Q%s 81.5 %s 76.5 Q%s 79.5 %s 81' % (f(m + 1), f(m), f(m - 1), f(b))
+    d += ' Q66 92 64 104 Q60 100 57 100 Z'
     s.path(d, fill=base, stroke=line)
+    strands(s, g, ['M%s 34 Q%s 56 %s 76' % (f(x + (x - 100) * 0.3), f(x + (x - 100) * 0.12), f(x))
+                   for x in (111.5, 102.5, 93.5, 84.5)], 0.4)
     strands(s, g, ['M116 32 Q130 56 138 96', 'M84 32 Q70 56 62 96'], 0.45)
     shine(s, g, 37, 29)
     if st == 'braids':
@@ -54,12 +63,18 @@ def front(s, g, expr):
     else:
         for side in (1, -1):
             x0 = 100 - side * 40
-            pts_ = [(x0 + side * 2, 78), (x0 - side * 6, 120), (x0 - side * 3, 160), (x0 - side * 9, 200),
-                    (x0 + side * 3, 214), (x0 + side * 7, 188), (x0 + side * 10, 150), (x0 + side * 8, 110),
+            # the loose locks over her shoulders, in the soft waves the braids left
+            pts_ = [(x0 + side * 2, 78), (x0 - side * 5, 108), (x0 - side * 1, 132), (x0 - side * 7, 158),
+                    (x0 - side * 3, 184), (x0 - side * 9, 204), (x0 + side * 2, 216), (x0 + side * 5, 196),
+                    (x0 + side * 10, 172), (x0 + side * 6, 146), (x0 + side * 11, 120), (x0 + side * 8, 96),
                     (x0 + side * 9, 84)]
             s.path(smooth(pts_), fill=base, stroke=line)
-            strands(s, g, ['M%s 100 Q%s 150 %s 200' % (f(x0 + side * 3), f(x0 + side * 1),
-                                                     f(x0 - side * 3))], 0.5)
+            strands(s, g, ['M%s 96 Q%s 118 %s 134 Q%s 156 %s 172 Q%s 192 %s 206' % (
+                f(x0 + side * 3), f(x0 - side * 3), f(x0 + side * 3), f(x0 + side * 7), f(x0 + side * 1),
+                f(x0 - side * 4), f(x0 - side * 2))], 0.5)
+            for y, dx in ((128, 1), (176, 0)):
+                s.path('M%s %s q%s 8 %s 16' % (f(x0 + side * (4 + dx)), f(y - 10), f(-side * 3), f(side * 1)),
+                       stroke=hi, sw=1.6, op=0.35)
 
 
 @prop('book')
@@ -69,22 +84,29 @@ def book(s, g, left, right):
     s.path(poly([(86.5, 175.5), (114, 173.8), (115.6, 208.5), (88, 210.2)]), fill='none', stroke='#d8b860',
            sw=0.9)
     s.path('M85 214 L119 212 L119.5 215 L85.5 217 Z', fill='#efe6cc', stroke='#3a141c', sw=0.8)
-    draw_hand(s, g, 84, 200, 0.6, 0.8)
-    draw_hand(s, g, 118, 198, -0.6, 0.8)
+    draw_hand(s, g, 84, 199, 1, 0.1, 'grip')
+    draw_hand(s, g, 118, 197, -1, 0.1, 'grip')
 
 
 def letter(s, g, left, right):
     s.path(poly([(80, 178), (120, 176), (121, 202), (81, 204)]), fill='#fbf6ea', stroke='#9a8e7a', sw=0.9)
     s.path('M80 178 L100 192 L120 176', stroke='#c8bca4', sw=0.9)
     heart(s, 100, 192, 3.2, g.ribbon)
-    draw_hand(s, g, 86, 198, 0.4, 1)
-    draw_hand(s, g, 114, 198, -0.4, 1)
+    draw_hand(s, g, 82, 195, 1, 0.1, 'grip')
+    draw_hand(s, g, 119, 194, -1, 0.1, 'grip')
+
+
+# soft round eyes, the outer corners drooping a little; thin low brows; a small mouth; a round chin
+SHIORI_FACE = dict(eye=dict(lid='round', w=0.98, tilt=-4.0, iris=0.98, iris_lit=0.55, flicks=1, flick_up=False,
+                            lower=0.6), eye_h=1.0, lashes=0.85, brow='soft', brow_w=1.0, jaw='round', nose='dot',
+                   mouth_w=0.72)
 
 
 GIRL4 = Girl(name='shiori', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
-             style='braids', height=0.93, glasses=True, front=front, back=back_braids)
+             style='braids', height=0.93, glasses=True, front=front, back=back_braids, **SHIORI_FACE)
 GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
-             style='loose', height=0.93, front=front, back=back_loose)
+             style='loose', height=0.93, front=front, back=back_loose,
+             **dict(SHIORI_FACE, eye=dict(SHIORI_FACE['eye'], iris=1.02, shine=1.15, lower=0.95), lashes=1.05))
 
 
 @prop('letter_up')

@@ -132,16 +132,28 @@ def smooth(points, close=True):
     return d + (' Z' if close else '')
 
 
-def locks(start, tips, sweep=2.5):
-    """A fringe edge: from start, through (notch, tip) pairs. Notches stay shallow so the locks are broad,
-    and every edge bows the same way, which gives the fringe its soft sweep."""
-    d = ''
-    px, py = start
-    for (nx, ny), (tx, ty) in tips:
-        if ny < 70:
-            ny = 57 + (ny - 44) * 0.45
-        d += ' Q%s %s %s %s' % (f((px + nx) / 2 + sweep), f((py + ny) / 2), f(nx), f(ny))
-        d += ' Q%s %s %s %s' % (f((nx + tx) / 2 + sweep), f((ny + ty) / 2), f(tx), f(ty))
-        px, py = tx, ty
-    return d
+def bezier(p0, p1, p2, p3, n=12):
+    """Points along one cubic Bezier, both ends included."""
+    out = []
+    for i in range(n + 1):
+        t = i / n
+        a, b, c, d = (1 - t) ** 3, 3 * t * (1 - t) ** 2, 3 * t * t * (1 - t), t ** 3
+        out.append((a * p0[0] + b * p1[0] + c * p2[0] + d * p3[0], a * p0[1] + b * p1[1] + c * p2[1] + d * p3[1]))
+    return out
 
+
+def tapered(points, widths):
+    """A closed outline around a line of points, as wide at each point as widths says: lids, brows and
+    tears that thin out toward their ends as an ink stroke does."""
+    n = len(points)
+    left, right = [], []
+    for i, (x, y) in enumerate(points):
+        a = points[max(i - 1, 0)]
+        b = points[min(i + 1, n - 1)]
+        dx, dy = b[0] - a[0], b[1] - a[1]
+        L = (dx * dx + dy * dy) ** 0.5 or 1
+        nx, ny = -dy / L, dx / L
+        w = widths[i] / 2 if isinstance(widths, (list, tuple)) else widths(i / (n - 1)) / 2
+        left.append((x + nx * w, y + ny * w))
+        right.append((x - nx * w, y - ny * w))
+    return poly(left + right[::-1])
