@@ -57,8 +57,8 @@ void DblLog::AddLine(const QString &speaker, const QString &text) {
     if (atEnd) ScrollToEnd();
 }
 
-void DblLog::Form_KeyDown(int key, int) {
-    if (key == Qt::Key_Escape) UnloadNow();
+void DblLog::Form_KeyDown(Key key, int) {
+    if (key == Key::Escape) UnloadNow();
 }
 
 void DblLog::Form_MouseDown(int, int, int, int) {

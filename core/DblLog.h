@@ -10,7 +10,7 @@ class DblLog : public Form {
     QTextBrowser *Text1;
 
     void Form_Load() override;
-    void Form_KeyDown(int key, int shift) override;
+    void Form_KeyDown(Key key, int shift) override;
     void Form_Unload() override;
     void Form_MouseDown(int button, int shift, int x, int y) override;
     // Takes the campus window's place and size.

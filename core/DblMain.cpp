@@ -92,11 +92,11 @@ void DblMain::Form_KeyPress(int) {
     PlayerClicked();
 }
 
-void DblMain::Form_KeyDown(int key, int) {
+void DblMain::Form_KeyDown(Key key, int) {
     // Keys without a character: they never count as a click.
-    if (key == Qt::Key_PageUp) OpenLookback();
+    if (key == Key::PageUp) OpenLookback();
     // F1 to F7 walk as the buttons do, but never over a line that waits to be read.
-    const int index = key - Qt::Key_F1;
+    const int index = FunctionKeyIndex(key);
     if (index >= 0 && index < 7 && Command1[index]->isEnabled() && !LineWaiting()) Command1_Click(index);
 }
 

@@ -157,15 +157,15 @@ void DblStart::Label1_MouseMove(int index) {
     MenuAtRest = false;
 }
 
-void DblStart::Form_KeyDown(int key, int) {
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+void DblStart::Form_KeyDown(Key key, int) {
+    const bool enter = key == Key::Enter;
     if (enter && focusWidget() == OKBUTTON && OKBUTTON->isVisible()) {
         OKBUTTON_Click();
     } else if (enter && focusWidget() == LOADOK && LOADOK->isVisible()) {
         LOADOK_Click();
-    } else if (Label1[0]->isVisible() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    } else if (Label1[0]->isVisible() && (key == Key::Up || key == Key::Down)) {
         if (MenuFocus >= 0) Label1[MenuFocus]->setFrameStyle(QFrame::NoFrame);
-        MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Qt::Key_Up ? 2 : 1)) % 3;
+        MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Key::Up ? 2 : 1)) % 3;
         Label1[MenuFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1_MouseMove(MenuFocus);
     } else if (enter && Label1[0]->isVisible() && MenuFocus >= 0) {

@@ -26,7 +26,7 @@ class DblStart : public Form {
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
     // The arrows move over the menu and Enter chooses; Enter on O K confirms.
-    void Form_KeyDown(int key, int shift) override;
+    void Form_KeyDown(Key key, int shift) override;
     void Section1();
     void Label1_MouseMove(int index);
     void Label1_Click(int index);

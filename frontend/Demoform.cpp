@@ -85,9 +85,9 @@ void Demoform::showGroup(int group) {
     for (int i = g.first; i <= g.last; ++i) Line1[i]->show();
 }
 
-void Demoform::Form_KeyDown(int key, int shift) {
+void Demoform::Form_KeyDown(Key key, int shift) {
     // A modifier key pressed alone counts as held.
-    const bool modifier = shift != 0 || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
+    const bool modifier = shift != 0 || key == Key::Shift || key == Key::Control || key == Key::Alt;
     if (!modifier) return;
     PlayWav(QStringLiteral("Dummy.wav"));  // cuts off the jingle
     JingleStopped = true;

@@ -19,7 +19,7 @@ class Demoform : public Form {
     int SpriteTop() const { return spriteTop_; }
 
     void Form_Load() override;
-    void Form_KeyDown(int key, int shift) override;
+    void Form_KeyDown(Key key, int shift) override;
     void Timer1_Timer();
 
   private:

@@ -21,6 +21,27 @@ QSet<Form *> &loadedForms() {
 }
 } // namespace
 
+namespace {
+Key KeyOf(int qtKey) {
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return static_cast<Key>(int(Key::F1) + qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_PageUp: return Key::PageUp;
+    case Qt::Key_PageDown: return Key::PageDown;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Enter;
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Shift: return Key::Shift;
+    case Qt::Key_Control: return Key::Control;
+    case Qt::Key_Alt: return Key::Alt;
+    default: return Key::Other;
+    }
+}
+} // namespace
+
 int ShiftState(Qt::KeyboardModifiers mods) {
     return (mods & Qt::ShiftModifier ? ShiftMask : 0) | (mods & Qt::ControlModifier ? CtrlMask : 0) |
            (mods & Qt::AltModifier ? AltMask : 0);
@@ -337,7 +358,7 @@ void Form::closeEvent(QCloseEvent *e) {
 }
 
 void Form::keyPressEvent(QKeyEvent *e) {
-    Form_KeyDown(e->key(), ShiftState(e->modifiers()));
+    Form_KeyDown(KeyOf(e->key()), ShiftState(e->modifiers()));
     if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
 }
 

@@ -20,6 +20,12 @@ constexpr int Tw(int pixels) { return pixels * TwipsPerPixel; }
 enum : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 enum : int { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
 int ShiftState(Qt::KeyboardModifiers mods);
+// Keys as the handlers receive them: those the game acts on by name, any other as Other. Function
+// keys are in order, so F1 + n is function key n + 1.
+enum class Key { Other, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, PageUp, PageDown, Up, Down, Left, Right,
+                 Enter, Escape, Shift, Control, Alt };
+// 0 for F1 ... 11 for F12, -1 for any other key.
+constexpr int FunctionKeyIndex(Key k) { return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1; }
 int ButtonOf(Qt::MouseButton b);
 
 // A font by its Japanese name (substituted to the IPA fonts) at a point size.
@@ -106,7 +112,7 @@ class Form : public QWidget {
     virtual void Form_QueryUnload(bool &cancel, bool byUser) { (void)cancel, (void)byUser; }
     virtual void Form_Unload() {}
     virtual void Form_KeyPress(int key) { (void)key; }
-    virtual void Form_KeyDown(int key, int shift) { (void)key, (void)shift; }
+    virtual void Form_KeyDown(Key key, int shift) { (void)key, (void)shift; }
     virtual void Form_MouseDown(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
     virtual void Form_MouseMove(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
 

@@ -71,21 +71,21 @@ void DblAlbum::Form_Unload() {
     if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
 }
 
-void DblAlbum::Form_KeyDown(int key, int) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+void DblAlbum::Form_KeyDown(Key key, int) {
+    if (key == Key::Enter) {
         if (KeyFocus >= 0) Image1_Click(KeyFocus);
         return;
     }
-    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) return;
+    if (key != Key::Left && key != Key::Right && key != Key::Up && key != Key::Down) return;
     int at = 0;
     for (int p = 0; p < 8; ++p)
         if (PageOrder[p] == KeyFocus) at = p;
     const int row = at / PageColumns, column = at % PageColumns;
     if (KeyFocus < 0)
         at = 0;
-    else if (key == Qt::Key_Left)
+    else if (key == Key::Left)
         at = row * PageColumns + (column + PageColumns - 1) % PageColumns;
-    else if (key == Qt::Key_Right)
+    else if (key == Key::Right)
         at = row * PageColumns + (column + 1) % PageColumns;
     else
         at = (1 - row) * PageColumns + column;

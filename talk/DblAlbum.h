@@ -17,7 +17,7 @@ class DblAlbum : public Form {
     void Image1_MouseDown(int index, int button, int shift);
     void Image1_Click(int index);
     // The arrows move over the page as the mouse would; Enter clicks the framed photo.
-    void Form_KeyDown(int key, int shift) override;
+    void Form_KeyDown(Key key, int shift) override;
 
   protected:
     void showEvent(QShowEvent *e) override;

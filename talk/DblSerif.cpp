@@ -39,8 +39,8 @@ void DblSerif::Form_Unload() {
     if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
 }
 
-void DblSerif::Form_KeyDown(int key, int) {
-    const int index = key - Qt::Key_F1;
+void DblSerif::Form_KeyDown(Key key, int) {
+    const int index = FunctionKeyIndex(key);
     if (index >= 0 && index < 5) {
         if (Command1[index]->isEnabled()) Command1_Click(index);
         return;
@@ -48,10 +48,10 @@ void DblSerif::Form_KeyDown(int key, int) {
     int at = -1;
     for (int i = 0; i < 5; ++i)
         if (focusWidget() == Command1[i]) at = i;
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && at >= 0) {
+    if ((key == Key::Enter) && at >= 0) {
         Command1_Click(at);
-    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        const int step = key == Qt::Key_Up ? 4 : 1;
+    } else if (key == Key::Up || key == Key::Down) {
+        const int step = key == Key::Up ? 4 : 1;
         Command1[at < 0 ? 0 : (at + step) % 5]->setFocus();
     }
 }

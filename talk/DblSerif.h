@@ -13,7 +13,7 @@ class DblSerif : public Form {
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_Unload() override;
     // F1 to F5 answer at once; the arrows move between the replies and Enter answers.
-    void Form_KeyDown(int key, int shift) override;
+    void Form_KeyDown(Key key, int shift) override;
     void Command1_Click(int index);
     // Shows a reply on button index (an ampersand shows as itself, never as a shortcut mark).
     void SetReply(int index, const QString &text);
