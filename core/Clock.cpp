@@ -102,8 +102,6 @@ void StartClock() {
     RefreshChoices();
 }
 
-bool SaveOffered() { return G.Mode != ModeEnding && G.TargetGirl != 0; }
-
 bool CloseCampusRequested() {
     if (askingToQuit) return false;
     if (!SaveOffered()) {

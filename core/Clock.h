@@ -12,8 +12,6 @@ void SkipMinute();
 void StartClock();
 // "4:31 PM" ... "5:00 PM" for a game minute.
 QString ClockText(int minute);
-// True where closing the campus window offers to save: after the album pick and before the gate.
-bool SaveOffered();
 // The player closes the campus window: refused, asked about saving, or the program ends. False
 // when the window stays.
 bool CloseCampusRequested();

@@ -2,4 +2,6 @@
 
 GameState G;
 
+bool SaveOffered() { return G.Mode != ModeEnding && G.TargetGirl != 0; }
+
 void ResetGameState() { G = GameState{}; }

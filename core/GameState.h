@@ -37,5 +37,8 @@ struct GameState {
 
 extern GameState G;
 
+// True where closing the campus window offers to save: after the album pick and before the gate.
+bool SaveOffered();
+
 // Back to the values of a fresh process (tests start every case from here).
 void ResetGameState();

@@ -52,10 +52,13 @@ QString ReadTextFile(const QString &name, FileStatus *status) {
     FileStatus &st = status ? *status : dummy;
     st = FileStatus::Missing;
     QFile f(FindFile(name));
-    if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
+    if (f.fileName().isEmpty()) return {};
+    // There, but not to be read (no permission, a folder, a failing disk).
+    st = FileStatus::Unreadable;
+    if (!f.open(QIODevice::ReadOnly)) return {};
     const QByteArray raw = f.readAll();
-    st = FileStatus::Damaged;
     if (f.error() != QFileDevice::NoError) return {};
+    st = FileStatus::Damaged;
     // The talk files are read at every encounter: the same bytes decode once. Only identical bytes
     // reuse a decoding, so a changed file is always read as it now is.
     struct Decoded {

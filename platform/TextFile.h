@@ -14,7 +14,7 @@ bool FileExists(const QString &name);
 void KillFile(const QString &name);
 
 // How reading a whole file went: a damaged file is told apart from a missing one.
-enum class FileStatus { Ok, Missing, Damaged };
+enum class FileStatus { Ok, Missing, Unreadable, Damaged };
 // Whole file decoded from code page 932. Only a file that decodes exactly is taken: a byte that is no
 // code page 932 character (or half a two-byte character at the end) makes it Damaged and gives "".
 QString ReadTextFile(const QString &name, FileStatus *status = nullptr);

@@ -1,23 +1,19 @@
 #include "talk/TalkFiles.h"
 
-#include "core/GameState.h"
-#include "platform/System.h"
+#include "core/Fault.h"
 #include "platform/TextFile.h"
-#include "sound/Music.h"
 
 namespace {
 
-[[noreturn]] void missing(const QString &what) {
-    StopMidi();
-    FatalDataError(what + G.CrLf + QStringLiteral("ゲームのファイルが壊れているか、足りません。") + G.CrLf +
-                   QStringLiteral("Duskbell を入れ直してください。"));
-}
+[[noreturn]] void missing(const QString &what) { StopOnDamagedData(what); }
 
 QString readWhole(const char *name) {
     FileStatus status;
     const QString text = ReadTextFile(QString::fromLatin1(name), &status);
     if (status == FileStatus::Missing)
         missing(QStringLiteral("データファイル %1 が見つかりません。").arg(QString::fromLatin1(name)));
+    if (status == FileStatus::Unreadable)
+        missing(QStringLiteral("データファイル %1 を開けません（読み取りが許されていないか、ファイルではありません）。").arg(QString::fromLatin1(name)));
     if (status == FileStatus::Damaged)
         missing(QStringLiteral("データファイル %1 が壊れていて、読めません。").arg(QString::fromLatin1(name)));
     return text;
