@@ -36,6 +36,7 @@ struct Headless final : CampusView, ReplyView, SequenceView {
     void RunClock(int) override {}
     void Close() override {}
     void Offer(const std::array<QString, 5> &) override { offered = true; }
+    void OpenStartScreen() override {}
     void CloseStartScreen() override {}
     void OpenAlbum() override {}
     void AlbumThought(const QString &) override {}

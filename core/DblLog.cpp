@@ -1,6 +1,5 @@
 #include "core/DblLog.h"
 
-#include "core/DblMain.h"
 #include "core/Scene.h"
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -32,7 +31,6 @@ DblLog::DblLog() {
 }
 
 void DblLog::Form_Load() {
-    Follow();
     for (const auto &[speaker, text] : AfternoonLines()) Text1->append(LineHtml(speaker, text));
 }
 
@@ -43,8 +41,9 @@ void DblLog::ScrollToEnd() {
     Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
 }
 
-void DblLog::Follow() {
-    const QRect r = Win<DblMain>().geometry();
+void DblLog::Follow(Form &campus) {
+    campus_ = &campus;
+    const QRect r = campus.geometry();
     SetClientSize(Tw(r.width()), Tw(r.height()));
     Move(Tw(r.x()), Tw(r.y()));
     Place(Text1, 120, 60, Tw(r.width()) - 180, Tw(r.height()) - 120);
@@ -67,7 +66,7 @@ void DblLog::Form_MouseDown(int, int, int, int) {
 
 void DblLog::Form_Unload() {
     // The keys go back to the story.
-    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+    if (campus_) campus_->activateWindow();
 }
 
 bool DblLog::eventFilter(QObject *watched, QEvent *e) {
@@ -89,8 +88,9 @@ bool DblLog::eventFilter(QObject *watched, QEvent *e) {
     return Form::eventFilter(watched, e);
 }
 
-void OpenLookback() {
+void OpenLookback(Form &campus) {
     DblLog &log = Win<DblLog>();
+    log.Follow(campus);
     log.Show();
     log.ScrollToEnd();
     log.activateWindow();

@@ -13,8 +13,8 @@ class DblLog : public Form {
     void Form_KeyDown(Key key, int shift) override;
     void Form_Unload() override;
     void Form_MouseDown(int button, int shift, int x, int y) override;
-    // Takes the campus window's place and size.
-    void Follow();
+    // Takes the campus window's place and size; the keys go back to it when the lookback closes.
+    void Follow(Form &campus);
     // Adds a line at the bottom; a reader who was at the end stays there.
     void AddLine(const QString &speaker, const QString &text);
     void ScrollToEnd();
@@ -22,7 +22,10 @@ class DblLog : public Form {
   protected:
     // Clicks and the wheel past the end close the lookback instead of reaching the text.
     bool eventFilter(QObject *watched, QEvent *e) override;
+
+  private:
+    QPointer<Form> campus_;
 };
 
 // Opens the lookback over the campus window, scrolled to the newest line.
-void OpenLookback();
+void OpenLookback(Form &campus);

@@ -69,7 +69,7 @@ void DblMain::Form_Load() {
 void DblMain::moveEvent(QMoveEvent *e) {
     Form::moveEvent(e);
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
-    if (IsLoaded<DblLog>()) Win<DblLog>().Follow();
+    if (IsLoaded<DblLog>()) Win<DblLog>().Follow(*this);
 }
 
 void DblMain::showEvent(QShowEvent *e) {
@@ -82,7 +82,7 @@ bool DblMain::eventFilter(QObject *watched, QEvent *e) {
     // Under a modal window the campus window takes no input, so the lookback could not be closed.
     if (e->type() == QEvent::Wheel && watched == windowHandle() && !QApplication::activeModalWidget() &&
         static_cast<QWheelEvent *>(e)->angleDelta().y() > 0) {
-        OpenLookback();
+        OpenLookback(*this);
         return true;
     }
     return Form::eventFilter(watched, e);
@@ -94,7 +94,7 @@ void DblMain::Form_KeyPress(int) {
 
 void DblMain::Form_KeyDown(Key key, int) {
     // Keys without a character: they never count as a click.
-    if (key == Key::PageUp) OpenLookback();
+    if (key == Key::PageUp) OpenLookback(*this);
     // F1 to F7 walk as the buttons do, but never over a line that waits to be read.
     const int index = FunctionKeyIndex(key);
     if (index >= 0 && index < 7 && Command1[index]->isEnabled() && !LineWaiting()) Command1_Click(index);

@@ -32,6 +32,7 @@ class ReplyView {
 class SequenceView {
   public:
     virtual ~SequenceView() = default;
+    virtual void OpenStartScreen() = 0;         // in the title's place
     virtual void CloseStartScreen() = 0;
     virtual void OpenAlbum() = 0;               // until AlbumPick has taken a girl
     virtual void AlbumThought(const QString &text) = 0;

@@ -3,7 +3,6 @@
 #include "core/GameState.h"
 #include "core/Store.h"
 #include "ending/DblDatarm.h"
-#include "frontend/DblTitle.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Start.h"
 #include "platform/TextFile.h"
@@ -124,7 +123,6 @@ void DblStart::Form_Load() {
     // The title stopped its music; the keep-alive tick starts this one.
     G.MusicFile = QStringLiteral("M91C.mid");
     CenterForm(*this);
-    Unload<DblTitle>();
     Section1();
 }
 

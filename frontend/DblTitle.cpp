@@ -2,7 +2,6 @@
 
 #include "core/GameState.h"
 #include "frontend/Start.h"
-#include "frontend/DblStart.h"
 #include "platform/System.h"
 #include "sound/Music.h"
 #include <cstdlib>
@@ -83,10 +82,7 @@ void DblTitle::Label2_MouseDown(int, int shift) {
 }
 
 void DblTitle::Label2_Click() {
-    StopMidi();
-    Win<DblStart>().Show();
-    Hide();
-    Unload<DblTitle>();
+    LeaveTitle();
 }
 
 void DblTitle::Timer1_Timer() {

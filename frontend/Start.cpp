@@ -4,10 +4,16 @@
 #include "core/GameState.h"
 #include "core/Prologue.h"
 #include "core/Store.h"
+#include "core/Views.h"
 #include "ending/ClearRecord.h"
 #include "frontend/SaveFile.h"
 #include "platform/System.h"
 #include "sound/Music.h"
+
+void LeaveTitle() {
+    StopMidi();
+    View().sequence->OpenStartScreen();
+}
 
 void SwitchMusicOff() {
     G.MusicOff = True;

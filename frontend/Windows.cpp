@@ -5,6 +5,7 @@
 #include "core/Views.h"
 #include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
+#include "frontend/DblTitle.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 
@@ -43,6 +44,10 @@ class ReplyWindow final : public ReplyView {
 
 class ModalWindows final : public SequenceView {
   public:
+    void OpenStartScreen() override {
+        Win<DblStart>().Show();
+        Unload<DblTitle>();
+    }
     void CloseStartScreen() override { Unload<DblStart>(); }
     void OpenAlbum() override { Win<DblAlbum>().ShowModal(); }
     void AlbumThought(const QString &text) override { Win<DblAlbum>().Label1->setText(text); }
