@@ -146,7 +146,7 @@ void DblMain::Timer1_Timer() {
     lblClock->setText(QStringLiteral("4:%1 PM").arg(G.GameMinute + 30));
     if (G.GameMinute % 5 == 1 && G.Mode == ModeFree) EncounterWhileWaiting();
     if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeTalking) {
-        ShowScene(EmptyPlaceCode(), Str(IgnoredLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(IgnoredLineOf(G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0)), QString());
         const int girl = G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
         if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - 3);
         G.TalkCode.clear();
@@ -155,7 +155,7 @@ void DblMain::Timer1_Timer() {
         RefreshChoices();
     }
     if (G.GameMinute % 5 == 0 && !G.TalkCode.isEmpty() && G.Mode == ModeFree) {
-        ShowScene(EmptyPlaceCode(), Str(ErrandLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(ErrandLineOf(G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0)), QString());
         G.TalkCode.clear();
     }
     if (G.Mode == ModeWalking) {

@@ -49,7 +49,8 @@ std::vector<Text> AllTexts() {
         texts.push_back(t);
     };
     for (const char16_t *l : PrologueLines) add(Box::Scene, Hero, Str(l));
-    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, IgnoredLine, ErrandLine, PhoneRinging,
+    for (int girl = 0; girl <= 6; ++girl) add(Box::Scene, Hero, Str(IgnoredLineOf(girl))), add(Box::Scene, Hero, Str(ErrandLineOf(girl)));
+    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, PhoneRinging,
                               FirstCallClosing, SecondCallClosing, ThirdCallClosing, TalkedTillFive, GateClosedLine,
                               CalledFromBehindLine, EpilogueFirstLine})
         add(Box::Scene, Hero, Str(l));
