@@ -54,7 +54,7 @@ inline constexpr std::array<EncounterEntry, 17> Encounters = {{
      greet::Hinata_Surprised},
     {5, 6, u"C56C", u"C56C", u"あら、ごきげんよう。\r\nまさか、この季節に泳ぎにいらしたのかしら？　おほほ。",
      u"あら、ごきげんよう。……わたくし、お邪魔だったかしら？"},
-    {6, 5, u"C65C", u"C65C", u"おっ、こんにちは！　コートで会うなんて珍しいね。\r\nあたしに何か用っすか？",
+    {6, 5, u"C65C", u"C65C", u"おっ、こんにちは！　もしかして、あたしに用？\r\n何でも言ってほしいっす！",
      u"こんにちはーっ！　今日もいい天気だね！"},
     {6, 3, u"C63C", u"C63C", greet::Saya_WhatDoYouWant, greet::Saya_HalfKnows},
     {7, 6, u"C76C", u"C76C", u"あら、ごきげんよう。今日は良いお天気ですわね。",
