@@ -123,7 +123,7 @@ void DblMain::Command1_Click(int index) {
     if (G.ArriveMinute >= 28)
         text += Str(WalkLineWorried);
     else
-        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QString::number(minutes) +
+        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QChar(u'０' + minutes) +
                 Str(WalkLineMinutesAfter);
     ShowScene(QStringLiteral("C00B"), text, QString());
 }
