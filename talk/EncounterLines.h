@@ -33,7 +33,7 @@ struct EncounterEntry {
 inline constexpr std::array<EncounterEntry, 17> Encounters = {{
     {1, 4, u"C14C", u"C14C", greet::Shiori_AtLast,
      u"あ、あの……ここ、座っても……いいですか？\r\n夕日が、よく見えるので……。"},
-    {1, 6, u"C16C", u"C16C", u"あら、ごきげんよう。こんな所でお会いするなんて、奇遇ですわね。",
+    {1, 6, u"C16C", u"C16C", u"あら、ごきげんよう。屋上で夕風に吹かれるのも、悪くありませんわね。",
      u"あら、先客がいらしたのね。\r\nわたくしも、ここからの眺めを楽しませていただきますわ。"},
     {2, 1, u"C21A", u"C21B", greet::Reina_CaughtTrailing,
      u"あっ……！　ご、ごめんなさい、\r\nどなたかいらっしゃるとは思わなくて……。\r\nお邪魔、でしたかしら……。"},
