@@ -55,8 +55,15 @@ void PrintReplies() {
             std::printf(v ? " %+d" : " 00", v);
             ++bands[BandOf(v)], ++all[v];
         }
-        std::printf("   warm %d mild %d reserved %d cold %d\n", bands["warm"], bands["mild"], bands["reserved"],
-                    bands["cold"]);
+        // The share of draws of five that offer at least one of a band: 1 - C(10-n,5)/C(10,5).
+        const auto offered = [](int n) {
+            double none = 1;
+            for (int k = 0; k < 5; ++k) none *= std::max(0, 10 - n - k) / double(10 - k);
+            return 100 * (1 - none);
+        };
+        std::printf("   warm %d mild %d reserved %d cold %d   offered: warm %5.1f%% reserved %5.1f%% cold %5.1f%%\n",
+                    bands["warm"], bands["mild"], bands["reserved"], bands["cold"], offered(bands["warm"]),
+                    offered(bands["reserved"]), offered(bands["cold"]));
     }
     std::printf("All %zu responses:", talk.size() * 10);
     for (const auto &[v, n] : all) v ? std::printf(" %+d:%d", v, n) : std::printf(" 00:%d", n);

@@ -27,8 +27,8 @@ int girlOf(const QString &code) { return code.size() >= 2 ? code[1].digitValue()
 void girlLeaves() {
     if (G.GameMinute % LeavingEvery != 0 || G.TalkCode.isEmpty()) return;
     if (G.Mode == ModeTalking) {
-        ShowScene(EmptyPlaceCode(), Str(IgnoredLine), QString());
         const int girl = girlOf(G.TalkCode);
+        ShowScene(EmptyPlaceCode(), Str(IgnoredLineOf(girl)), QString());
         if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - IgnoredPenalty);
         G.TalkCode.clear();
         CloseReplyWindow();
@@ -36,7 +36,7 @@ void girlLeaves() {
         RefreshChoices();
     }
     if (G.Mode == ModeFree && !G.TalkCode.isEmpty()) {
-        ShowScene(EmptyPlaceCode(), Str(ErrandLine), QString());
+        ShowScene(EmptyPlaceCode(), Str(ErrandLineOf(girlOf(G.TalkCode))), QString());
         G.TalkCode.clear();
     }
 }
@@ -85,7 +85,7 @@ void StartWalk(int destination) {
     if (G.ArriveMinute >= 28)
         text += Str(WalkLineWorried);
     else
-        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QString::number(minutes) + Str(WalkLineMinutesAfter);
+        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QChar(u'０' + minutes) + Str(WalkLineMinutesAfter);
     ShowScene(QStringLiteral("C00B"), text, QString());
 }
 

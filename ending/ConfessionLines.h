@@ -45,7 +45,7 @@ using I = Insert;
 // ---- 1 白石　玲奈 ----
 inline constexpr ScriptLine ReinaOpening[] = {
     {W::Player, u"「し、白石さん！？」"},
-    {W::Heroine, u"よかった、まだいらしたんですね……。\r\nあの……今度の日曜日、一緒に昔の洋画を観に行きませんか？"},
+    {W::Heroine, u"よかった、まだいらしたんですね……。\r\nあの……春休みに、一緒に昔の洋画を観に行きませんか？"},
     {W::Player, u"「えっ……？」"},
     {W::Heroine, u"わたし、", I::Surname, u"君のことが、ずっと……。\r\n……ごめんなさい、うまく言えなくて……。"},
 };
@@ -88,7 +88,7 @@ inline constexpr ScriptLine HinataSurprised[] = {
 // Said in both branches.
 inline constexpr ScriptLine SayaHonest = {
     W::Heroine, u"あたし、口が悪いから、男子なんてめったに話しかけてこないの。\r\n"
-                u"でも、あんたの前だと素直になれたのよね。"};
+                u"……でも、不思議。話してると、素直になれたのよね。"};
 inline constexpr ScriptLine SayaOpening[] = {
     {W::Player, u"「き、桐島さん！？」"},
     {W::Heroine, u"ちょっと、", I::Surname, u"君。来週の土曜日って、空いてる？"},
@@ -180,7 +180,7 @@ inline constexpr ScriptLine ReikaOpening[] = {
     {W::Heroine, u"ごきげんよう、", I::Surname,
      u"君。\r\nわたくし、明日京都へ帰りますの。東京に戻りましたら、\r\n芸能事務所に入りますのよ。"},
     {W::Player, u"「じゃあ、本当に女優になるんだね」"},
-    {W::Heroine, u"ええ。ですから……あなたとは、\r\nもう二度とお会いできないかもしれませんわね。"},
+    {W::Heroine, u"ええ。ですから……これきり、\r\nもう二度とお会いできないかもしれませんわね。"},
     {W::Player, u"「西園寺さんのことは、スクリーンで観られるよ」"},
     {W::Heroine, u"でも、わたくしからは、", I::Surname, u"君が見えませんのよ。\r\n……それが、寂しいのですわ。"},
 };
@@ -202,14 +202,14 @@ inline constexpr ScriptLine ReikaSurprised[] = {
 inline constexpr ScriptLine YukariScript[] = {
     {W::Player, u"「相沢！？」\r\n（三年間ずっと同じクラスだった、相沢ゆかりだ）"},
     {W::Heroine, u"バカね、", I::Surname, u"君。まだ残ってたの？\r\nどうせ、振られちゃったんでしょ。"},
-    {W::Player, u"「さては健二のやつから聞いたな。\r\n……そういう相沢こそ、彼氏はできたのかよ」"},
+    {W::Player, u"「さては滝本のやつから聞いたな。\r\n……そういう相沢こそ、彼氏はできたのかよ」"},
     {W::Heroine, u"……バカ。"},
     {W::Player, u"「なあ、相沢。お前、俺より成績いいのに、\r\nなんで俺と同じ二流大学なんか選んだんだ？」"},
     {W::Heroine, u"ほんっとに鈍いんだから。\r\n……一緒にいたいからに決まってるでしょ、バカ。"},
     {W::Player, u"「えっ……ええっ！？」"},
     {W::Heroine, u"……もう、すっごく恥ずかしいんだからね。\r\nこんなこと言わせて。"},
     {W::Player, u"「……俺、バカだな。ずっとそばにいたのに、全然気づかなかった」"},
-    {W::Player, u"「そういえば健二のやつ、\r\n『自分のクラスの女の子のことも忘れんなよ』なんて言ってたっけ」"},
+    {W::Player, u"「そういえば滝本のやつ、\r\n『自分のクラスの女の子のことも忘れんなよ』なんて言ってたっけ」"},
     {W::Heroine, u"滝本君にまでバレてたなんて……。もう、最悪。"},
     {W::Player, u"「続きは、俺の彼女になってから聞かせてくれないか」"},
     {W::Heroine, u"……たった今、彼女になったわよ。\r\nだから、これから何度だって言ってあげる。"},

@@ -31,7 +31,7 @@ struct EncounterEntry {
 inline constexpr std::array<EncounterEntry, 17> Encounters = {{
     {1, 4, u"C14C", u"C14C", greet::Shiori_AtLast,
      u"あ、あの……ここ、座っても……いいですか？\r\n夕日が、よく見えるので……。"},
-    {1, 6, u"C16C", u"C16C", u"あら、ごきげんよう。こんな所でお会いするなんて、奇遇ですわね。",
+    {1, 6, u"C16C", u"C16C", u"あら、ごきげんよう。屋上で夕風に吹かれるのも、悪くありませんわね。",
      u"あら、先客がいらしたのね。\r\nわたくしも、ここからの眺めを楽しませていただきますわ。"},
     {2, 1, u"C21A", u"C21B", greet::Reina_CaughtTrailing,
      u"あっ……！　ご、ごめんなさい、\r\nどなたかいらっしゃるとは思わなくて……。\r\nお邪魔、でしたかしら……。"},
@@ -52,7 +52,7 @@ inline constexpr std::array<EncounterEntry, 17> Encounters = {{
      greet::Hinata_Surprised},
     {5, 6, u"C56C", u"C56C", u"あら、ごきげんよう。\r\nまさか、この季節に泳ぎにいらしたのかしら？　おほほ。",
      u"あら、ごきげんよう。……わたくし、お邪魔だったかしら？"},
-    {6, 5, u"C65C", u"C65C", u"おっ、こんにちは！　コートで会うなんて珍しいね。\r\nあたしに何か用っすか？",
+    {6, 5, u"C65C", u"C65C", u"おっ、こんにちは！　もしかして、あたしに用？\r\n何でも言ってほしいっす！",
      u"こんにちはーっ！　今日もいい天気だね！"},
     {6, 3, u"C63C", u"C63C", greet::Saya_WhatDoYouWant, greet::Saya_HalfKnows},
     {7, 6, u"C76C", u"C76C", u"あら、ごきげんよう。今日は良いお天気ですわね。",

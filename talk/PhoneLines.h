@@ -36,8 +36,8 @@ inline constexpr const char16_t *FirstCallClosing = u"電話は切れた。…�
 // Second call: remember the girls of his own class.
 inline constexpr const char16_t *SecondCallReason = u"か？\r\nオレだよ。さっき言い忘れたことがあってさ。";
 inline constexpr std::array<PhoneStep, 3> SecondCallRest = {{
-    // Something to act on: polite small talk with the other girls keeps them where they are.
-    {true, u"オレのクラスの女子には、世間話くらいにしとけ。\r\nいい顔しすぎると、本気にされるぜ。\r\n自分のクラスの子も忘れんなよ。"},
+    // The classmate is the one meant: someone of his own class, close by all along.
+    {true, u"オレのクラスの子もいいけどさ、\r\n自分のクラスの女の子のことも忘れんなよ。\r\n案外、すぐ近くで見てるヤツがいるかもな。"},
     {false, u"「えっ……？」"},
     {true, u"ま、とにかくがんばれよ！　じゃあな！"},
 }};

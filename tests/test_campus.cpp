@@ -6,6 +6,7 @@
 #include "core/Prologue.h"
 #include "core/Scene.h"
 #include "platform/TextFile.h"
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <set>
@@ -72,7 +73,7 @@ class TestCampus : public QObject {
                 ClickOn(m.Command1[to - 1]);
                 const QString said = m.Label1->text();
                 QVERIFY(G.ArriveMinute == start + minutes && m.Caption() == "【移動中】 -Duskbell-" && Shows("C00B"));
-                QVERIFY2(said.startsWith(Str(PlaceButton[to - 1])) && said.contains(QString::number(minutes)) == (from < to) &&
+                QVERIFY2(said.startsWith(Str(PlaceButton[to - 1])) && said.contains(QChar(u'０' + minutes)) == (from < to) && !said.contains(QRegularExpression("[0-9]")) &&
                              said.contains("間に合う") == (from > to), qPrintable(said));
                 m.Timer3_Timer();
                 QVERIFY(m.Image2[0]->isVisible() != m.Image2[1]->isVisible());

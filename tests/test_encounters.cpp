@@ -70,8 +70,14 @@ class TestEncounters : public QObject {
         }
         QVERIFY(first.size() == 10 && last.size() == 10);
     }
-    // At 4:40 an ignored girl leaves hurt (-3), an answered one remembers an errand (no cost).
+    // At 4:40 an ignored girl leaves hurt (-3), an answered one remembers an errand of her own (no cost).
     void departuresAtTheFiveMinuteBoundary() {
+        // Each girl leaves in her own way, told by her surname; a code naming no girl gets a neutral line.
+        const QStringList surnames = QStringLiteral("白石 春日 桐島 水瀬 朝倉 西園寺").split(' ');
+        for (int girl = 0; girl <= 7; ++girl)
+            for (const QString line : {Str(ErrandLineOf(girl)), Str(IgnoredLineOf(girl))})
+                for (int other = 1; other <= 6; ++other)
+                    QVERIFY(line.contains(surnames[other - 1]) == (girl == other));
         for (int answer : {-1, 2}) {
             DblMain &m = StandAt(2, 8);
             G.Affection[1] = 2, OpenConversation(QStringLiteral("21A"));
@@ -82,7 +88,8 @@ class TestEncounters : public QObject {
             m.Timer1_Timer(); // 4:40
             QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() && G.Mode == ModeFree &&
                     m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() &&
-                    (m.Label1->text() == Str(ErrandLine)) == (answer >= 0));
+                    m.Label1->text().contains(QStringLiteral("白石さん")) &&
+                    m.Label1->text().contains(QStringLiteral("ご挨拶")) == (answer >= 0));
         }
     }
     void missingDataStopsTheGameWithAMessage() {

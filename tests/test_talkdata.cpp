@@ -76,6 +76,14 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
         std::sort(changes.rbegin(), changes.rend());
         EXPECT_TRUE(changes.value(2) >= 7 && changes.value(9) <= -2 &&
                     std::none_of(changes.begin(), changes.end(), [](int v) { return v > 0 && v < 5; }));
+        // Five of ten drawn offer at least one of n replies in 1 - C(10-n,5)/C(10,5) of the draws.
+        const auto drawn = [&](auto band) {
+            double none = 1;
+            for (int k = 0, n = int(std::count_if(changes.begin(), changes.end(), band)); k < 5; ++k)
+                none *= std::max(0, 10 - n - k) / (10.0 - k);
+            return 1 - none;
+        };
+        EXPECT_TRUE(drawn([](int v) { return v >= 5; }) >= 0.95 && drawn([](int v) { return v == 0; }) >= 0.90);
     }
     for (const auto &[talk, lines] : replies)
         EXPECT_TRUE(lines.size() == 1 && offered.count(talk)) << talk << ": repeated or never offered";

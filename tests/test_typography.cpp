@@ -49,12 +49,13 @@ std::vector<Text> AllTexts() {
         texts.push_back(t);
     };
     for (const char16_t *l : PrologueLines) add(Box::Scene, Hero, Str(l));
-    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, IgnoredLine, ErrandLine, PhoneRinging,
+    for (int girl = 0; girl <= 6; ++girl) add(Box::Scene, Hero, Str(IgnoredLineOf(girl))), add(Box::Scene, Hero, Str(ErrandLineOf(girl)));
+    for (const char16_t *l : {AfterAlbumLine, ResumeLine, ArriveAloneLine, PhoneRinging,
                               FirstCallClosing, SecondCallClosing, ThirdCallClosing, TalkedTillFive, GateClosedLine,
                               CalledFromBehindLine, EpilogueFirstLine})
         add(Box::Scene, Hero, Str(l));
     for (const char16_t *place : PlaceButton) {
-        for (const QString minutes : {"1", "2", "3"})
+        for (const QString minutes : {"１", "２", "３"})
             add(Box::Scene, Hero, Str(place) + Str(WalkLineHead) + Str(WalkLineMinutesBefore) + minutes + Str(WalkLineMinutesAfter));
         add(Box::Scene, Hero, Str(place) + Str(WalkLineWorried));
     }
@@ -179,7 +180,8 @@ class TestTypography : public QObject {
         Report(faults);
     }
 
-    // One ellipsis (……), one blank after ！ and ？ (ideographic), one way of writing a class (３年Ａ組).
+    // One ellipsis (……), one blank after ！ and ？ (ideographic), one way of writing a class (３年Ａ組),
+    // full-width digits, and a 」 that closes without 。.
     // Each speaker says "I" the one way the cast sheet gives ("- Says ..." under the speaker's heading);
     // 美咲's っす seasons her lines, never fills them, and has one spelling after ん.
     void oneHouseStyleAndEveryVoiceItsOwn() {
@@ -204,6 +206,8 @@ class TestTypography : public QObject {
             if (t.voice == Nobody) continue;
             if (t.raw.contains(ellipsis)) faults << "ellipsis: " + Quote(t.raw);
             if (t.raw.contains(bang)) faults << "blank after ！？: " + Quote(t.raw);
+            if (t.raw.contains(QRegularExpression("[0-9]"))) faults << "half-width digit: " + Quote(t.raw);
+            if (t.raw.contains(QStringLiteral("。」"))) faults << "closed 。」, not 」: " + Quote(t.raw);
             for (auto m = klass.globalMatch(t.raw); m.hasNext();)
                 if (!m.next().captured().contains(house)) faults << "class name: " + Quote(t.raw);
             // The hero's lines quote no one but himself; others' words he quotes are in 『』.
