@@ -272,7 +272,8 @@ int main(int argc, char **argv) {
         // Parts: abc2midi writes one note track per voice in order, the chords and drums of a voice after it.
         std::vector<std::string> names(midi.kinds.size());
         std::vector<bool> sounds(midi.kinds.size());
-        for (const Event &e : midi.events) if (e.msg[0] >> 4 == 9) sounds[e.track] = true;
+        // A track whose notes are all velocity 1 only carries controllers (a score's swells): not a part.
+        for (const Event &e : midi.events) if (e.msg[0] >> 4 == 9 && e.msg[2] > 1) sounds[e.track] = true;
         size_t voice = 0;
         for (size_t t = 0; t < names.size(); ++t) {
             const std::string &k = midi.kinds[t];
