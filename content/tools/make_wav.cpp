@@ -87,7 +87,7 @@ std::vector<int16_t> jingle() {
 
     // A peak of PeakLevel puts the jingle, played on both speakers, at the music's loudness
     // (measured with make listen: within 1 LU of the pieces' median).
-    constexpr double PeakLevel = 0.19;
+    constexpr double PeakLevel = 0.25;
     double peak = 0.0;
     for (double s : mix)
         peak = std::max(peak, std::fabs(s));
