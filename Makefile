@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 30
 SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
               UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps build play test bench odds contact clean sanitize sanitize-build fuzz
+.PHONY: deps build play test bench odds contact listen clean sanitize sanitize-build fuzz
 
 # apt-get only runs when something is missing; dpkg -s needs no network.
 deps:
@@ -68,6 +68,10 @@ odds: build
 
 contact: build
 	cmake --build $(BUILD) --target contact_sheet
+
+# Every piece rendered with the game's soundfont and gain, measured per section and part (a tool, not a test).
+listen: build
+	@cmake --build $(BUILD) --target listen | grep -v 'make\[\|^\[\|^Built target\|^Scanning\|^Consolidate'
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

@@ -30,7 +30,9 @@ namespace {
 
 constexpr int SampleRate = 44100;
 constexpr int BufferFrames = 1024;  // about 23 ms: a new piece is heard within one buffer
-constexpr int WavChannel = 0;
+// A sound that is cut off fades out over 10 ms on its channel while the next starts on the other.
+constexpr int WavChannels = 2;
+constexpr int FadeFrames = SampleRate / 100;
 
 enum class Command { None, Play, Stop };
 
@@ -57,7 +59,9 @@ struct Channel {
     fluid_player_t *player = nullptr;
 
     std::atomic<bool> audioOpen{false};
-    Mix_Chunk *wav = nullptr;  // user-interface thread only
+    Mix_Chunk *wav[WavChannels] = {};  // user-interface thread only
+    int lastWav = 0;
+    std::atomic<int> fadeLeft[WavChannels] = {-1, -1};  // frames of the fade still to go; -1: not fading
 };
 
 // Never destroyed: the audio and loader threads may still run while the process exits.
@@ -87,6 +91,18 @@ bool IsSoundfont(const std::string &path) {
 }
 
 void DropLogMessage(int, const char *, void *) {}
+
+// SDL audio thread, on a WAV channel's samples before they are mixed: ramps a cut-off sound to silence.
+void SDLCALL FadeWav(int channel, void *stream, int len, void *) {
+    int left = C().fadeLeft[channel].load();
+    if (left < 0) return;
+    auto *s = static_cast<Sint16 *>(stream);  // the device's own format: 16-bit stereo
+    for (int i = 0; i < len / 4; ++i, left -= left > 0) {
+        s[2 * i] = Sint16(s[2 * i] * left / FadeFrames);
+        s[2 * i + 1] = Sint16(s[2 * i + 1] * left / FadeFrames);
+    }
+    C().fadeLeft[channel].store(left);
+}
 
 void ReleasePlayer(Channel &c) {
     if (!c.player) return;
@@ -150,7 +166,8 @@ void LoadSynthesizer(std::string soundfont) {
 
     // Exactly this format (allowed changes 0): SDL converts to whatever the device really takes.
     if (Mix_OpenAudioDevice(SampleRate, AUDIO_S16SYS, 2, BufferFrames, nullptr, 0) == 0) {
-        Mix_AllocateChannels(1);
+        Mix_AllocateChannels(WavChannels);
+        for (int ch = 0; ch < WavChannels; ++ch) Mix_RegisterEffect(ch, FadeWav, nullptr, nullptr);
         c.audioOpen.store(true);
         if (!soundfont.empty() && IsSoundfont(soundfont)) {
             fluid_settings_t *settings = new_fluid_settings();
@@ -191,10 +208,11 @@ void LoadSynthesizer(std::string soundfont) {
 
 // A finished WAV is freed at the next sound call or keep-alive tick.
 void ReleaseFinishedWav(Channel &c) {
-    if (c.wav && !Mix_Playing(WavChannel)) {
-        Mix_FreeChunk(c.wav);
-        c.wav = nullptr;
-    }
+    for (int ch = 0; ch < WavChannels; ++ch)
+        if (c.wav[ch] && !Mix_Playing(ch)) {
+            Mix_FreeChunk(c.wav[ch]);
+            c.wav[ch] = nullptr;
+        }
 }
 
 // Bytes of a standard MIDI file in the current directory, any case of its name.
@@ -288,18 +306,24 @@ void PlayWav(const QString &file) {
     StartMusicSystem();
     Channel &c = C();
     if (!c.audioOpen.load()) return;
-    // Any new sound cuts off the one playing, even when the new one cannot be played.
-    Mix_HaltChannel(WavChannel);
+    // Any new sound cuts off the one playing, even when the new one cannot be played: a short fade,
+    // since a halt in mid-wave clicks.
+    for (int ch = 0; ch < WavChannels; ++ch)
+        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0) c.fadeLeft[ch].store(FadeFrames), Mix_ExpireChannel(ch, 30);
     ReleaseFinishedWav(c);
     const QString path = FindFile(file);
     if (path.isEmpty()) return;
     Mix_Chunk *chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
     if (!chunk) return;
-    if (Mix_PlayChannel(WavChannel, chunk, 0) < 0) {
+    const int ch = c.lastWav = (c.lastWav + 1) % WavChannels;
+    Mix_HaltChannel(ch);  // faded out by now, unless sounds follow each other within milliseconds
+    ReleaseFinishedWav(c);
+    c.fadeLeft[ch].store(-1);
+    if (Mix_PlayChannel(ch, chunk, 0) < 0) {
         Mix_FreeChunk(chunk);
         return;
     }
-    c.wav = chunk;
+    c.wav[ch] = chunk;
 }
 
 void HoldSoundfontLoading(bool hold) {
@@ -319,5 +343,8 @@ int SoundingMusicVoices() {
 
 bool WavIsPlaying() {
     Channel &c = C();
-    return c.audioOpen.load() && Mix_Playing(WavChannel) != 0;
+    if (!c.audioOpen.load()) return false;
+    for (int ch = 0; ch < WavChannels; ++ch)
+        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0) return true;  // a sound being cut off counts as gone
+    return false;
 }

@@ -1,5 +1,6 @@
 // Writes the opening demo's two sounds into the game folder:
-//   KVDEMO.WAV  a bright two-second logo jingle (a rising bell arpeggio that rings out on a chord)
+//   KVDEMO.WAV  the logo jingle: a bell for each letter group of the logo as it appears, a chord on the
+//               wand pose, a twinkle for the year, at about the loudness of the music that follows
 //   Dummy.wav   20 ms of silence, played to cut the jingle off
 // Plain 16-bit mono PCM at 44100 Hz. Everything is computed from fixed numbers, so every build
 // writes the same bytes.
@@ -47,21 +48,26 @@ double bell(double t, double freq, double ring) {
 }
 
 std::vector<int16_t> jingle() {
-    // Rising D major arpeggio (the key of the title music), then the chord rings out over a soft low D.
+    // The demo starts the jingle on its timer's first tick and shows the logo's letter groups 0.6, 0.8,
+    // 1.0, 1.2 and 1.4 s later, the wand pose with the last group at 1.6 s and the year at 2.4 s; the
+    // window closes at 4.4 s. A D major arpeggio (the key of the title music) climbs a note per group
+    // to the leading tone, and the wand lands on the tonic chord.
     const Strike strikes[] = {
-        {0.00, pitch(81), 0.55, 0.30}, // A5
-        {0.09, pitch(86), 0.55, 0.30}, // D6
-        {0.18, pitch(90), 0.55, 0.30}, // F#6
-        {0.27, pitch(93), 0.55, 0.30}, // A6
-        {0.36, pitch(98), 0.50, 0.30}, // D7
-        {0.55, pitch(86), 0.45, 0.55}, // chord: D6
-        {0.55, pitch(90), 0.40, 0.55}, //        F#6
-        {0.55, pitch(93), 0.40, 0.55}, //        A6
-        {0.56, pitch(98), 0.32, 0.50}, //        D7
-        {0.55, pitch(74), 0.35, 0.70}, //        D5 underneath for body
+        {0.60, pitch(81), 0.50, 0.35}, // A5    cyan
+        {0.80, pitch(86), 0.50, 0.35}, // D6    green
+        {1.00, pitch(90), 0.50, 0.35}, // F#6   white
+        {1.20, pitch(93), 0.50, 0.35}, // A6    red
+        {1.40, pitch(97), 0.45, 0.30}, // C#7   magenta, leaning on the chord to come
+        {1.60, pitch(98), 0.50, 0.80}, // the wand: D7
+        {1.60, pitch(93), 0.40, 0.80}, //           A6
+        {1.60, pitch(90), 0.40, 0.85}, //           F#6
+        {1.60, pitch(86), 0.45, 0.90}, //           D6
+        {1.60, pitch(74), 0.40, 1.10}, //           D5 underneath for body
+        {2.40, pitch(105), 0.16, 0.45}, // the year: a twinkle high above, A7
+        {2.48, pitch(110), 0.12, 0.40}, //                                  D8
     };
-    const double length = 2.0;
-    const double fadeStart = 1.7; // a gentle fade so the last sample is silence, not a cut
+    const double length = 4.0;
+    const double fadeStart = 3.3; // a gentle fade so the last sample is silence, not a cut
     const int count = static_cast<int>(length * SampleRate);
 
     std::vector<double> mix(count);
@@ -70,15 +76,22 @@ std::vector<int16_t> jingle() {
         double s = 0.0;
         for (const Strike &k : strikes)
             s += k.level * bell(t - k.start, k.freq, k.ring);
+        // While the window is still black, a soft open fifth swells in and gives way to the first bell.
+        if (t > 0.15 && t < 0.75) {
+            const double swell = std::sin(Pi * (t - 0.15) / 0.6);
+            s += 0.05 * swell * swell * (std::sin(2.0 * Pi * pitch(74) * t) + 0.7 * std::sin(2.0 * Pi * pitch(81) * t));
+        }
         if (t > fadeStart) s *= 0.5 * (1.0 + std::cos(Pi * (t - fadeStart) / (length - fadeStart)));
         mix[n] = s;
     }
 
-    // Normalise to about -3 dBFS: loud enough beside the music, never clipping.
+    // A peak of PeakLevel puts the jingle, played on both speakers, at the music's loudness
+    // (measured with make listen: within 1 LU of the pieces' median).
+    constexpr double PeakLevel = 0.25;
     double peak = 0.0;
     for (double s : mix)
         peak = std::max(peak, std::fabs(s));
-    const double gain = peak > 0.0 ? 0.708 / peak : 0.0;
+    const double gain = peak > 0.0 ? PeakLevel / peak : 0.0;
     std::vector<int16_t> out(count);
     for (int n = 0; n < count; ++n)
         out[n] = static_cast<int16_t>(std::lround(mix[n] * gain * 32767.0));
