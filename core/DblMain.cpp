@@ -206,11 +206,13 @@ void DblMain::Form_QueryUnload(bool &cancel, bool byUser) {
                          QStringLiteral("（セーブしないと次回、続きができません）");
     AskingToQuit = true;
     const MsgAnswer answer = MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    // The clock also waits under the box that tells of a failed save: the game goes on from there.
+    const bool saved = answer == MsgAnswer::Yes && WriteSaveFile();
     AskingToQuit = false;
     switch (answer) {
     case MsgAnswer::Yes:
         // A save that could not be written leaves the player in the game, as Cancel does.
-        if (!WriteSaveFile()) {
+        if (!saved) {
             cancel = true;
             return;
         }
