@@ -13,11 +13,15 @@ WriteFault faultOf(int err) {
     switch (err) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return WriteFault::NoSpace;
+    case EFBIG:
+        return WriteFault::NoSpace;
     case EACCES:
-    case EPERM: return WriteFault::Denied;
-    case EROFS: return WriteFault::ReadOnly;
-    default: return WriteFault::Other;
+    case EPERM:
+        return WriteFault::Denied;
+    case EROFS:
+        return WriteFault::ReadOnly;
+    default:
+        return WriteFault::Other;
     }
 }
 
@@ -52,20 +56,26 @@ bool readsBack(int fd, const QByteArray &bytes) {
 
 mode_t newFileMode(const QString &target) {
     struct stat st;
-    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 } // namespace
 
-WriteFault LastWriteFault() { return lastFault; }
-void SetWriteFault(WriteFault fault) { lastFault = fault; }
+WriteFault LastWriteFault() {
+    return lastFault;
+}
+void SetWriteFault(WriteFault fault) {
+    lastFault = fault;
+}
 
 bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
     // A link to a file of the player's writes through to it; a link to anything else is replaced.
     const QFileInfo info(path);
-    const QString target = info.isSymLink() && QFileInfo(info.symLinkTarget()).isFile() ? info.canonicalFilePath() : path;
+    const QString target =
+        info.isSymLink() && QFileInfo(info.symLinkTarget()).isFile() ? info.canonicalFilePath() : path;
     QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return lastFault = faultOf(errno), false;
@@ -80,7 +90,8 @@ bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
         return lastFault = faultOf(err), false;
     }
     // The rename itself is kept by the folder's entry reaching the disk.
-    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) ::fsync(dir), ::close(dir);
     lastFault = WriteFault::None;
     return true;
@@ -88,13 +99,20 @@ bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
 
 QString WriteFaultText(WriteFault fault) {
     switch (fault) {
-    case WriteFault::None: return {};
-    case WriteFault::NoSpace: return QStringLiteral("ディスクの空きが足りません。");
-    case WriteFault::Denied: return QStringLiteral("フォルダーへの書き込みが許されていません。");
-    case WriteFault::ReadOnly: return QStringLiteral("書き込みのできないディスクです。");
-    case WriteFault::Busy: return QStringLiteral("ほかのプログラムが設定ファイルを使ったまま離しません。");
-    case WriteFault::Unreadable: return QStringLiteral("今あるファイルが読めないため、上書きしませんでした。");
-    case WriteFault::Other: break;
+    case WriteFault::None:
+        return {};
+    case WriteFault::NoSpace:
+        return QStringLiteral("ディスクの空きが足りません。");
+    case WriteFault::Denied:
+        return QStringLiteral("フォルダーへの書き込みが許されていません。");
+    case WriteFault::ReadOnly:
+        return QStringLiteral("書き込みのできないディスクです。");
+    case WriteFault::Busy:
+        return QStringLiteral("設定ファイルのロックが外れません。");
+    case WriteFault::Unreadable:
+        return QStringLiteral("今あるファイルが読めないため、上書きしませんでした。");
+    case WriteFault::Other:
+        break;
     }
     return QStringLiteral("ディスクに書き込めませんでした。");
 }
@@ -103,9 +121,11 @@ QByteArray ReadFileCapped(const QString &path, qint64 maxBytes, ReadResult *resu
     ReadResult dummy;
     ReadResult &r = result ? *result : dummy;
     // Without blocking: a pipe in the file's place would otherwise wait for a writer forever.
-    const int fd = path.isEmpty() ? -1 : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        path.isEmpty() ? -1 : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        r = (path.isEmpty() || errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Unreadable;
+        r = (path.isEmpty() || errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing
+                                                                    : ReadResult::Unreadable;
         return {};
     }
     struct stat st;
@@ -125,9 +145,12 @@ QByteArray ReadFileCapped(const QString &path, qint64 maxBytes, ReadResult *resu
             }
             got += n;
         }
-        if (failed) r = ReadResult::Unreadable, bytes.clear();
-        else if (got > st.st_size) bytes.clear();
-        else r = ReadResult::Ok, bytes.resize(static_cast<qsizetype>(got));
+        if (failed)
+            r = ReadResult::Unreadable, bytes.clear();
+        else if (got > st.st_size)
+            bytes.clear();
+        else
+            r = ReadResult::Ok, bytes.resize(static_cast<qsizetype>(got));
     }
     ::close(fd);
     return bytes;

@@ -14,14 +14,15 @@
 // stays byte for byte, a value runs to the end of its line (a semicolon inside it is no comment), and
 // each change reaches the disk through the checked writer or not at all.
 namespace {
-QString folder;  // empty: the user's configuration folder
+QString folder; // empty: the user's configuration folder
 // Far beyond the few short keys a real store holds; anything larger is not read at all.
 constexpr qint64 StoreCap = 1 << 20;
 // How long a write waits for the store's lock before telling the player it cannot write.
 constexpr int LockWaitMs = 2000;
 
 QString baseFolder() {
-    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : folder;
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                            : folder;
 }
 
 // Temporary files of writes that a killed process never renamed into place, and the chains of
@@ -70,8 +71,10 @@ bool entry(const QByteArray &line, QByteArray &key, QByteArray &value) {
 }
 
 int digitIn(QChar c, int base) {
-    const int d = c >= '0' && c <= '9' ? c.unicode() - '0' : c >= 'a' && c <= 'f' ? c.unicode() - 'a' + 10
-                  : c >= 'A' && c <= 'F' ? c.unicode() - 'A' + 10 : 99;
+    const int d = c >= '0' && c <= '9'   ? c.unicode() - '0'
+                  : c >= 'a' && c <= 'f' ? c.unicode() - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c.unicode() - 'A' + 10
+                                         : 99;
     return d < base ? d : -1;
 }
 
@@ -95,7 +98,8 @@ QString unescape(const QByteArray &raw) {
         } else if (base) {
             qsizetype j = base == 16 ? i + 1 : i;
             uint v = 0;
-            for (int n = 0, d; j < s.size() && n < digits && (d = digitIn(s[j], base)) >= 0; ++j, ++n) v = v * base + d;
+            for (int n = 0, d; j < s.size() && n < digits && (d = digitIn(s[j], base)) >= 0; ++j, ++n)
+                v = v * base + d;
             out += QChar(char16_t(v)), i = j - 1;
         } else {
             out += e;
@@ -107,18 +111,24 @@ QString unescape(const QByteArray &raw) {
 // The value written so that this reader and the usual INI readers both give it back unchanged.
 QByteArray escape(const QString &v) {
     QByteArray out = v.startsWith('@') ? "@" : "";
-    const bool quote = v.contains(';') || v.contains(',') || v.contains('=') || v.startsWith(' ') || v.endsWith(' ');
+    const bool quote =
+        v.contains(';') || v.contains(',') || v.contains('=') || v.startsWith(' ') || v.endsWith(' ');
     for (const QChar c : v) {
-        if (c == '"' || c == '\\') out += '\\', out += char(c.unicode());
-        else if (c.unicode() < 0x20) out += QByteArray("\\x") + QByteArray::number(c.unicode() + 0x10000, 16).mid(1);
-        else out += QString(c).toUtf8();
+        if (c == '"' || c == '\\')
+            out += '\\', out += char(c.unicode());
+        else if (c.unicode() < 0x20)
+            out += QByteArray("\\x") + QByteArray::number(c.unicode() + 0x10000, 16).mid(1);
+        else
+            out += QString(c).toUtf8();
     }
     return quote ? '"' + out + '"' : out;
 }
 
 // Where a key stands: its line, and where a new key of the section goes (after the last key of the
 // section's first stretch); -1 when there is none.
-struct Place { qsizetype keyLine = -1, sectionEnd = -1; };
+struct Place {
+    qsizetype keyLine = -1, sectionEnd = -1;
+};
 Place find(const QList<QByteArray> &lines, const QString &section, const QString &key) {
     Place p;
     bool inside = false, firstDone = false;
@@ -146,7 +156,9 @@ bool rewrite(const QString &app, const std::function<void(QList<QByteArray> &)> 
     lock.setStaleLockTime(1000);
     if (!lock.tryLock(LockWaitMs)) {
         const bool denied = lock.error() == QLockFile::PermissionError;
-        SetWriteFault(lock.error() == QLockFile::LockFailedError ? WriteFault::Busy : denied ? WriteFault::Denied : WriteFault::Other);
+        SetWriteFault(lock.error() == QLockFile::LockFailedError ? WriteFault::Busy
+                      : denied                                   ? WriteFault::Denied
+                                                                 : WriteFault::Other);
         return false;
     }
     QList<QByteArray> lines;
@@ -158,9 +170,13 @@ bool rewrite(const QString &app, const std::function<void(QList<QByteArray> &)> 
 int heldCopy = -1;
 } // namespace
 
-QString SettingsFile(const QString &app) { return QDir(baseFolder()).filePath(app + QStringLiteral(".ini")); }
+QString SettingsFile(const QString &app) {
+    return QDir(baseFolder()).filePath(app + QStringLiteral(".ini"));
+}
 
-void SetSettingsFolder(const QString &f) { folder = f; }
+void SetSettingsFolder(const QString &f) {
+    folder = f;
+}
 
 QString GetSetting(const QString &app, const QString &section, const QString &key) {
     QList<QByteArray> lines;
@@ -174,7 +190,7 @@ bool SaveSetting(const QString &app, const QString &section, const QString &key,
     return rewrite(app, [&](QList<QByteArray> &lines) {
         const Place p = find(lines, section, key);
         QByteArray k = key.toUtf8(), v;
-        if (p.keyLine >= 0) entry(lines[p.keyLine], k, v);  // the key keeps the spelling it has
+        if (p.keyLine >= 0) entry(lines[p.keyLine], k, v); // the key keeps the spelling it has
         const QByteArray line = k + '=' + escape(value);
         if (p.keyLine >= 0) {
             lines[p.keyLine] = line;

@@ -196,7 +196,7 @@ class TestQuitting : public QObject {
         QVERIFY(QDir().mkpath(QStringLiteral("settings/Velmor.ini.lock")));  // a lock that no one can remove
         G.EndingNo = 3, G.TargetGirl = 3;
         QVERIFY(RunEnding([] { RecordEnding(); }) && World().boxes.size() == 1);
-        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。ほかのプログラムが")));
+        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。設定ファイルのロックが外れません。")));
     }
 
     // On a full disk (here a file-size limit) nothing that does not fit replaces what is there: the
