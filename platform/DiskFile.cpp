@@ -41,7 +41,9 @@ bool writeAll(int fd, const char *p, qint64 size) {
 // What the disk holds now matches what was meant: the size as the file system reports it, and the bytes.
 bool readsBack(int fd, const QByteArray &bytes) {
     struct stat st;
-    if (::fstat(fd, &st) != 0 || st.st_size != bytes.size()) return errno = EIO, false;
+    // A file shorter than what was written lost the rest to a full disk.
+    if (::fstat(fd, &st) != 0) return false;
+    if (st.st_size != bytes.size()) return errno = ENOSPC, false;
     QByteArray back(bytes.size() + 1, '\0');
     qint64 got = 0;
     while (got < back.size()) {
