@@ -53,9 +53,15 @@ bool sameName(const QByteArray &a, const QString &b) {
     return QString::fromUtf8(a.trimmed()).compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The line without its blanks, and without the byte-order mark a Windows editor puts first.
+QByteArray bare(const QByteArray &line) {
+    const QByteArray t = line.trimmed();
+    return t.startsWith("\xEF\xBB\xBF") ? t.mid(3).trimmed() : t;
+}
+
 // "[name]": true and the name.
 bool header(const QByteArray &line, QByteArray &name) {
-    const QByteArray t = line.trimmed();
+    const QByteArray t = bare(line);
     if (!t.startsWith('[') || !t.endsWith(']')) return false;
     name = t.mid(1, t.size() - 2);
     return true;
@@ -63,7 +69,7 @@ bool header(const QByteArray &line, QByteArray &name) {
 
 // "key=value": true, the key and the raw value.
 bool entry(const QByteArray &line, QByteArray &key, QByteArray &value) {
-    const QByteArray t = line.trimmed();
+    const QByteArray t = bare(line);
     const qsizetype eq = t.indexOf('=');
     if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || eq <= 0) return false;
     key = t.left(eq), value = t.mid(eq + 1).trimmed();
