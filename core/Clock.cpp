@@ -114,9 +114,11 @@ bool CloseCampusRequested() {
                          QStringLiteral("（セーブしないと次回、続きができません）");
     askingToQuit = true;
     const MsgAnswer answer = MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    // The clock also waits under the box that tells of a failed save: the game goes on from there.
+    const bool saved = answer == MsgAnswer::Yes && WriteSaveFile();
     askingToQuit = false;
     // A save that could not be written leaves the player in the game, as Cancel does.
-    if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !WriteSaveFile())) return false;
+    if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !saved)) return false;
     StopMidi();
     EndProcess();
 }

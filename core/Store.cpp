@@ -20,3 +20,4 @@ bool SaveLastNames(const QString &myouji, const QString &namae) {
 }
 bool EraseStore() { return DeleteSetting(App, Section); }
 QString StoreFile() { return SettingsFile(App); }
+bool ClaimStoreForThisCopy() { return ClaimSingleCopy(App); }

@@ -13,5 +13,7 @@ QString LastNamae();
 bool SaveLastNames(const QString &myouji, const QString &namae);
 // The data room's erase: the whole section goes, record and names; false when it could not be written.
 bool EraseStore();
+// Held for the life of the process: false when another copy of the game already holds the store.
+bool ClaimStoreForThisCopy();
 // The store's file, for telling the player where it should be.
 QString StoreFile();

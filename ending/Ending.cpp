@@ -9,6 +9,7 @@
 #include "ending/ConfessionLines.h"
 #include "ending/EpilogueLines.h"
 #include "frontend/SaveFile.h"
+#include "platform/DiskFile.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-// Set once the epilogue has deleted the saved game: from then on only the record keeps the afternoon.
+// Set once the ending is decided: from then on only the record keeps the afternoon.
 bool recordPending = false;
 
 // One line on the campus window, left there until the player clicks.
@@ -76,6 +77,8 @@ void CloseGate() {
     Say(QStringLiteral("C80C"), Str(GateClosedLine), QString());
     QString greeting = G.Myouji + Str(GreetingClassmate);
     G.EndingNo = DecideEnding();
+    // From here on a desktop that ends the game, even during the confession, finds the ending recorded.
+    recordPending = true;
     if (G.EndingNo == 9) greeting = G.Myouji + Str(GreetingJunior);
     Say(QStringLiteral("C80C"), Str(CalledFromBehindLine), QString());
     Say(QStringLiteral("C80C"), greeting, Str(GirlsVoice));
@@ -110,7 +113,7 @@ void RecordEnding() {
     recordPending = true;
     View().sequence->RollCredits();
     if (!StoreEnding())
-        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + G.CrLf + PlaceNote(StoreFile()) + G.CrLf +
+        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + WriteFaultText(LastWriteFault()) + G.CrLf + PlaceNote(StoreFile()) + G.CrLf +
                    QStringLiteral("これまでの記録は、そのまま残っています。"),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     EndProcess();

@@ -12,5 +12,5 @@ void Epilogue();
 void RecordEnding();
 // Adds the ending just reached to the clear record, once; false when the store could not keep it.
 bool StoreEnding();
-// True from the moment the saved game is deleted until the ending is in the record.
+// True from the moment the ending is decided until it is in the record.
 bool EndingRecordPending();

@@ -1,5 +1,6 @@
 #include "frontend/SaveFile.h"
 
+#include "platform/DiskFile.h"
 #include "platform/Layout.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
@@ -128,17 +129,20 @@ bool StoreSaveFile() { return WriteTextFile(SavePath(QString::fromLatin1(Written
 bool WriteSaveFile() {
     const bool hadSave = FileExists(SavePath(QString::fromLatin1(SaveFileName)));
     if (StoreSaveFile()) return true;
-    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + G.CrLf + PlaceNote(saveFolder()) + G.CrLf;
+    const WriteFault fault = LastWriteFault();
+    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + WriteFaultText(fault) + G.CrLf + PlaceNote(saveFolder()) + G.CrLf;
     if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
     text += QStringLiteral("ゲームはこのまま続きます。") + G.CrLf +
-            QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。");
+            (fault == WriteFault::NoSpace ? QStringLiteral("ディスクの空きを作ってから、もう一度終了してください。")
+                                          : QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。"));
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     return false;
 }
 
 bool LoadSaveFile() {
     FileStatus status;
-    const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &status);
+    // A real save is well under a kilobyte: anything this large is no save, and is never read whole.
+    const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &status, 64 << 10);
     if (status == FileStatus::Missing) {
         MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf +
                    PlaceNote(saveFolder()),

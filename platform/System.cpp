@@ -1,6 +1,5 @@
 #include "platform/System.h"
 
-#include "platform/Settings.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -36,7 +35,7 @@ void SetHourSource(std::function<int()> source) { hourSource = std::move(source)
 void SetEndProcessHook(std::function<void()> hook) { endHook = std::move(hook); }
 
 void EndProcess() {
-    FlushSettings();
+    // Every change of the settings store is already on disk.
     if (endHook) {
         endHook();
         throw ProcessEnded{};
@@ -69,6 +68,9 @@ void OnQuitSignals(std::function<void()> handler) {
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &sa, nullptr);
+    // A file-size limit then fails the write, which the player is told of, instead of killing the game
+    // in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) { msgHook = std::move(hook); }

@@ -21,7 +21,7 @@ double Rnd();
 int CurrentHour();
 void SetHourSource(std::function<int()> source);  // empty restores the system clock
 
-// Ends the process at once: settings flushed, no further handlers run. Tests install a hook that
+// Ends the process at once: no further handlers run. Tests install a hook that
 // records the end and leaves by throwing ProcessEnded.
 [[noreturn]] void EndProcess();
 struct ProcessEnded {};

@@ -1,8 +1,8 @@
 #include "platform/TextFile.h"
 
+#include "platform/DiskFile.h"
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <iconv.h>
 #include <vector>
 
@@ -10,9 +10,12 @@ QString FindFile(const QString &name) {
     if (name.isEmpty()) return {};
     const QDir dir = QFileInfo(QDir::current(), name).absoluteDir();  // a name may carry its folder
     const QString base = QFileInfo(name).fileName();
-    if (QFileInfo(dir, base).isFile()) return dir.filePath(base);
+    // Whatever stands under the name counts, a device or a dead link too: the reader refuses it as
+    // damaged rather than the game calling it missing.
+    const QFileInfo exact(dir, base);
+    if ((exact.exists() || exact.isSymLink()) && !exact.isDir()) return dir.filePath(base);
     // Names in the game folder are matched as Windows matches them: without regard to case.
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &e : entries)
         if (e.compare(base, Qt::CaseInsensitive) == 0) return dir.filePath(e);
     return {};
@@ -47,18 +50,14 @@ bool toCp932(const QString &text, QByteArray &out) { return convert("CP932", "UT
 
 } // namespace
 
-QString ReadTextFile(const QString &name, FileStatus *status) {
+QString ReadTextFile(const QString &name, FileStatus *status, qint64 maxBytes) {
     FileStatus dummy;
     FileStatus &st = status ? *status : dummy;
-    st = FileStatus::Missing;
-    QFile f(FindFile(name));
-    if (f.fileName().isEmpty()) return {};
-    // There, but not to be read (no permission, a folder, a failing disk).
-    st = FileStatus::Unreadable;
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray raw = f.readAll();
-    if (f.error() != QFileDevice::NoError) return {};
-    st = FileStatus::Damaged;
+    ReadResult read;
+    const QString path = FindFile(name);
+    const QByteArray raw = ReadFileCapped(path, maxBytes, &read);
+    st = read == ReadResult::Missing ? FileStatus::Missing : read == ReadResult::Unreadable ? FileStatus::Unreadable : FileStatus::Damaged;
+    if (read != ReadResult::Ok) return {};
     // The talk files are read at every encounter: the same bytes decode once. Only identical bytes
     // reuse a decoding, so a changed file is always read as it now is.
     struct Decoded {
@@ -69,7 +68,7 @@ QString ReadTextFile(const QString &name, FileStatus *status) {
     static Decoded recent[4];
     static int next = 0;
     for (const Decoded &d : recent)
-        if (d.path == f.fileName() && d.raw == raw) {
+        if (d.path == path && d.raw == raw) {
             st = FileStatus::Ok;
             return d.text;
         }
@@ -78,23 +77,17 @@ QString ReadTextFile(const QString &name, FileStatus *status) {
     if (!convert("UTF-8", "CP932", raw, utf8)) return {};
     st = FileStatus::Ok;
     Decoded &d = recent[next++ % 4];
-    d = {f.fileName(), raw, QString::fromUtf8(utf8)};
+    d = {path, raw, QString::fromUtf8(utf8)};
     return d.text;
 }
 
 bool WriteTextFile(const QString &name, const QString &text) {
     QByteArray bytes;
-    if (!toCp932(text, bytes)) return false;
+    if (!toCp932(text, bytes)) return SetWriteFault(WriteFault::Other), false;
     QString path = FindFile(name);
     if (path.isEmpty()) path = QDir::current().filePath(name);
     // Written beside the old file and renamed over it, so a crash leaves the old or the new one whole.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return WriteFileVerified(path, bytes);
 }
 
 bool CanEncodeCp932(const QString &text) {

@@ -16,9 +16,11 @@ void KillFile(const QString &name);
 // How reading a whole file went: a damaged file is told apart from a missing one.
 enum class FileStatus { Ok, Missing, Unreadable, Damaged };
 // Whole file decoded from code page 932. Only a file that decodes exactly is taken: a byte that is no
-// code page 932 character (or half a two-byte character at the end) makes it Damaged and gives "".
-QString ReadTextFile(const QString &name, FileStatus *status = nullptr);
-// Encodes to code page 932 and replaces the file atomically (temporary file, then rename).
+// code page 932 character (or half a two-byte character at the end), more than maxBytes, or no
+// regular file at all makes it Damaged and gives "".
+QString ReadTextFile(const QString &name, FileStatus *status = nullptr, qint64 maxBytes = 4 << 20);
+// Encodes to code page 932 and replaces the file atomically (temporary file, then rename), checked
+// to the disk; LastWriteFault() tells why it failed.
 bool WriteTextFile(const QString &name, const QString &text);
 // True when every character survives a round trip through code page 932.
 bool CanEncodeCp932(const QString &text);

@@ -12,11 +12,12 @@
 #include "platform/Settings.h"
 #include "sound/Music.h"
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 #include <csignal>
+#include <sys/file.h>
+#include <sys/resource.h>
 
 namespace {
 // Free at a place after the pick with the clock running; every girl met, so nothing else happens.
@@ -55,6 +56,15 @@ int runChild(const QString &mode, const QString &folder) {
     std::printf("ready\n"), std::fflush(stdout);
     for (bool a = false; mode == QLatin1String("writer"); a = !a)
         G = a ? state(false) : state(true), StoreSaveFile(), WriteClearRecord(a ? RecordA : RecordB);
+    if (mode == QLatin1String("full")) {  // no file may grow past 150 bytes; the game takes SIGXFSZ itself
+        const rlimit limit{150, 150};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SetMsgBoxHook([](const MsgBoxRequest &r) { return std::printf("%s\n", qPrintable(r.text)), MsgAnswer::Ok; });
+        G = state(false), G.Namae = QString(100, QChar(u'あ'));
+        std::printf("%d%d%d\n", WriteSaveFile(), SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae"), G.Namae),
+                    WriteClearRecord(RecordB));
+        return 0;
+    }
     return QApplication::exec();
 }
 
@@ -77,23 +87,26 @@ class TestQuitting : public QObject {
   private slots:
     void init() { ResetWorld(6000); }  // a game minute in 10 ms
 
-    // At 4:59 PM the save question stays open over several minutes' worth of ticks: the gate waits. A
-    // folder that refuses the save: a true message, and the afternoon goes on until a save is written.
+    // At 4:59 PM the save question, and the box that tells of a refused save, stay open over several
+    // minutes' worth of ticks: the gate waits. A folder that refuses the save: a true message, and the
+    // afternoon goes on until a save is written.
     void closingAsksWithoutLosingTheAfternoon() {
         const struct { MsgAnswer answer; int minute; bool refused; } cases[] = {
-            {MsgAnswer::Cancel, 29, false}, {MsgAnswer::Yes, 29, false}, {MsgAnswer::Yes, 12, true}};
+            {MsgAnswer::Cancel, 29, false}, {MsgAnswer::Yes, 29, false}, {MsgAnswer::Yes, 29, true}};
         for (const auto &c : cases) {
             ResetWorld(6000);
             DblMain &m = freeAt(c.minute);
-            World().answers = {MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::Yes};
-            if (c.refused)  // where the file should go, something that is no file
+            if (c.refused) {  // where the file should go, something that is no file
                 QVERIFY(QDir().mkdir(QStringLiteral("DBLDATA.DAT")));
-            else
-                SetMsgBoxHook([answer = c.answer](const MsgBoxRequest &r) {  // answered after the loop ran under it
-                    World().boxes.push_back(r);
-                    RunUntil([] { return false; }, 100);
-                    return answer;
-                });
+                World().answers = {MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::Yes};
+            }
+            SetMsgBoxHook([answer = c.answer](const MsgBoxRequest &r) mutable {  // answered after the loop ran under it
+                World().boxes.push_back(r);
+                RunUntil([] { return false; }, 100);
+                std::vector<MsgAnswer> &queue = World().answers;
+                if (!queue.empty()) answer = queue.front(), queue.erase(queue.begin());
+                return answer;
+            });
             const bool ended = RunEnding([&] { CloseBox(&m); });
             QVERIFY(World().boxes.size() == 1u + c.refused && G.GameMinute == c.minute && G.Mode == ModeFree &&
                     ended == (c.answer == MsgAnswer::Yes && !c.refused));
@@ -139,26 +152,40 @@ class TestQuitting : public QObject {
         QCOMPARE(ReadClearRecord(), EndingChar(2) + QStringLiteral("2"));
     }
 
-    // Leftovers of killed writes go, a dead lock costs nothing, and a record another tool wrote with
-    // commas is kept and added to. A settings folder that refuses writes: the player is told where the
-    // record should have gone.
+    // The desktop ends the game in the middle of the confession: the ending is in the record already.
+    void theDesktopEndsTheConfession() {
+        DblMain &m = freeAt(29);
+        std::function<void()> read = [&] {
+            if (G.Mode == ModeEnding && !m.Label2->text().isEmpty() && m.Label2->text() != QStringLiteral("女の子の声"))
+                EndAtDesktopRequest();
+            G.Clicked = True, Later(read, 20);
+        };
+        Later(read, 20);
+        QVERIFY(RunEnding([] { RunUntil([] { return false; }, 20000); }) && World().ended && G.Mode == ModeEnding);
+        QCOMPARE(ReadClearRecord(), EndingChar(2) + QStringLiteral("2"));
+    }
+
+    // Leftovers of killed writes go (the dead lock's own removal locks too), a dead lock costs nothing,
+    // and a record another tool wrote with commas and a semicolon is kept whole and added to, beside
+    // its other lines. A settings folder that refuses writes, or a lock that cannot be removed: the
+    // player is told why and where the record should have gone.
     void leftoversLocksForeignRecordsAndARecordThatCannotBeStored() {
         PutGameFile(QStringLiteral("DBLDATA.DAT.aB3dE9"), "half a save");
         PutGameFile(QStringLiteral("settings/Velmor.ini.Zz09Yy"), "half a record");
-        PutGameFile(QStringLiteral("settings/Velmor.ini"), "[Duskwatch]\nCString=鶴1,鷹2\n");
+        for (const char *rm : {"settings/Velmor.ini.lock.rmlock", "settings/Velmor.ini.lock.rmlock.rmlock"})  // empty, just now
+            QVERIFY(QFile(QString::fromLatin1(rm)).open(QIODevice::WriteOnly));
+        PutGameFile(QStringLiteral("settings/Velmor.ini"), "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=鶴1,鷹2;雁1\n");
         QFile lock(QStringLiteral("settings/Velmor.ini.lock"));  // empty and a minute old: its writer died
         QVERIFY(lock.open(QIODevice::ReadWrite) &&
                 lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         lock.close();
         SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
         CleanSaveLeftovers();
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2"));
+        QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2;雁1"));
         QVERIFY(WriteClearRecord(AddClear(ReadClearRecord(), 9, LevelConfessed)));
-        QVERIFY2(clock.elapsed() < 10000, "a dead lock held the store for half a minute");
-        SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
-        QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2蘭1"));
+        QFile ini(QStringLiteral("settings/Velmor.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly) && ini.readAll() == "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=\"鶴1,鷹2;雁1蘭1\"\n");
+        QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2;雁1蘭1"));
         QVERIFY(leftovers().isEmpty());
         ResetWorld(1000);
         QVERIFY(QFile(QStringLiteral("blocker")).open(QIODevice::WriteOnly));
@@ -167,6 +194,56 @@ class TestQuitting : public QObject {
         QVERIFY(RunEnding([] { RecordEnding(); }) && World().ended && World().boxes.size() == 1);
         QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。")));
         QVERIFY(World().boxes[0].text.contains(QDir::toNativeSeparators(QDir::current().filePath("blocker/settings/Velmor.ini"))));
+        ResetWorld(1000);
+        QVERIFY(QDir().mkpath(QStringLiteral("settings/Velmor.ini.lock")));  // a lock that no one can remove
+        G.EndingNo = 3, G.TargetGirl = 3;
+        QVERIFY(RunEnding([] { RecordEnding(); }) && World().boxes.size() == 1);
+        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。設定ファイルのロックが外れません。")));
+    }
+
+    // On a full disk (here a file-size limit) nothing that does not fit replaces what is there: the
+    // player is told that the disk is full, the old save and names stay whole, and what fits is written.
+    void aFullDiskKeepsTheOldFiles() {
+        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText(state(true))) && WriteClearRecord(RecordA) &&
+                SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae"), QStringLiteral("健")));
+        const auto saved = [] { QFile f(QStringLiteral("DBLDATA.DAT")); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
+        const QByteArray before = saved();
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QStringLiteral("full"), QDir::currentPath()});
+        QVERIFY(child.waitForFinished(60000) && child.exitCode() == 0);
+        const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("セーブデータを書き込めませんでした。ディスクの空きが足りません。")) &&
+                     out.contains(QStringLiteral("前のセーブデータはそのまま残っています。")) && out.endsWith("001\n"), qPrintable(out));
+        QVERIFY(saved() == before && before.size() > 60 && ReadClearRecord() == RecordB &&
+                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae")) == QStringLiteral("健"));
+        QVERIFY(leftovers().isEmpty());
+    }
+
+    // A second copy of the game, on the same store, is refused with a message while the first runs;
+    // once the first is gone, even killed, the game starts again.
+    void aSecondCopyIsRefused() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::currentPath());
+        const QByteArray lock = QFile::encodeName(QDir::current().filePath(QStringLiteral("Velmor.lock")));
+        const auto held = [&] {
+            const int fd = ::open(lock.constData(), O_RDWR);
+            const bool busy = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            return ::close(fd), busy;
+        };
+        const QByteArray refusal = QStringLiteral("Duskbell はもう起動しています。").toLocal8Bit();
+        QProcess copies[3];
+        for (QProcess &p : copies) p.setProcessEnvironment(env), p.setProgram(QStringLiteral(GAME_DIR "/duskbell"));
+        copies[0].start();
+        QVERIFY(RunUntil(held, 30000));
+        copies[1].start();
+        QByteArray said;
+        QVERIFY(RunUntil([&] { return (said += copies[1].readAllStandardError()).contains(refusal); }, 30000));
+        copies[1].kill(), copies[0].kill();
+        QVERIFY(copies[0].waitForFinished() && copies[1].waitForFinished() && !held());
+        copies[2].start();
+        QVERIFY(RunUntil(held, 30000) && copies[2].state() == QProcess::Running);
+        copies[2].terminate();
+        QVERIFY(copies[2].waitForFinished(30000) && copies[2].exitCode() == 0 && !copies[2].readAllStandardError().contains(refusal));
     }
 
     // The desktop's signals end the game within a second: after the pick the afternoon is saved as

@@ -6,6 +6,7 @@
 #include "frontend/SaveFile.h"
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace {
 QByteArray fileBytes() {
@@ -124,6 +125,18 @@ class TestSaveFile : public QObject {
         }
         PutGameFile(QStringLiteral("DblData.dat"), base);
         QVERIFY(LoadSaveFile());  // the lines that were spoiled above are good as they stand
+        // What no save can be: a device, a pipe that nobody writes, a file of 400 MB. Refused at once,
+        // never read whole (the first two never end), and left where they are.
+        const std::function<bool()> puts[] = {
+            [] { return QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("DblData.dat")); },
+            [] { return ::mkfifo("DblData.dat", 0644) == 0; },
+            [] { QFile f(QStringLiteral("DblData.dat")); return f.open(QIODevice::WriteOnly) && f.resize(400 << 20); }};
+        for (const auto &put : puts) {
+            World().boxes.clear();
+            QVERIFY(put() && FileExists(QStringLiteral("dbldata.dat")) && !LoadSaveFile() && FileExists(QStringLiteral("DblData.dat")));
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.contains(QStringLiteral("壊れて")));
+            KillFile(QStringLiteral("DblData.dat"));
+        }
     }
 
     // A phone call can hold the clock past five; such a save reads back and resumes at "5:00 PM".
