@@ -315,26 +315,29 @@ def glasses(s, g):
 
 
 def tear(s, x0, y0, x1, y1, bend, w):
-    """A tear running down the cheek: a clear wet streak, wide where it leaves the eye, thin on the cheek,
-    swelling into a drop at its end; lit along one edge, shaded along the other."""
+    """A tear running down the cheek: a clear wet streak brighter than the skin, widest where it leaves the
+    eye and thinning down the cheek, gathering into a pointed drop at its end; a line of light along it,
+    only a faint blue edge, so that it reads as water catching the light and not as a grey rod."""
     pts_ = bezier((x0, y0), (x0 + bend, y0 + (y1 - y0) * 0.35), (x1 + bend * 0.6, y0 + (y1 - y0) * 0.7),
                   (x1, y1), 14)
 
     def width(t):
-        return w * (1.0 - 0.6 * math.sin(math.pi * min(t * 1.15, 1.0)) + 0.25 * t)
+        return w * (1.0 - 0.62 * t ** 0.7)
 
-    s.path(tapered(pts_, width), fill='#d6eeff', op=0.55)
-    # the shaded edge (viewer's right) and the light along the other
-    right = [(x + width(i / 14) * 0.42, y) for i, (x, y) in enumerate(pts_)]
-    s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in right), stroke='#7aa6cc', sw=0.55, op=0.7)
-    s.path(tapered([(x - width(i / 14) * 0.2, y) for i, (x, y) in enumerate(pts_[1:8])],
-                   lambda t: 0.7 * math.sin(math.pi * t) + 0.05), fill='#ffffff', op=0.85)
-    # the drop
-    s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
-        f(x1 - w * 0.5), f(y1 - w * 0.6), f(x1 - w * 1.3), f(y1 + w * 1.8), f(x1), f(y1 + w * 1.9),
-        f(x1 + w * 1.3), f(y1 + w * 1.8), f(x1 + w * 0.5), f(y1 - w * 0.6)), fill='#d8f0ff', stroke='#7aa6cc',
-        sw=0.5, op=0.85)
-    s.circle(x1 - w * 0.4, y1 + w * 0.9, w * 0.35, '#ffffff')
+    s.path(tapered(pts_, width), fill='#f2faff', op=0.72)
+    # the faint shaded edge on the lower half, and the light along the upper part
+    right = [(x + width(i / 14) * 0.45, y) for i, (x, y) in enumerate(pts_)][6:]
+    s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in right), stroke='#8cb8dc', sw=0.45, op=0.45)
+    s.path(tapered([(x - width(i / 14) * 0.18, y) for i, (x, y) in enumerate(pts_[:10])],
+                   lambda t: 0.75 * math.sin(math.pi * t) ** 0.6 + 0.05), fill='#ffffff', op=0.95)
+    # the drop: pointed where the streak feeds it, round below
+    r = w * 1.05
+    drop = [(0, -0.9), (0.4, -0.2), (1.0, 0.3), (1.0, 0.9), (1.0, 1.45), (0.55, 1.8), (0, 1.8),
+            (-0.55, 1.8), (-1.0, 1.45), (-1.0, 0.9), (-1.0, 0.3), (-0.4, -0.2), (0, -0.9)]
+    q = ['%s %s' % (f(x1 + a * r), f(y1 + b * r)) for a, b in drop]
+    s.path('M%s C%s %s %s C%s %s %s C%s %s %s C%s %s %s Z' % tuple(q),
+        fill='#eef8ff', stroke='#8cb8dc', sw=0.45, op=0.9)
+    s.circle(x1 - r * 0.35, y1 + r * 0.55, r * 0.38, '#ffffff')
 
 
 def extras(s, g, expr):
