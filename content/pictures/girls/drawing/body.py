@@ -129,7 +129,18 @@ SH_R = (131, 152)
 
 
 def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
-    s.limb(pts_, 17, NAVY, '#0d1226')
+    if len(pts_) == 3 and _bend(*pts_) > 35:
+        # a bent arm: the forearm drawn over the upper arm with its own outline, so that it reads where it
+        # crosses the blazer of the same navy
+        s.limb(pts_[:2], 17, NAVY, '#0d1226')
+        s.limb(pts_[1:], 16, NAVY, '#0d1226')
+        (sx, sy), (ex, ey), (wx, wy) = pts_
+        # the fold of the sleeve inside the elbow
+        mx, my = ex + (sx - ex) * 0.22 + (wx - ex) * 0.22, ey + (sy - ey) * 0.22 + (wy - ey) * 0.22
+        s.path('M%s %s L%s %s' % (f(ex + (mx - ex) * 0.35), f(ey + (my - ey) * 0.35), f(mx), f(my)),
+               stroke='#0d1226', sw=0.9, op=0.6)
+    else:
+        s.limb(pts_, 17, NAVY, '#0d1226')
     # the blouse's cuff just showing at the end of the sleeve, the wrist, and the hand
     (ex, ey), (wx, wy) = pts_[-2], pts_[-1]
     dx, dy = wx - ex, wy - ey
@@ -147,6 +158,13 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
           'stroke-width="0.8"/>' % (f(cx), f(cy), f(a), f(cx), f(cy), s.p('#f7f7fb'), s.p('#9aa0b0')))
     if hand:
         draw_hand(s, g, wx + ux * 7, wy + uy * 7, ux, uy, hand_kind)
+
+
+def _bend(a, b, c):
+    """How far the arm bends at the elbow b, in degrees (0 = straight)."""
+    ux, uy, vx, vy = b[0] - a[0], b[1] - a[1], c[0] - b[0], c[1] - b[1]
+    cos = (ux * vx + uy * vy) / (((ux * ux + uy * uy) * (vx * vx + vy * vy)) ** 0.5 or 1)
+    return math.degrees(math.acos(max(-1.0, min(1.0, cos))))
 
 
 def draw_hand(s, g, hx, hy, ux, uy, kind='fist', thumb=None):
