@@ -48,6 +48,20 @@ def shine(s, g, y=42, span=30, width=5):
         s.path(poly(top + bot[::-1]), fill=hi, op=round(g.gloss * (0.26 + 0.3 * mid), 2))
 
 
+def streak(s, g, p0, p1, p2, w, op, pieces=((0.0, 0.55), (0.65, 1.0))):
+    """Light down a long lock: pieces of a curve (p0, control p1, p2), each pointed at both ends, so that
+    it reads as light on strands and not as a ruled line."""
+    import math
+    base, line, hi = hair_colours(g)
+    for a, b in pieces:
+        pts_ = []
+        for i in range(9):
+            t = a + (b - a) * i / 8
+            pts_.append(((1 - t) ** 2 * p0[0] + 2 * t * (1 - t) * p1[0] + t * t * p2[0],
+                         (1 - t) ** 2 * p0[1] + 2 * t * (1 - t) * p1[1] + t * t * p2[1]))
+        s.path(tapered(pts_, lambda t: w * math.sin(math.pi * t) ** 0.7 + 0.1), fill=hi, op=op)
+
+
 def strands(s, g, lines, op=0.55):
     base, line, hi = hair_colours(g)
     for d in lines:

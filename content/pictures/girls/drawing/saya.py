@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands
+from .hair import hair_colours, cap_path, shine, streak, strands
 from .svg import dark, f, poly, smooth
 
 
@@ -17,7 +17,7 @@ def back(s, g):
             (142, 118), (146, 70), (136, 40)]
     s.path(smooth(tail), fill=base, stroke=line)
     strands(s, g, ['M150 30 Q160 80 152 130 Q150 160 154 186', 'M140 40 Q150 90 148 140'], 0.5)
-    s.path('M156 40 Q162 80 156 120', stroke=hi, sw=2.5, op=0.45)
+    streak(s, g, (156, 40), (162, 80), (156, 120), 3.0, 0.42)
     # the green band round the root of the tail: a ring seen from the side, its edges curving round the hair
     cx, cy, ux, uy = 130.5, 22.5, 0.89, -0.45
     vx, vy = -uy, ux
