@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands
+from .hair import hair_colours, cap_path, shine, streak, strands
 import math
 
 from .svg import dark, f, mix, poly, smooth, tapered
@@ -40,10 +40,9 @@ def front(s, g, expr):
         # strands down the lock, soft and not ruled, and the sheen where the light crosses it
         strands(s, g, ['M%s 74 Q%s 98 %s 121' % (f(xo + side * 5), f(xo + side * 4.6), f(xo + side * 5)),
                        'M%s 78 Q%s 100 %s 121' % (f(xi - side * 4.5), f(xi - side * 4.2), f(xi - side * 4.4))], 0.28)
-        for k, (dx, ln) in enumerate(((3.5, 13), (7.5, 9), (11, 12))):
-            x = xo + side * dx
-            s.path(tapered([(x, 78 + j * ln / 6) for j in range(7)],
-                           lambda t: 1.8 * math.sin(math.pi * t) ** 0.7 + 0.1), fill=hi, op=0.3)
+        xm = (xo + xi) / 2
+        streak(s, g, (xm - side * 1.5, 76), (xm - side * 2, 92), (xm - side * 1.5, 110), 2.8, 0.24,
+               ((0.0, 0.45), (0.58, 0.8)))
         # the shadow the lock casts on the long hair behind, just under its cut
         s.path('M%s 124.5 L%s 124.5' % (f(xo + side * 1), f(xi - side * 1)), stroke=dark(base, 0.4), sw=1.4, op=0.5)
     d = cap_path(17, 57, 80) + ' L143 80 L142 70 L136 71 Q100 75.5 64 71 Z'
