@@ -158,9 +158,11 @@ def eyes(s, g, expr):
         s.path('M%s %s L%s %s' % (f(P(*i0)[0]), f(P(*i0)[1]), f(P(i0[0] - 0.5, i0[1] + 2.5)[0]),
                                   f(P(i0[0] - 0.5, i0[1] + 2.5)[1])), stroke=lash, sw=0.9)
         if e.get('crease', kind == 'soft'):
-            cr = [P(x, y - 3.2) for x, y in bezier((-6, -4), (-4, -12), (5, -14.5), (9, -5), 8)]
-            s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in cr), stroke=mix(lash, skin, 0.55), sw=0.7,
-                   op=0.7)
+            # the fold of the lid, just above it and following its line, fading at both ends
+            seg = up[4:14]
+            cr = [P(x, y - 3.0 - 0.8 * math.sin(math.pi * k / (len(seg) - 1))) for k, (x, y) in enumerate(seg)]
+            s.path(tapered(cr, lambda t: 0.9 * math.sin(math.pi * t) ** 0.8 + 0.05), fill=mix(lash, skin, 0.5),
+                   op=0.75)
         # lower lash: a light short stroke
         lo = [P(x, y) for x, y in low[2:-2]]
         s.path(tapered(lo, lambda t: e.get('lower', 1.0) * (1.3 * math.sin(math.pi * t) + 0.1)),
