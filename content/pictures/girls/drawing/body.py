@@ -69,13 +69,17 @@ def torso(s, g):
     blazer = NAVY
     bl_line = '#0d1226'
     bl_shade = '#18203c'
-    body = 'M88 134 Q72 138 64 152 L66 200 Q72 226 74 262 Q100 268 126 262 Q128 226 134 200 L136 152 Q128 138 112 134 Z'
+    body = 'M88 134 Q72 138 64 152 L66 200 Q72 226 74 262 Q100 268 126 262 Q128 226 134 200 L136 152 Q128 138 112 134 L100 152 Z'
     s.path(body, fill=blazer, stroke=bl_line, sw=1.2)
     # shade on her left side (viewer's right), the light comes from the upper left
     s.path('M118 150 Q128 190 126 262 Q100 268 118 262 Q120 210 112 160 Z', fill=bl_shade, op=0.8)
     # blouse and collar
-    s.path('M88 134 L100 190 L112 134 Z', fill='#f7f7fb', stroke='#9aa0b0', sw=0.9)
+    s.path('M88 134 L100 190 L112 134 Z', fill='#f7f7fb')
+    s.path('M88 134 L100 190 L112 134', stroke='#9aa0b0', sw=0.9)
     s.path('M100 188 L100 152', stroke='#d8dbe6', sw=0.8)
+    # the throat showing down to where the collar's points meet, in the shade of the chin
+    s.path('M90.8 133.6 L100 143 L109.2 133.6 Z', fill=g.skin)
+    s.path('M90.8 133.6 L100 143 L109.2 133.6 Z', fill=mix(g.skin, '#d08a80', 0.35), op=0.6)
     s.path('M88 133 L92 150 L100 143 Z', fill='#ffffff', stroke='#9aa0b0', sw=0.9)
     s.path('M112 133 L108 150 L100 143 Z', fill='#ffffff', stroke='#9aa0b0', sw=0.9)
     # lapels

@@ -41,13 +41,25 @@ class Eye:
         return self.cx - self.side * xr, self.cy + yr
 
 
-def face(s, g, expr):
+def neck(s, g):
+    """The neck, drawn before the blouse and blazer so that it goes down into the collar: a little wider
+    at its base, with the shadow under the chin."""
     skin = g.skin
     sh = mix(skin, '#d08a80', 0.35)
     outline = mix(skin, '#6a3030', 0.55)
-    # neck with the shadow under the chin
-    s.path(poly([(91, 104), (91, 140), (109, 140), (109, 104)]), fill=skin, stroke=outline, sw=1.0)
-    s.path('M91 112 Q100 128 109 112 L109 126 Q100 134 91 126 Z', fill=sh)
+    s.path('M91.5 104 L91 134 Q90 142 88.5 148 L111.5 148 Q110 142 109 134 L108.5 104 Z', fill=skin)
+    s.path('M91.5 104 L91 134 Q90 142 88.5 148 M108.5 104 L109 134 Q110 142 111.5 148', stroke=outline, sw=1.0)
+    s.path('M91.3 112 Q100 128 108.7 112 L108.9 126 Q100 134 91.1 126 Z', fill=sh)
+
+
+def face(s, g, expr, with_neck=True):
+    skin = g.skin
+    sh = mix(skin, '#d08a80', 0.35)
+    outline = mix(skin, '#6a3030', 0.55)
+    if with_neck:
+        # neck with the shadow under the chin
+        s.path(poly([(91, 104), (91, 140), (109, 140), (109, 104)]), fill=skin, stroke=outline, sw=1.0)
+        s.path('M91 112 Q100 128 109 112 L109 126 Q100 134 91 126 Z', fill=sh)
     # ears
     for side in (1, -1):
         s.ellipse(100 - side * 36, 88, 5, 8, skin, stroke=outline, sw=1.0)

@@ -4,7 +4,7 @@ Figure space: 200 x 520 units, head centre x = 100, the feet at y ~ 500. Each gi
 colours and build and draws her own hair (back and front) and the things only she carries.
 """
 from .body import SKIN, arms, layer, legs, skirt, torso
-from .face import brows, extras, face, glasses
+from .face import brows, extras, face, glasses, neck
 from .svg import Paint, Svg, f
 
 
@@ -53,11 +53,12 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
         arms(s, g, pose, props)
     legs(s, g)
     skirt(s, g)
+    neck(s, g)
     torso(s, g)
     layer(s, g, pose, props, 'body')
     if head:
         s.add(head)
-    face(s, g, expr)
+    face(s, g, expr, with_neck=False)
     g.front(s, g, expr)
     brows(s, g, expr)
     if g.glasses:
