@@ -65,14 +65,19 @@ def skirt(s, g):
                op=0.7)
 
 
-def torso(s, g):
+def torso(s, g, sun_right=False):
     blazer = NAVY
     bl_line = '#0d1226'
     bl_shade = '#18203c'
     body = 'M88 134 Q72 138 64 152 L66 200 Q72 226 74 262 Q100 268 126 262 Q128 226 134 200 L136 152 Q128 138 112 134 L100 152 Z'
     s.path(body, fill=blazer, stroke=bl_line, sw=1.2)
-    # shade on her left side (viewer's right), the light comes from the upper left
+    # shade on the side away from the sun: her left (viewer's right) where the light comes from the upper
+    # left, mirrored where the sun stands to the right of the picture
+    if sun_right:
+        s.add('<g transform="matrix(-1 0 0 1 200 0)">')
     s.path('M118 150 Q128 190 126 262 Q100 268 118 262 Q120 210 112 160 Z', fill=bl_shade, op=0.8)
+    if sun_right:
+        s.add('</g>')
     # blouse and collar
     s.path('M88 134 L100 190 L112 134 Z', fill='#f7f7fb')
     s.path('M88 134 L100 190 L112 134', stroke='#9aa0b0', sw=0.9)

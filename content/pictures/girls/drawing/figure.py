@@ -37,7 +37,7 @@ class Girl:
         self.__dict__.update(kw)
 
 
-def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None):
+def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None, sun_right=False):
     s = s or Svg(paint or Paint())
     expr = expr or {}
     if shadow:
@@ -54,7 +54,7 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     legs(s, g)
     skirt(s, g)
     neck(s, g)
-    torso(s, g)
+    torso(s, g, sun_right)
     layer(s, g, pose, props, 'body')
     if head:
         s.add(head)

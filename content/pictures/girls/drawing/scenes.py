@@ -14,6 +14,9 @@ WARM = Paint('#ffc890', 0.07)
 INDOOR = Paint('#ffd49a', 0.08)
 DUSK = Paint('#ff9c70', 0.15)
 
+# where the low sun stands to the right of the picture, the girl's shaded side is the other one
+SUN_RIGHT = ('pool', 'tennis')
+
 SCENE_LIGHT = {'rooftop': WARM, 'musicroom': INDOOR, 'schoolyard': WARM, 'gym': INDOOR, 'pool': WARM,
                'tennis': WARM, 'garden': WARM, 'gate': DUSK}
 
@@ -112,7 +115,7 @@ def main():
     for code, where, n, pose, expr, props, xc in ENCOUNTERS:
         g = GIRLS[n]
         name = code.lower() + '.svg'
-        write(name, figure(g, pose, expr, props, SCENE_LIGHT[where]).text(200, 520))
+        write(name, figure(g, pose, expr, props, SCENE_LIGHT[where], sun_right=where in SUN_RIGHT).text(200, 520))
         sc = ENC_SCALE * g.height
         x, y = place(xc, ENC_GROUND, sc)
         lines.append('%s.DBL 300 200 places/%s.svg girls/%s@%s,%s,%s' % (code, where, name, f(x), f(y), '%.3f' % sc))
