@@ -10,8 +10,11 @@ def back(s, g):
     """Hair behind the head and body."""
     base, line, hi = hair_colours(g)
     shade = dark(base, 0.2)
-    s.path(smooth([(100, 22), (138, 36), (144, 80), (140, 100), (100, 106), (60, 100), (56, 80), (62, 36)]),
-           fill=shade, stroke=line)
+    # cut short and choppy: below the ears the ends break into tufts that flick out a little
+    d = ('M100 22 C122 22 138 30 142 50 Q146 66 144 80 Q147 91 151 99 Q144 96 141 95 Q143 103 145 109'
+         ' Q136 104 131 101 Q129 105 127 108 Q120 103 116 102 L84 102 Q80 103 73 108 Q71 105 69 101'
+         ' Q64 104 55 109 Q57 103 59 95 Q56 96 49 99 Q53 91 56 80 Q54 66 58 50 C62 30 78 22 100 22 Z')
+    s.path(d, fill=shade, stroke=line)
 
 
 def front(s, g, expr):
