@@ -34,6 +34,7 @@ class Girl:
         self.gloss = 1.0  # how strongly her hair catches the light
         self.head_tilt = 0.0  # degrees, + = the head leans to the viewer's right
         self.front = self.back = None
+        self.over = None  # what of her hair lies over her arms (braids brought forward)
         self.__dict__.update(kw)
 
 
@@ -68,5 +69,7 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
         s.add('</g>')
     if pose != 'behind':
         arms(s, g, pose, props)
+    if g.over:
+        g.over(s, g)
     return s
 
