@@ -133,8 +133,8 @@ def prop(name, layer='front'):
     return register
 
 
-SH_L = (69, 152)
-SH_R = (131, 152)
+SH_L = (69, 155)
+SH_R = (131, 155)
 
 
 def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
@@ -142,6 +142,7 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
         # a bent arm: the forearm drawn over the upper arm with its own outline, so that it reads where it
         # crosses the blazer of the same navy
         s.limb(pts_[:2], 17, NAVY, '#0d1226')
+        shoulder(s, pts_[0])
         s.limb(pts_[1:], 16, NAVY, '#0d1226')
         (sx, sy), (ex, ey), (wx, wy) = pts_
         # the fold of the sleeve inside the elbow
@@ -150,6 +151,7 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
                stroke='#0d1226', sw=0.9, op=0.6)
     else:
         s.limb(pts_, 17, NAVY, '#0d1226')
+        shoulder(s, pts_[0])
     # the blouse's cuff just showing at the end of the sleeve, the wrist, and the hand
     (ex, ey), (wx, wy) = pts_[-2], pts_[-1]
     dx, dy = wx - ex, wy - ey
@@ -167,6 +169,19 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
           'stroke-width="0.8"/>' % (f(cx), f(cy), f(a), f(cx), f(cy), s.p('#f7f7fb'), s.p('#9aa0b0')))
     if hand:
         draw_hand(s, g, wx + ux * 7, wy + uy * 7, ux, uy, hand_kind)
+
+
+def shoulder(s, sh):
+    """The top of the sleeve set into the blazer's shoulder: the line of the shoulder runs on into the
+    arm, and the seam curves down to the armpit, instead of a round cap laid over the chest."""
+    k = 1 if sh[0] < 100 else -1
+
+    def X(x):
+        return f(x if k == 1 else 200 - x)
+    s.path('M%s 135.4 Q%s 138 %s 152 L%s 156 Q%s 160.5 %s 160 L%s 151 Z' % (
+        X(83), X(72.5), X(63.6), X(65), X(72), X(80.4), X(81.6)), fill=NAVY)
+    s.path('M%s 135.6 Q%s 138 %s 152.4' % (X(84.5), X(72.5), X(63.4)), stroke='#0d1226', sw=1.2)
+    s.path('M%s 153.5 Q%s 160 %s 161.5' % (X(64.6), X(71), X(79.5)), stroke='#0d1226', sw=0.8, op=0.55)
 
 
 def _bend(a, b, c):
