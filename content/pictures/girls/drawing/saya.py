@@ -115,6 +115,13 @@ def racket_bag(s, g, left, right):
     s.add('</g>')
 
 
+@prop('strap_top')
+def strap_top(s, g, left, right):
+    """Where the strap lies over the top of her shoulder, above her arm; the rest runs under it."""
+    s.path('M69.5 139 Q73 150 80.5 161.5', stroke='#0c2018', sw=5.4, cap='butt')
+    s.path('M69.5 139 Q73 150 80.5 161.5', stroke='#1d4a3a', sw=4.0, cap='butt')
+
+
 @prop('bag_strap', 'body')
 def bag_strap(s, g, left, right):
     """The bag's strap across her chest, from her right shoulder to her left hip."""
