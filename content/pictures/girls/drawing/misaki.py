@@ -3,7 +3,7 @@
 from .body import SKIN_TAN, draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands
-from .svg import dark, poly, smooth
+from .svg import dark, light, poly, smooth
 
 
 def back(s, g):
@@ -29,9 +29,11 @@ def front(s, g, expr):
                    'M80 32 Q88 54 87 76', 'M74 40 Q76 60 72 82'], 0.45)
     shine(s, g, 37, 28)
     # red hair clip over her right temple (viewer's left)
-    for k, dy in enumerate((0, 6)):
-        s.path(poly([(66, 56 + dy), (82, 50 + dy), (83, 53 + dy), (67, 59 + dy)]),
-               fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
+    # two enamelled bars joined by a bend at the inner end, the light along their top edges
+    s.path('M67 56 L82 50.2 Q85.6 49.4 85.6 52.6 L85.6 57.4 Q85.6 60.6 82 59.8 L67.6 65 L67 62 L81.8 56.6'
+           ' Q83 56.2 83 55.2 Q83 54.2 81.8 53.4 L67.6 59 Z', fill=g.ribbon, stroke=dark(g.ribbon, 0.35), sw=0.8)
+    s.path('M68.5 57 L81.5 52', stroke=light(g.ribbon, 0.55), sw=0.8, op=0.9)
+    s.path('M69 63 L81.5 58.4', stroke=light(g.ribbon, 0.55), sw=0.8, op=0.9)
 
 
 @prop('jacket')
