@@ -298,7 +298,8 @@ HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave'
          'peace': ('fist', 'v')}
 
 
-def arms(s, g, pose, props):
+def arms(s, g, pose, props, over=None):
+    """The arms and hands, then over: what of her hair lies over her arms, then the things she holds."""
     left, right = POSES[pose]
     for arm, kind in zip((left, right), HANDS.get(pose, ('fist', 'fist'))):
         sleeve(s, g, arm, hand=kind is not None, hand_kind=kind)
@@ -309,6 +310,8 @@ def arms(s, g, pose, props):
     if pose == 'crossed':
         # the upper arm lies over the lower one; its hand tucked under the far elbow
         sleeve(s, g, left, hand=False)
+    if over:
+        over(s, g)
     for name in props:
         draw = PROPS.get(name)
         if draw:

@@ -68,8 +68,8 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     if head:
         s.add('</g>')
     if pose != 'behind':
-        arms(s, g, pose, props)
-    if g.over:
+        arms(s, g, pose, props, g.over)
+    elif g.over:
         g.over(s, g)
     return s
 

@@ -116,7 +116,7 @@ GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891
 
 @prop('letter_up')
 def letter_up(s, g, left, right):
-    """The letter with her poem, lifted toward him."""
-    s.add('<g transform="translate(0 -12)">')
+    """The letter with her poem, lifted toward him, a little to her right so that the corsage shows."""
+    s.add('<g transform="translate(-5 -8)">')
     letter(s, g, left, right)
     s.add('</g>')
