@@ -124,4 +124,24 @@ shut = """<!-- the sliding iron gate, shut -->
     <circle cx="92" cy="171" r="2" fill="#1e2026"/><circle cx="150" cy="171" r="2" fill="#1e2026"/><circle cx="200" cy="171" r="2" fill="#1e2026"/>
   </g>""" % bars
 n = re.sub(r'<!-- the sliding iron gate, half closed -->\s*<g>.*?</g>', shut, n, count=1, flags=re.S)
+# far from the lamps the campus has gone dark: the building, its dark windows and the drive behind the gate
+# sink into the night, and the pillars are lit from their lamps above, fading toward the ground
+n = n.replace('  <!-- the wall on either side of the gate -->',
+              '  <path d="M58 40 H242 V172 H58 z" fill="#0e0c2a" opacity="0.6"/>\n'
+              '  <g fill="#1c1f38" opacity="0.75">%s</g>\n'
+              '  <!-- the wall on either side of the gate -->' % ''.join(
+                  '<rect x="%d" y="%d" width="10" height="7"/>' % (x, y)
+                  for y in (76, 90) for x in (76, 92, 108, 124, 166, 182, 198, 214)), 1)
+n = n.replace('  <!-- the sliding iron gate, shut -->',
+              '  <path d="M0 96 L52 104 V172 L0 178 z M300 96 L248 104 V172 L300 178 z" fill="#0e0c2a" opacity="0.35"/>\n'
+              '  <!-- the sliding iron gate, shut -->', 1)
+n = n.replace('  <!-- lamps on the pillars -->',
+              '  <path d="M36 44 H84 V172 H36 z M216 44 H264 V172 H216 z" fill="url(#pillarnight)"/>\n'
+              '  <!-- lamps on the pillars -->', 1)
+n = n.replace('    <radialGradient id="glow"', """    <linearGradient id="pillarnight" x1="0" y1="44" x2="0" y2="172" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#0e0c2a" stop-opacity="0"/>
+      <stop offset="0.5" stop-color="#0e0c2a" stop-opacity="0.22"/>
+      <stop offset="1" stop-color="#0e0c2a" stop-opacity="0.4"/>
+    </linearGradient>
+    <radialGradient id="glow\"""", 1)
 open("gate_night.svg", "w").write(n)

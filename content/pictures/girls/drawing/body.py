@@ -65,17 +65,26 @@ def skirt(s, g):
                op=0.7)
 
 
-def torso(s, g):
+def torso(s, g, sun_right=False):
     blazer = NAVY
     bl_line = '#0d1226'
     bl_shade = '#18203c'
-    body = 'M88 134 Q72 138 64 152 L66 200 Q72 226 74 262 Q100 268 126 262 Q128 226 134 200 L136 152 Q128 138 112 134 Z'
+    body = 'M88 134 Q72 138 64 152 L66 200 Q72 226 74 262 Q100 268 126 262 Q128 226 134 200 L136 152 Q128 138 112 134 L100 152 Z'
     s.path(body, fill=blazer, stroke=bl_line, sw=1.2)
-    # shade on her left side (viewer's right), the light comes from the upper left
+    # shade on the side away from the sun: her left (viewer's right) where the light comes from the upper
+    # left, mirrored where the sun stands to the right of the picture
+    if sun_right:
+        s.add('<g transform="matrix(-1 0 0 1 200 0)">')
     s.path('M118 150 Q128 190 126 262 Q100 268 118 262 Q120 210 112 160 Z', fill=bl_shade, op=0.8)
+    if sun_right:
+        s.add('</g>')
     # blouse and collar
-    s.path('M88 134 L100 190 L112 134 Z', fill='#f7f7fb', stroke='#9aa0b0', sw=0.9)
+    s.path('M88 134 L100 190 L112 134 Z', fill='#f7f7fb')
+    s.path('M88 134 L100 190 L112 134', stroke='#9aa0b0', sw=0.9)
     s.path('M100 188 L100 152', stroke='#d8dbe6', sw=0.8)
+    # the throat showing down to where the collar's points meet, in the shade of the chin
+    s.path('M90.8 133.6 L100 143 L109.2 133.6 Z', fill=g.skin)
+    s.path('M90.8 133.6 L100 143 L109.2 133.6 Z', fill=mix(g.skin, '#d08a80', 0.35), op=0.6)
     s.path('M88 133 L92 150 L100 143 Z', fill='#ffffff', stroke='#9aa0b0', sw=0.9)
     s.path('M112 133 L108 150 L100 143 Z', fill='#ffffff', stroke='#9aa0b0', sw=0.9)
     # lapels
@@ -124,12 +133,25 @@ def prop(name, layer='front'):
     return register
 
 
-SH_L = (69, 152)
-SH_R = (131, 152)
+SH_L = (69, 155)
+SH_R = (131, 155)
 
 
 def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
-    s.limb(pts_, 17, NAVY, '#0d1226')
+    if len(pts_) == 3 and _bend(*pts_) > 35:
+        # a bent arm: the forearm drawn over the upper arm with its own outline, so that it reads where it
+        # crosses the blazer of the same navy
+        s.limb(pts_[:2], 17, NAVY, '#0d1226')
+        shoulder(s, pts_[0])
+        s.limb(pts_[1:], 16, NAVY, '#0d1226')
+        (sx, sy), (ex, ey), (wx, wy) = pts_
+        # the fold of the sleeve inside the elbow
+        mx, my = ex + (sx - ex) * 0.22 + (wx - ex) * 0.22, ey + (sy - ey) * 0.22 + (wy - ey) * 0.22
+        s.path('M%s %s L%s %s' % (f(ex + (mx - ex) * 0.35), f(ey + (my - ey) * 0.35), f(mx), f(my)),
+               stroke='#0d1226', sw=0.9, op=0.6)
+    else:
+        s.limb(pts_, 17, NAVY, '#0d1226')
+        shoulder(s, pts_[0])
     # the blouse's cuff just showing at the end of the sleeve, the wrist, and the hand
     (ex, ey), (wx, wy) = pts_[-2], pts_[-1]
     dx, dy = wx - ex, wy - ey
@@ -147,6 +169,26 @@ def sleeve(s, g, pts_, hand=True, hand_kind='fist'):
           'stroke-width="0.8"/>' % (f(cx), f(cy), f(a), f(cx), f(cy), s.p('#f7f7fb'), s.p('#9aa0b0')))
     if hand:
         draw_hand(s, g, wx + ux * 7, wy + uy * 7, ux, uy, hand_kind)
+
+
+def shoulder(s, sh):
+    """The top of the sleeve set into the blazer's shoulder: the line of the shoulder runs on into the
+    arm, and the seam curves down to the armpit, instead of a round cap laid over the chest."""
+    k = 1 if sh[0] < 100 else -1
+
+    def X(x):
+        return f(x if k == 1 else 200 - x)
+    s.path('M%s 135.4 Q%s 138 %s 152 L%s 156 Q%s 160.5 %s 160 L%s 151 Z' % (
+        X(83), X(72.5), X(63.6), X(65), X(72), X(80.4), X(81.6)), fill=NAVY)
+    s.path('M%s 135.6 Q%s 138 %s 152.4' % (X(84.5), X(72.5), X(63.4)), stroke='#0d1226', sw=1.2)
+    s.path('M%s 153.5 Q%s 160 %s 161.5' % (X(64.6), X(71), X(79.5)), stroke='#0d1226', sw=0.8, op=0.55)
+
+
+def _bend(a, b, c):
+    """How far the arm bends at the elbow b, in degrees (0 = straight)."""
+    ux, uy, vx, vy = b[0] - a[0], b[1] - a[1], c[0] - b[0], c[1] - b[1]
+    cos = (ux * vx + uy * vy) / (((ux * ux + uy * uy) * (vx * vx + vy * vy)) ** 0.5 or 1)
+    return math.degrees(math.acos(max(-1.0, min(1.0, cos))))
 
 
 def draw_hand(s, g, hx, hy, ux, uy, kind='fist', thumb=None):
@@ -229,7 +271,7 @@ POSES = {
     'wave': ([SH_L, (63, 202), (66, 246)], [SH_R, (152, 176), (156, 126)]),
     'wave_clasp': ([SH_L, (63, 202), (90, 236)], [SH_R, (152, 176), (156, 126)]),
     'hip': ([SH_L, (50, 196), (72, 236)], [SH_R, (137, 202), (134, 246)]),
-    'hip_cheek': ([SH_L, (48, 196), (72, 236)], [SH_R, (148, 190), (134, 138)]),
+    'hip_cheek': ([SH_L, (48, 196), (72, 236)], [SH_R, (154, 180), (130, 121)]),
     'behind': ([SH_L, (62, 200), (72, 232)], [SH_R, (138, 200), (128, 232)]),
     'jacket': ([SH_L, (62, 204), (94, 212)], [SH_R, (137, 202), (134, 246)]),
     'jacket_wave': ([SH_L, (62, 204), (94, 212)], [SH_R, (152, 176), (156, 126)]),
@@ -243,7 +285,7 @@ POSES = {
     'hold_high': ([SH_L, (60, 198), (86, 174)], [SH_R, (140, 198), (114, 174)]),
     'hold_out': ([SH_L, (56, 196), (78, 176)], [SH_R, (137, 202), (134, 246)]),
     'breath': ([SH_L, (57, 206), (84, 195)], [SH_R, (148, 212), (111, 183)]),
-    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (152, 190), (129, 141)]),
+    'slip': ([SH_L, (58, 198), (80, 176)], [SH_R, (155, 180), (130, 121)]),
     'wipe': ([SH_L, (62, 204), (92, 192)], [SH_R, (150, 184), (128, 116)]),
     'peace': ([SH_L, (62, 204), (94, 190)], [SH_R, (154, 178), (150, 126)]),
 }
@@ -256,7 +298,8 @@ HANDS = {'wave': ('fist', 'open'), 'wave_clasp': ('fist', 'open'), 'jacket_wave'
          'peace': ('fist', 'v')}
 
 
-def arms(s, g, pose, props):
+def arms(s, g, pose, props, over=None):
+    """The arms and hands, then over: what of her hair lies over her arms, then the things she holds."""
     left, right = POSES[pose]
     for arm, kind in zip((left, right), HANDS.get(pose, ('fist', 'fist'))):
         sleeve(s, g, arm, hand=kind is not None, hand_kind=kind)
@@ -267,6 +310,8 @@ def arms(s, g, pose, props):
     if pose == 'crossed':
         # the upper arm lies over the lower one; its hand tucked under the far elbow
         sleeve(s, g, left, hand=False)
+    if over:
+        over(s, g)
     for name in props:
         draw = PROPS.get(name)
         if draw:

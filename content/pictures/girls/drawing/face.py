@@ -41,13 +41,25 @@ class Eye:
         return self.cx - self.side * xr, self.cy + yr
 
 
-def face(s, g, expr):
+def neck(s, g):
+    """The neck, drawn before the blouse and blazer so that it goes down into the collar: a little wider
+    at its base, with the shadow under the chin."""
     skin = g.skin
     sh = mix(skin, '#d08a80', 0.35)
     outline = mix(skin, '#6a3030', 0.55)
-    # neck with the shadow under the chin
-    s.path(poly([(91, 104), (91, 140), (109, 140), (109, 104)]), fill=skin, stroke=outline, sw=1.0)
-    s.path('M91 112 Q100 128 109 112 L109 126 Q100 134 91 126 Z', fill=sh)
+    s.path('M91.5 104 L91 134 Q90 142 88.5 148 L111.5 148 Q110 142 109 134 L108.5 104 Z', fill=skin)
+    s.path('M91.5 104 L91 134 Q90 142 88.5 148 M108.5 104 L109 134 Q110 142 111.5 148', stroke=outline, sw=1.0)
+    s.path('M91.3 112 Q100 128 108.7 112 L108.9 126 Q100 134 91.1 126 Z', fill=sh)
+
+
+def face(s, g, expr, with_neck=True):
+    skin = g.skin
+    sh = mix(skin, '#d08a80', 0.35)
+    outline = mix(skin, '#6a3030', 0.55)
+    if with_neck:
+        # neck with the shadow under the chin
+        s.path(poly([(91, 104), (91, 140), (109, 140), (109, 104)]), fill=skin, stroke=outline, sw=1.0)
+        s.path('M91 112 Q100 128 109 112 L109 126 Q100 134 91 126 Z', fill=sh)
     # ears
     for side in (1, -1):
         s.ellipse(100 - side * 36, 88, 5, 8, skin, stroke=outline, sw=1.0)
@@ -158,9 +170,11 @@ def eyes(s, g, expr):
         s.path('M%s %s L%s %s' % (f(P(*i0)[0]), f(P(*i0)[1]), f(P(i0[0] - 0.5, i0[1] + 2.5)[0]),
                                   f(P(i0[0] - 0.5, i0[1] + 2.5)[1])), stroke=lash, sw=0.9)
         if e.get('crease', kind == 'soft'):
-            cr = [P(x, y - 3.2) for x, y in bezier((-6, -4), (-4, -12), (5, -14.5), (9, -5), 8)]
-            s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in cr), stroke=mix(lash, skin, 0.55), sw=0.7,
-                   op=0.7)
+            # the fold of the lid, just above it and following its line, fading at both ends
+            seg = up[4:14]
+            cr = [P(x, y - 3.0 - 0.8 * math.sin(math.pi * k / (len(seg) - 1))) for k, (x, y) in enumerate(seg)]
+            s.path(tapered(cr, lambda t: 0.9 * math.sin(math.pi * t) ** 0.8 + 0.05), fill=mix(lash, skin, 0.5),
+                   op=0.75)
         # lower lash: a light short stroke
         lo = [P(x, y) for x, y in low[2:-2]]
         s.path(tapered(lo, lambda t: e.get('lower', 1.0) * (1.3 * math.sin(math.pi * t) + 0.1)),
@@ -315,26 +329,29 @@ def glasses(s, g):
 
 
 def tear(s, x0, y0, x1, y1, bend, w):
-    """A tear running down the cheek: a clear wet streak, wide where it leaves the eye, thin on the cheek,
-    swelling into a drop at its end; lit along one edge, shaded along the other."""
+    """A tear running down the cheek: a clear wet streak brighter than the skin, widest where it leaves the
+    eye and thinning down the cheek, gathering into a pointed drop at its end; a line of light along it,
+    only a faint blue edge, so that it reads as water catching the light and not as a grey rod."""
     pts_ = bezier((x0, y0), (x0 + bend, y0 + (y1 - y0) * 0.35), (x1 + bend * 0.6, y0 + (y1 - y0) * 0.7),
                   (x1, y1), 14)
 
     def width(t):
-        return w * (1.0 - 0.6 * math.sin(math.pi * min(t * 1.15, 1.0)) + 0.25 * t)
+        return w * (1.0 - 0.62 * t ** 0.7)
 
-    s.path(tapered(pts_, width), fill='#d6eeff', op=0.55)
-    # the shaded edge (viewer's right) and the light along the other
-    right = [(x + width(i / 14) * 0.42, y) for i, (x, y) in enumerate(pts_)]
-    s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in right), stroke='#7aa6cc', sw=0.55, op=0.7)
-    s.path(tapered([(x - width(i / 14) * 0.2, y) for i, (x, y) in enumerate(pts_[1:8])],
-                   lambda t: 0.7 * math.sin(math.pi * t) + 0.05), fill='#ffffff', op=0.85)
-    # the drop
-    s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
-        f(x1 - w * 0.5), f(y1 - w * 0.6), f(x1 - w * 1.3), f(y1 + w * 1.8), f(x1), f(y1 + w * 1.9),
-        f(x1 + w * 1.3), f(y1 + w * 1.8), f(x1 + w * 0.5), f(y1 - w * 0.6)), fill='#d8f0ff', stroke='#7aa6cc',
-        sw=0.5, op=0.85)
-    s.circle(x1 - w * 0.4, y1 + w * 0.9, w * 0.35, '#ffffff')
+    s.path(tapered(pts_, width), fill='#f2faff', op=0.72)
+    # the faint shaded edge on the lower half, and the light along the upper part
+    right = [(x + width(i / 14) * 0.45, y) for i, (x, y) in enumerate(pts_)][6:]
+    s.path('M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in right), stroke='#8cb8dc', sw=0.45, op=0.45)
+    s.path(tapered([(x - width(i / 14) * 0.18, y) for i, (x, y) in enumerate(pts_[:10])],
+                   lambda t: 0.75 * math.sin(math.pi * t) ** 0.6 + 0.05), fill='#ffffff', op=0.95)
+    # the drop: pointed where the streak feeds it, round below
+    r = w * 1.05
+    drop = [(0, -0.9), (0.4, -0.2), (1.0, 0.3), (1.0, 0.9), (1.0, 1.45), (0.55, 1.8), (0, 1.8),
+            (-0.55, 1.8), (-1.0, 1.45), (-1.0, 0.9), (-1.0, 0.3), (-0.4, -0.2), (0, -0.9)]
+    q = ['%s %s' % (f(x1 + a * r), f(y1 + b * r)) for a, b in drop]
+    s.path('M%s C%s %s %s C%s %s %s C%s %s %s C%s %s %s Z' % tuple(q),
+        fill='#eef8ff', stroke='#8cb8dc', sw=0.45, op=0.9)
+    s.circle(x1 - r * 0.35, y1 + r * 0.55, r * 0.38, '#ffffff')
 
 
 def extras(s, g, expr):

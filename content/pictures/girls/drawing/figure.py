@@ -4,7 +4,7 @@ Figure space: 200 x 520 units, head centre x = 100, the feet at y ~ 500. Each gi
 colours and build and draws her own hair (back and front) and the things only she carries.
 """
 from .body import SKIN, arms, layer, legs, skirt, torso
-from .face import brows, extras, face, glasses
+from .face import brows, extras, face, glasses, neck
 from .svg import Paint, Svg, f
 
 
@@ -34,10 +34,11 @@ class Girl:
         self.gloss = 1.0  # how strongly her hair catches the light
         self.head_tilt = 0.0  # degrees, + = the head leans to the viewer's right
         self.front = self.back = None
+        self.over = None  # what of her hair lies over her arms (braids brought forward)
         self.__dict__.update(kw)
 
 
-def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None):
+def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None, sun_right=False):
     s = s or Svg(paint or Paint())
     expr = expr or {}
     if shadow:
@@ -53,11 +54,12 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
         arms(s, g, pose, props)
     legs(s, g)
     skirt(s, g)
-    torso(s, g)
+    neck(s, g)
+    torso(s, g, sun_right)
     layer(s, g, pose, props, 'body')
     if head:
         s.add(head)
-    face(s, g, expr)
+    face(s, g, expr, with_neck=False)
     g.front(s, g, expr)
     brows(s, g, expr)
     if g.glasses:
@@ -66,6 +68,8 @@ def figure(g, pose='down', expr=None, props=(), paint=None, shadow=False, s=None
     if head:
         s.add('</g>')
     if pose != 'behind':
-        arms(s, g, pose, props)
+        arms(s, g, pose, props, g.over)
+    elif g.over:
+        g.over(s, g)
     return s
 

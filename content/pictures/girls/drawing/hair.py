@@ -1,6 +1,6 @@
 """What all the hairstyles share: the colours of a girl's hair, the cap over the crown,
 the gloss, strand lines and the ribbon bow (each girl draws her own fringe)."""
-from .svg import dark, light, f, poly
+from .svg import dark, light, f, poly, tapered
 
 
 def hair_colours(g):
@@ -15,27 +15,51 @@ def cap_path(top=17, side=58, low=96):
 
 
 def shine(s, g, y=42, span=30, width=5):
-    """The gloss across the crown: a few pieces of an arc, of uneven length with gaps between and points
-    at both ends, each with a short lick down the strands, fading toward the sides, so that it reads as
-    light on hair and not as a band round the head."""
+    """The gloss on the crown: a few pieces along the curve of the skull with gaps between, each with a
+    ragged edge of strand ends running down the hair (longer below than above), fading toward the sides.
+    Light caught by strands, so it reads neither as a band nor as a hairband round the head."""
     import math
     base, line, hi = hair_colours(g)
-
-    def arc(t, dy=0.0):
-        x = 100 - span + 2 * span * t
-        return x, y + dy + ((x - 100) / span) ** 2 * span * 0.28
-
-    pieces = ((0.06, 0.22), (0.28, 0.47), (0.53, 0.64), (0.70, 0.93))
+    pieces = ((-0.93, -0.55), (-0.47, -0.04), (0.04, 0.5), (0.58, 0.92))
+    teeth = (1.0, 0.55, 0.85, 0.4, 0.95, 0.6, 0.75, 0.45, 1.0, 0.5)
+    k = 0
     for a, b in pieces:
-        n = 8
+        m = 7
         top, bot = [], []
-        for i in range(n + 1):
-            t = a + (b - a) * i / n
-            w = width * 0.75 * math.sin(math.pi * i / n) ** 0.8
-            top.append(arc(t, -w * 0.35))
-            bot.append(arc(t, w * 0.65))
-        mid = math.sin(math.pi * (a + b) / 2) ** 0.7
-        s.path(poly(top + bot[::-1]), fill=hi, op=round(g.gloss * (0.3 + 0.35 * mid), 2))
+        for j in range(m + 1):
+            u = a + (b - a) * j / m
+            x = 100 + u * span
+            yy = y + u * u * span * 0.4
+            side = 1 - 0.5 * abs(u) ** 1.5
+            # down the strands: down the head, spreading outward at the sides
+            dx, dy = u * 0.55, 1.0
+            L = (dx * dx + dy * dy) ** 0.5
+            dx, dy = dx / L, dy / L
+            end = math.sin(math.pi * j / m) ** 0.5  # the piece thins to a point at both ends
+            up = width * 0.4 * end * side * (1.0 if j % 2 else 0.6)
+            if j % 2:
+                down = width * (0.5 + 0.9 * teeth[k % len(teeth)]) * end * side
+                k += 1
+            else:
+                down = width * 0.55 * end * side
+            top.append((x - dx * up, yy - dy * up))
+            bot.append((x + dx * down, yy + dy * down))
+        mid = 1 - 0.5 * abs((a + b) / 2)
+        s.path(poly(top + bot[::-1]), fill=hi, op=round(g.gloss * (0.26 + 0.3 * mid), 2))
+
+
+def streak(s, g, p0, p1, p2, w, op, pieces=((0.0, 0.55), (0.65, 1.0))):
+    """Light down a long lock: pieces of a curve (p0, control p1, p2), each pointed at both ends, so that
+    it reads as light on strands and not as a ruled line."""
+    import math
+    base, line, hi = hair_colours(g)
+    for a, b in pieces:
+        pts_ = []
+        for i in range(9):
+            t = a + (b - a) * i / 8
+            pts_.append(((1 - t) ** 2 * p0[0] + 2 * t * (1 - t) * p1[0] + t * t * p2[0],
+                         (1 - t) ** 2 * p0[1] + 2 * t * (1 - t) * p1[1] + t * t * p2[1]))
+        s.path(tapered(pts_, lambda t: w * math.sin(math.pi * t) ** 0.7 + 0.1), fill=hi, op=op)
 
 
 def strands(s, g, lines, op=0.55):

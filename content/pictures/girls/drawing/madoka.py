@@ -1,7 +1,7 @@
 """相沢　まどか (9): high twin tails with pink ribbons, a second-year (no corsage)."""
 
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands, bow
+from .hair import hair_colours, cap_path, shine, streak, strands, bow
 from .svg import dark, f, smooth
 
 
@@ -18,8 +18,7 @@ def back(s, g):
              (x - side * 6, 90), (x + side * 4, 50)]
         s.path(smooth(t), fill=base, stroke=line)
         strands(s, g, ['M%s 60 Q%s 120 %s 196' % (f(x - side * 10), f(x - side * 16), f(x - side * 16))], 0.5)
-        s.path('M%s 60 Q%s 110 %s 150' % (f(x - side * 14), f(x - side * 18), f(x - side * 12)),
-               stroke=hi, sw=2.2, op=0.4)
+        streak(s, g, (x - side * 14, 60), (x - side * 18, 110), (x - side * 12, 150), 2.6, 0.38)
 
 
 def front(s, g, expr):

@@ -3,15 +3,18 @@
 from .body import SKIN_TAN, draw_hand, prop
 from .figure import Girl
 from .hair import hair_colours, cap_path, shine, strands
-from .svg import dark, poly, smooth
+from .svg import dark, light, poly, smooth
 
 
 def back(s, g):
     """Hair behind the head and body."""
     base, line, hi = hair_colours(g)
     shade = dark(base, 0.2)
-    s.path(smooth([(100, 22), (138, 36), (144, 80), (140, 100), (100, 106), (60, 100), (56, 80), (62, 36)]),
-           fill=shade, stroke=line)
+    # cut short and choppy: below the ears the ends break into tufts that flick out a little
+    d = ('M100 22 C122 22 138 30 142 50 Q146 66 144 80 Q147 91 151 99 Q144 96 141 95 Q143 103 145 109'
+         ' Q136 104 131 101 Q129 105 127 108 Q120 103 116 102 L84 102 Q80 103 73 108 Q71 105 69 101'
+         ' Q64 104 55 109 Q57 103 59 95 Q56 96 49 99 Q53 91 56 80 Q54 66 58 50 C62 30 78 22 100 22 Z')
+    s.path(d, fill=shade, stroke=line)
 
 
 def front(s, g, expr):
@@ -26,9 +29,11 @@ def front(s, g, expr):
                    'M80 32 Q88 54 87 76', 'M74 40 Q76 60 72 82'], 0.45)
     shine(s, g, 37, 28)
     # red hair clip over her right temple (viewer's left)
-    for k, dy in enumerate((0, 6)):
-        s.path(poly([(66, 56 + dy), (82, 50 + dy), (83, 53 + dy), (67, 59 + dy)]),
-               fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
+    # two enamelled bars joined by a bend at the inner end, the light along their top edges
+    s.path('M67 56 L82 50.2 Q85.6 49.4 85.6 52.6 L85.6 57.4 Q85.6 60.6 82 59.8 L67.6 65 L67 62 L81.8 56.6'
+           ' Q83 56.2 83 55.2 Q83 54.2 81.8 53.4 L67.6 59 Z', fill=g.ribbon, stroke=dark(g.ribbon, 0.35), sw=0.8)
+    s.path('M68.5 57 L81.5 52', stroke=light(g.ribbon, 0.55), sw=0.8, op=0.9)
+    s.path('M69 63 L81.5 58.4', stroke=light(g.ribbon, 0.55), sw=0.8, op=0.9)
 
 
 @prop('jacket')

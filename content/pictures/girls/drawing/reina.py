@@ -2,7 +2,9 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands
+from .hair import hair_colours, cap_path, shine, streak, strands
+import math
+
 from .svg import dark, f, mix, poly, smooth, tapered
 
 
@@ -13,10 +15,13 @@ def back(s, g):
     d = smooth([(100, 20), (138, 34), (148, 80), (150, 150), (152, 210), (150, 252), (124, 256),
                 (100, 250), (76, 256), (50, 252), (48, 210), (50, 150), (52, 80), (62, 34)])
     s.path(d, fill=shade, stroke=line)
-    strands(s, g, ['M58 120 Q56 190 60 248', 'M142 120 Q144 190 140 248', 'M70 150 L72 250',
-                   'M130 150 L128 250'], 0.45)
-    s.path('M52 100 Q50 160 52 230', stroke=hi, sw=2.0, op=0.3)
-    s.path('M148 100 Q150 160 148 230', stroke=hi, sw=2.0, op=0.3)
+    # a few long strands, hanging straight under their own weight, and the blue sheen down the outer edge
+    strands(s, g, ['M57 128 Q55 190 58 246', 'M143 128 Q145 190 142 246', 'M66 170 Q67 214 68 250',
+                   'M134 170 Q133 214 132 250'], 0.3)
+    for side in (1, -1):
+        x = 100 - side * 47
+        s.path(tapered([(x + side * 0.4 * k, 134 + k * 12) for k in range(8)],
+                       lambda t: 2.2 * math.sin(math.pi * t) ** 0.8 + 0.1), fill=hi, op=0.22)
 
 
 def front(s, g, expr):
@@ -25,15 +30,21 @@ def front(s, g, expr):
     base, line, hi = hair_colours(g)
     lock = mix(base, hi, 0.16)
     for side in (1, -1):
-        x0 = 100 - side * 45  # outer edge
-        x1 = 100 - side * 31  # inner edge, along the cheek
-        s.path(poly([(x0, 58), (x1 + side * 1, 64), (x1, 123), (x0 - side * 1, 123)]), fill=lock, stroke=line)
-        # the sheen down the lock and the clean cut at the chin
-        xm = (x0 + x1) / 2
-        s.path(tapered([(xm - side * 1.5, 74 + k * 5) for k in range(8)], lambda t: 2.6 * (t * (1 - t)) ** 0.5 + 0.2),
-               fill=hi, op=0.3)
-        s.path('M%s 123 L%s 123' % (f(x0 - side * 0.5), f(x1 + side * 0.5)), stroke=hi, sw=1.2, op=0.7)
-        strands(s, g, ['M%s 80 L%s 120' % (f(xm + side * 3), f(xm + side * 3))], 0.5)
+        # the side lock: from under the fringe down the cheek, its outer edge on the head's outline, its inner
+        # edge hanging straight past the cheek, cut level at the chin with the strand ends just uneven
+        xo, xi = 100 - side * 45.5, 100 - side * 31
+        lock = [(xo + side * 1.5, 60), (xo - side * 0.4, 84), (xo - side * 0.6, 108), (xo - side * 0.2, 122.5),
+                (xo + side * 4, 123.4), (xo + side * 7.5, 122.8), (xi - side * 3.5, 123.5), (xi - side * 0.2, 122.8),
+                (xi + side * 0.6, 100), (xi + side * 0.8, 66)]
+        s.path(smooth(lock), fill=mix(base, hi, 0.1), stroke=line)
+        # strands down the lock, soft and not ruled, and the sheen where the light crosses it
+        strands(s, g, ['M%s 74 Q%s 98 %s 121' % (f(xo + side * 5), f(xo + side * 4.6), f(xo + side * 5)),
+                       'M%s 78 Q%s 100 %s 121' % (f(xi - side * 4.5), f(xi - side * 4.2), f(xi - side * 4.4))], 0.28)
+        xm = (xo + xi) / 2
+        streak(s, g, (xm - side * 1.5, 76), (xm - side * 2, 92), (xm - side * 1.5, 110), 2.8, 0.24,
+               ((0.0, 0.45), (0.58, 0.8)))
+        # the shadow the lock casts on the long hair behind, just under its cut
+        s.path('M%s 124.5 L%s 124.5' % (f(xo + side * 1), f(xi - side * 1)), stroke=dark(base, 0.4), sw=1.4, op=0.5)
     d = cap_path(17, 57, 80) + ' L143 80 L142 70 L136 71 Q100 75.5 64 71 Z'
     s.path(d, fill=base, stroke=line)
     # the fringe's strands, ending on its blunt edge

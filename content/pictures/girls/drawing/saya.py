@@ -2,7 +2,7 @@
 
 from .body import draw_hand, prop
 from .figure import Girl
-from .hair import hair_colours, cap_path, shine, strands
+from .hair import hair_colours, cap_path, shine, streak, strands
 from .svg import dark, f, poly, smooth
 
 
@@ -17,8 +17,19 @@ def back(s, g):
             (142, 118), (146, 70), (136, 40)]
     s.path(smooth(tail), fill=base, stroke=line)
     strands(s, g, ['M150 30 Q160 80 152 130 Q150 160 154 186', 'M140 40 Q150 90 148 140'], 0.5)
-    s.path('M156 40 Q162 80 156 120', stroke=hi, sw=2.5, op=0.45)
-    s.path(poly([(124, 20), (136, 14), (140, 26), (128, 32)]), fill=g.ribbon, stroke=dark(g.ribbon), sw=0.9)
+    streak(s, g, (156, 40), (162, 80), (156, 120), 3.0, 0.42)
+    # the green band round the root of the tail: a ring seen from the side, its edges curving round the hair
+    cx, cy, ux, uy = 130.5, 22.5, 0.89, -0.45
+    vx, vy = -uy, ux
+    a, w, bow = 2.6, 7.6, 1.6
+
+    def P(du, dv):
+        return f(cx + ux * du + vx * dv), f(cy + uy * du + vy * dv)
+    s.path('M%s %s Q%s %s %s %s L%s %s Q%s %s %s %s Z' % (
+        P(-a, -w) + P(-a + bow, 0) + P(-a, w) + P(a, w) + P(a + bow, 0) + P(a, -w)),
+        fill=g.ribbon, stroke=dark(g.ribbon, 0.35), sw=0.9)
+    s.path('M%s %s Q%s %s %s %s' % (P(-a * 0.2, -w * 0.8) + P(-a * 0.2 + bow, -w * 0.2) + P(-a * 0.2, w * 0.35)),
+           stroke='#ffffff', sw=1.0, op=0.55)
 
 
 def front(s, g, expr):
@@ -102,6 +113,13 @@ def racket_bag(s, g, left, right):
     s.path('M50 96 Q62 82 74 96', stroke=g.ribbon, sw=3.2)
     s.path('M44 92 Q48 80 58 77', stroke='#6ab898', sw=2.0, op=0.6)
     s.add('</g>')
+
+
+@prop('strap_top')
+def strap_top(s, g, left, right):
+    """Where the strap lies over the top of her shoulder, above her arm; the rest runs under it."""
+    s.path('M69.5 139 Q73 150 80.5 161.5', stroke='#0c2018', sw=5.4, cap='butt')
+    s.path('M69.5 139 Q73 150 80.5 161.5', stroke='#1d4a3a', sw=4.0, cap='butt')
 
 
 @prop('bag_strap', 'body')

@@ -14,6 +14,9 @@ WARM = Paint('#ffc890', 0.07)
 INDOOR = Paint('#ffd49a', 0.08)
 DUSK = Paint('#ff9c70', 0.15)
 
+# where the low sun stands to the right of the picture, the girl's shaded side is the other one
+SUN_RIGHT = ('pool', 'tennis')
+
 SCENE_LIGHT = {'rooftop': WARM, 'musicroom': INDOOR, 'schoolyard': WARM, 'gym': INDOOR, 'pool': WARM,
                'tennis': WARM, 'garden': WARM, 'gate': DUSK}
 
@@ -32,13 +35,13 @@ ENCOUNTERS = [
     ('C35B', 'schoolyard', 5, 'jacket_wave', dict(eyes='smile', mouth='grin'), ('jacket',), 170),
     ('C37C', 'schoolyard', 7, 'clasp', dict(eyes='open', mouth='smile', brows='up', blush=2), (), 186),
     ('C43C', 'gym', 3, 'crossed', dict(eyes='open', mouth='pout', brows='cross', look=-1.5),
-     ('racket_bag', 'bag_strap', 'wristband'), 150),
+     ('racket_bag', 'bag_strap', 'strap_top', 'wristband'), 150),
     ('C45C', 'gym', 5, 'jacket', dict(eyes='open', mouth='open'), ('jacket',), 150),
     ('C46C', 'gym', 6, 'hip', dict(eyes='open', mouth='smile'), (), 150),
     ('C52C', 'pool', 2, 'behind', dict(eyes='smile', mouth='grin'), (), 150),
     ('C56C', 'pool', 6, 'hip_cheek', dict(eyes='smile', mouth='open'), (), 150),
     ('C63C', 'tennis', 3, 'racket', dict(eyes='open', mouth='pout', brows='cross', blush=1, look=-1.5),
-     ('racket_bag', 'bag_strap', 'racket', 'wristband'), 150),
+     ('racket_bag', 'bag_strap', 'strap_top', 'racket', 'wristband'), 150),
     ('C65C', 'tennis', 5, 'jacket_wave', dict(eyes='open', mouth='open'), ('jacket',), 150),
     ('C71C', 'garden', 1, 'clasp', dict(eyes='soft', mouth='smile', blush=2), (), 210),
     ('C72A', 'garden', 2, 'wave_clasp', dict(eyes='open', mouth='open'), (), 200),
@@ -54,7 +57,7 @@ GATE = [
     ('C82C', 2, 'hold_high', dict(eyes='squeeze', mouth='open', brows='up', blush=3), ('cookies_up',)),
     # 沙耶 holds out the two tickets and looks away
     ('C83C', 3, 'hold_out', dict(eyes='open', mouth='pout', brows='cross', blush=2, look=2.5),
-     ('racket_bag', 'bag_strap', 'tickets_out')),
+     ('racket_bag', 'bag_strap', 'strap_top', 'tickets_out')),
     # 詩織 offers her letter in tears; C87C is the same with her contact lenses
     ('C84C', 4, 'hold', dict(eyes='soft', mouth='wavy', brows='up', blush=2, tears=2, look=-1), ('letter_up',)),
     # 美咲 ran all the way: out of breath, a hand on her chest
@@ -112,7 +115,7 @@ def main():
     for code, where, n, pose, expr, props, xc in ENCOUNTERS:
         g = GIRLS[n]
         name = code.lower() + '.svg'
-        write(name, figure(g, pose, expr, props, SCENE_LIGHT[where]).text(200, 520))
+        write(name, figure(g, pose, expr, props, SCENE_LIGHT[where], sun_right=where in SUN_RIGHT).text(200, 520))
         sc = ENC_SCALE * g.height
         x, y = place(xc, ENC_GROUND, sc)
         lines.append('%s.DBL 300 200 places/%s.svg girls/%s@%s,%s,%s' % (code, where, name, f(x), f(y), '%.3f' % sc))

@@ -43,24 +43,7 @@ def front(s, g, expr):
                    for x in (111.5, 102.5, 93.5, 84.5)], 0.4)
     strands(s, g, ['M116 32 Q130 56 138 96', 'M84 32 Q70 56 62 96'], 0.45)
     shine(s, g, 37, 29)
-    if st == 'braids':
-        for side in (1, -1):
-            cx = 100 - side * 36
-            # the braid, segment by segment, lying over the front of the shoulder
-            for k in range(8):
-                y = 104 + k * 11.5
-                x = cx - side * (k * 0.9)
-                s.ellipse(x, y, 7.2 - k * 0.25, 7.2, base, stroke=line, sw=1.0)
-                s.path('M%s %s Q%s %s %s %s' % (f(x - 5), f(y - 2), f(x), f(y + 3), f(x + 5), f(y - 2)),
-                       stroke=hi, sw=1.0, op=0.5)
-            yb = 104 + 8 * 11.5 - 4
-            xb = cx - side * 7.2
-            s.path(poly([(xb - 5, yb), (xb + 5, yb), (xb + 4, yb + 4), (xb - 4, yb + 4)]),
-                   fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
-            s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
-                f(xb - 4), f(yb + 4), f(xb - 6), f(yb + 14), f(xb), f(yb + 18), f(xb + 5), f(yb + 14),
-                f(xb + 4), f(yb + 4)), fill=base, stroke=line, sw=1.0)
-    else:
+    if st != 'braids':
         for side in (1, -1):
             x0 = 100 - side * 40
             # the loose locks over her shoulders, in the soft waves the braids left
@@ -75,6 +58,28 @@ def front(s, g, expr):
             for y, dx in ((128, 1), (176, 0)):
                 s.path('M%s %s q%s 8 %s 16' % (f(x0 + side * (4 + dx)), f(y - 10), f(-side * 3), f(side * 1)),
                        stroke=hi, sw=1.6, op=0.35)
+
+
+def braids(s, g):
+    """The two low braids, brought forward over her shoulders onto the front of the blazer; drawn over the
+    arms, since they lie on the shoulders, and short of where her hands hold things."""
+    base, line, hi = hair_colours(g)
+    for side in (1, -1):
+        cx = 100 - side * 36
+        # the braid on her left falls a little further out, clear of the corsage
+        slant = 2.1 if side == 1 else 1.0
+        for k in range(7):
+            y = 104 + k * 10.6
+            x = cx + side * (k * slant)
+            s.ellipse(x, y, 7.0 - k * 0.3, 6.9, base, stroke=line, sw=1.0)
+            s.path('M%s %s Q%s %s %s %s' % (f(x - 4.6), f(y - 2), f(x), f(y + 3), f(x + 4.6), f(y - 2)),
+                   stroke=hi, sw=1.0, op=0.5)
+        xb, yb = cx + side * 6 * slant, 104 + 6 * 10.6 + 4.5
+        s.path(poly([(xb - 4.4, yb), (xb + 4.4, yb), (xb + 3.6, yb + 3.6), (xb - 3.6, yb + 3.6)]),
+               fill=g.ribbon, stroke=dark(g.ribbon), sw=0.8)
+        s.path('M%s %s Q%s %s %s %s Q%s %s %s %s Z' % (
+            f(xb - 3.6), f(yb + 3.6), f(xb - 5.2), f(yb + 11), f(xb + side * 0.5), f(yb + 14), f(xb + 4.6),
+            f(yb + 11), f(xb + 3.6), f(yb + 3.6)), fill=base, stroke=line, sw=1.0)
 
 
 @prop('book')
@@ -103,7 +108,7 @@ SHIORI_FACE = dict(eye=dict(lid='round', w=0.98, tilt=-4.0, iris=0.98, iris_lit=
 
 
 GIRL4 = Girl(name='shiori', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
-             style='braids', height=0.93, glasses=True, front=front, back=back_braids, **SHIORI_FACE)
+             style='braids', height=0.93, glasses=True, front=front, back=back_braids, over=braids, **SHIORI_FACE)
 GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891', ribbon='#2f4f8f',
              style='loose', height=0.93, front=front, back=back_loose,
              **dict(SHIORI_FACE, eye=dict(SHIORI_FACE['eye'], iris=1.02, shine=1.15, lower=0.95), lashes=1.05))
@@ -111,7 +116,7 @@ GIRL7 = Girl(name='shiori7', hair='#1d1c26', hair_light='#52546e', eyes='#5d7891
 
 @prop('letter_up')
 def letter_up(s, g, left, right):
-    """The letter with her poem, lifted toward him."""
-    s.add('<g transform="translate(0 -12)">')
+    """The letter with her poem, lifted toward him, a little to her right so that the corsage shows."""
+    s.add('<g transform="translate(-5 -8)">')
     letter(s, g, left, right)
     s.add('</g>')
