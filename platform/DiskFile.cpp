@@ -73,6 +73,15 @@ void SetWriteFault(WriteFault fault) {
     lastFault = fault;
 }
 
+namespace {
+std::function<void(WriteStep)> stepHook;
+void step(WriteStep s) {
+    if (stepHook) stepHook(s);
+}
+} // namespace
+
+void SetWriteStepHook(std::function<void(WriteStep)> hook) { stepHook = std::move(hook); }
+
 bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
     // A link to a file of the player's writes through to it; a link to anything else is replaced.
     const QFileInfo info(path);
@@ -81,16 +90,19 @@ bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
     QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return lastFault = faultOf(errno), false;
+    step(WriteStep::TempOpened);
     // Every step is checked: a full disk can let each write through and fail only at the flush.
     bool ok = ::fchmod(fd, newFileMode(target)) == 0 && writeAll(fd, bytes.constData(), bytes.size()) &&
               ::fsync(fd) == 0 && readsBack(fd, bytes);
     int err = errno;
     if (::close(fd) != 0 && ok) ok = false, err = errno;
+    if (ok) step(WriteStep::TempWritten);
     if (ok && ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) ok = false, err = errno;
     if (!ok) {
         ::unlink(temp.constData());
         return lastFault = faultOf(err), false;
     }
+    step(WriteStep::Renamed);
     // The rename itself is kept by the folder's entry reaching the disk.
     const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -1,5 +1,6 @@
 // Whole files on disk, read with a size cap and replaced only by a write that is checked to the end.
 #pragma once
+#include <functional>
 #include <QByteArray>
 #include <QString>
 
@@ -9,6 +10,10 @@ enum class WriteFault { None, NoSpace, Denied, ReadOnly, Busy, Unreadable, Other
 // Replaces the file with the bytes: written beside it, flushed to the disk, its size and bytes read
 // back, then renamed over it. On any failure the old file stays as it was and false is returned.
 bool WriteFileVerified(const QString &path, const QByteArray &bytes);
+// The points of a checked write, in order: the temporary file opened, written and checked, renamed
+// over the old one. A test can end its process at any one of them.
+enum class WriteStep { TempOpened, TempWritten, Renamed };
+void SetWriteStepHook(std::function<void(WriteStep)> hook);
 // The fault of the last failed write (None after a write that went through).
 WriteFault LastWriteFault();
 void SetWriteFault(WriteFault fault);

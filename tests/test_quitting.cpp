@@ -13,7 +13,7 @@
 #include "sound/Music.h"
 #include <QApplication>
 #include <QProcess>
-#include <QRandomGenerator>
+#include "platform/DiskFile.h"
 #include <QThread>
 #include <csignal>
 #include <sys/file.h>
@@ -40,7 +40,8 @@ GameState state(bool b) {
 }
 const QString RecordA = QStringLiteral("鶴1鷹2"), RecordB = QStringLiteral("鶴3鷹2蘭1楓1");
 
-// A child process of this test in the folder: "campus", "start" or "writer".
+// A child process of this test in the folder: "campus", "start", or "writer:K", which writes both files
+// over and over and kills itself at the K-th point of its writes.
 int runChild(const QString &mode, const QString &folder) {
     QDir::setCurrent(folder);
     InstallWindowViews();
@@ -54,7 +55,11 @@ int runChild(const QString &mode, const QString &folder) {
     if (mode == QLatin1String("campus")) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
     if (mode == QLatin1String("start")) Win<DblStart>().Show();
     std::printf("ready\n"), std::fflush(stdout);
-    for (bool a = false; mode == QLatin1String("writer"); a = !a)
+    if (mode.startsWith(QLatin1String("writer:")))
+        SetWriteStepHook([k = mode.mid(7).toInt(), n = 0](WriteStep) mutable {
+            if (++n == k) ::raise(SIGKILL);
+        });
+    for (bool a = false; mode.startsWith(QLatin1String("writer:")); a = !a)
         G = a ? state(false) : state(true), StoreSaveFile(), WriteClearRecord(a ? RecordA : RecordB);
     if (mode == QLatin1String("full")) {  // no file may grow past 150 bytes; the game takes SIGXFSZ itself
         const rlimit limit{150, 150};
@@ -247,24 +252,25 @@ class TestQuitting : public QObject {
     }
 
     // The desktop's signals end the game within a second: after the pick the afternoon is saved as
-    // Yes would save it; on the start screen nothing is written. Killed at random moments while writing
-    // both files, over and over: each file is always the old whole one or the new whole one, and
-    // temporary files never pile up.
+    // Yes would save it; on the start screen nothing is written. Killed at every point of writing both
+    // files, twice over, each kill starting from what the last one left: each file is always the old
+    // whole one or the new whole one, and temporary files and locks never pile up.
     void signalsAndKillsNeverLoseAFile() {
         const QString saves[] = {SaveText(state(false)), SaveText(state(true))};
         const struct { const char *mode; int sig, rounds; } cases[] = {
-            {"campus", SIGTERM, 1}, {"campus", SIGHUP, 1}, {"campus", SIGINT, 1}, {"start", SIGTERM, 1}, {"writer", SIGKILL, 40}};
+            {"campus", SIGTERM, 1}, {"campus", SIGHUP, 1}, {"campus", SIGINT, 1}, {"start", SIGTERM, 1}, {"writer", SIGKILL, 12}};
         for (const auto &c : cases) {
             const bool killed = c.sig == SIGKILL;
             if (killed) QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), saves[0]) && WriteClearRecord(RecordA));
             for (int round = 0; round < c.rounds; ++round) {
                 if (!killed) QFile::remove(QStringLiteral("DblData.dat"));
                 QProcess child;
-                const qint64 pid = startChild(child, c.mode);
+                // Three points a write, two writes a round of the writer: twelve kills cover every point twice.
+                const QByteArray mode = killed ? "writer:" + QByteArray::number(round + 1) : QByteArray(c.mode);
+                const qint64 pid = startChild(child, mode.constData());
                 QVERIFY2(pid > 0, c.mode);
-                if (killed) QTest::qWait(QRandomGenerator::global()->bounded(1, 30));
-                ::kill(static_cast<pid_t>(pid), c.sig);
-                QVERIFY2(child.waitForFinished(killed ? 5000 : 1000) && (killed || child.exitStatus() == QProcess::NormalExit), c.mode);
+                if (!killed) ::kill(static_cast<pid_t>(pid), c.sig);
+                QVERIFY2(child.waitForFinished(5000) && (killed ? child.exitStatus() == QProcess::CrashExit : child.exitStatus() == QProcess::NormalExit), c.mode);
                 if (QByteArray(c.mode) == "start") {
                     QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
                 } else if (!killed) {
