@@ -13,8 +13,9 @@ PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan
 FUZZ_SECONDS ?= 30
-# Leaks that Qt, fontconfig and SDL keep until exit are theirs, not the game's.
-SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+# Leaks that the libraries keep until exit are theirs (tests/lsan.supp names their frames); slow
+# unwinding, so that a leak's stack reaches the library frame that made it.
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
               UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps build play test bench odds contact listen clean sanitize sanitize-build fuzz

@@ -1,5 +1,6 @@
 #include "bench/GameFigures.h"
 
+#include "Leaving.h"
 #include "Player.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
@@ -71,7 +72,7 @@ std::optional<double> AfternoonSeconds() {
     ResetGameState();
     G.CrLf = QStringLiteral("\r\n");
     SetTimeScale(6000);  // a game minute in 10 ms, the staff roll in a tenth of a second
-    SetEndProcessHook([] {});
+    SetEndProcessHook([] { throw ProcessEnded{}; });
     // Rooftop (with the friend's call), gymnasium, tennis court, gymnasium, music room.
     Player player(1, 0, {0, 3, 5, 3, 1});
     QElapsedTimer wall;

@@ -3,6 +3,7 @@
 #pragma once
 #include "core/GameState.h"
 #include "platform/System.h"
+#include "tests/Leaving.h"
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,7 @@ inline void FuzzSetUp() {
     static QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     SetMsgBoxHook([](const MsgBoxRequest &r) { return r.defaultButton; });
-    SetEndProcessHook([] {});
+    SetEndProcessHook([] { throw ProcessEnded{}; });
     G.CrLf = QStringLiteral("\r\n");
 }
 

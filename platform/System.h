@@ -21,10 +21,9 @@ double Rnd();
 int CurrentHour();
 void SetHourSource(std::function<int()> source);  // empty restores the system clock
 
-// Ends the process at once: no further handlers run. Tests install a hook that
-// records the end and leaves by throwing ProcessEnded.
+// Ends the process at once: no further handlers run. A hook, where one is set, runs first and may
+// leave by throwing; if it returns, the process ends.
 [[noreturn]] void EndProcess();
-struct ProcessEnded {};
 void SetEndProcessHook(std::function<void()> hook);
 
 // Calls handler on the user-interface thread, from the event loop, when the desktop asks the process

@@ -42,7 +42,10 @@ TestWorld &ResetWorld(double timeScale) {
         world.answers.erase(world.answers.begin());
         return a;
     });
-    SetEndProcessHook([] { world.ended = true; });
+    SetEndProcessHook([] {
+        world.ended = true;
+        throw ProcessEnded{};
+    });
     SetHourSource({});
     return world;
 }

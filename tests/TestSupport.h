@@ -7,6 +7,7 @@
 #include "core/GameState.h"
 #include "core/Scene.h"
 #include "core/Store.h"
+#include "Leaving.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QTemporaryDir>
