@@ -1,10 +1,10 @@
 #include "platform/Settings.h"
 
+#include "platform/Layout.h"
 #include <QDir>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <memory>
 
 namespace {
@@ -13,7 +13,7 @@ std::unique_ptr<QSettings> store;
 QString storeApp;
 
 QString baseFolder() {
-    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : folder;
+    return folder.isEmpty() ? UserConfigHome() : folder;
 }
 
 // A process killed while writing can leave its lock behind, empty; the store would then wait half a
