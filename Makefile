@@ -5,8 +5,8 @@ DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mi
         abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Installing and packaging: the desktop's validators, strace for the installed-game check, the
-# Debian package tools and debootstrap for the fresh system that package-test installs into.
-DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
+# Debian package tools, lintian, and debootstrap for the fresh system that package-test installs into.
+DEBS += desktop-file-utils appstream strace dpkg-dev debhelper lintian debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 PREFIX ?= /usr/local
@@ -74,14 +74,14 @@ clean:
 
 .PHONY: install package package-test
 
-# The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/.
+# The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/duskbell/.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, build/duskbell_*.deb, with its dependencies from dpkg-shlibdeps.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian packages of the commit, built by dpkg-buildpackage from debian/ in build/package/.
+package: deps
+	sh dist/package_build.sh $(BUILD)/package
 
-# Installs the package into a fresh Debian 12 (made once with debootstrap), starts it and removes it.
+# Lintian, and the packages installed into a fresh Debian 12 (made once with debootstrap), started and removed.
 package-test: package
-	sh dist/package_test.sh $(BUILD)
+	sh dist/package_test.sh $(BUILD)/package $(BUILD)
