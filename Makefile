@@ -72,16 +72,36 @@ contact: build
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
 
-.PHONY: install package package-test
+.PHONY: install uninstall dist package package-test
+
+VERSION = $(shell dpkg-parsechangelog -l debian/changelog -S Version)
 
 # The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/duskbell/.
+# The list of what it laid is kept for make uninstall (the installed-game test installs elsewhere).
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	{ cat $(BUILD)/install_manifest.txt; echo; } | sed '/^$$/d' >$(BUILD)/installed-files.txt
+
+# Removes every file the last make install laid, then the game's own folders once they are empty.
+uninstall:
+	@test -f $(BUILD)/installed-files.txt || { echo "uninstall: nothing installed from $(BUILD)" >&2; exit 1; }
+	@while IFS= read -r f; do rm -f "$$f"; done <$(BUILD)/installed-files.txt
+	@sed 's#/[^/]*$$##' $(BUILD)/installed-files.txt | sort -ru | while IFS= read -r d; do \
+	  while case $$d in */duskbell*) rmdir "$$d" 2>/dev/null;; *) false;; esac; do d=$${d%/*}; done; done
+	@echo "uninstall: removed $$(wc -l <$(BUILD)/installed-files.txt) files"; rm -f $(BUILD)/installed-files.txt
+
+# The commit's source tree (no build output, no uncommitted change) as a tarball, with its SHA-256.
+dist:
+	@mkdir -p $(BUILD)
+	git archive --format=tar --prefix=duskbell-$(VERSION)/ HEAD | gzip -9n >$(BUILD)/duskbell-$(VERSION).tar.gz
+	cd $(BUILD) && sha256sum duskbell-$(VERSION).tar.gz | tee duskbell-$(VERSION).tar.gz.sha256
 
 # The Debian packages of the commit, built by dpkg-buildpackage from debian/ in build/package/.
 package: deps
 	sh dist/package_build.sh $(BUILD)/package
 
-# Lintian, and the packages installed into a fresh Debian 12 (made once with debootstrap), started and removed.
+# A second build of the same commit in another folder must give the same bytes; then lintian, and the
+# packages installed into a fresh Debian 12 (made once with debootstrap), started and removed.
 package-test: package
-	sh dist/package_test.sh $(BUILD)/package $(BUILD)
+	sh dist/package_build.sh $(BUILD)/package-again
+	sh dist/package_test.sh $(BUILD)/package $(BUILD)/package-again $(BUILD)

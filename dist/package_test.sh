@@ -1,17 +1,32 @@
 #!/bin/sh
 # The Debian packages as a maintainer and a player meet them:
+#  - two builds of one commit in two folders (package_build.sh) gave byte-identical .deb files;
 #  - lintian --pedantic finds nothing to say about either package;
 #  - on a fresh Debian 12 (made once by debootstrap from the machine's own apt sources, kept in
 #    BUILDDIR/debian12) apt-get installs them beside a General MIDI soundfont other than
 #    fluid-soundfont-gm, the game starts from its menu entry's Exec line as a player, finds that
 #    soundfont and the IPA fonts, and reaches the title; apt-get remove then leaves none of the
 #    packages' files, and the player's saved game stays.
-# Usage: package_test.sh PACKAGEDIR BUILDDIR   (as root: debootstrap, chroot and mount need it)
+# Usage: package_test.sh FIRSTDIR SECONDDIR BUILDDIR   (as root: debootstrap, chroot and mount need it)
 set -eu
 first=$(cd "$1" && pwd)
-build=$(cd "$2" && pwd)
+second=$(cd "$2" && pwd)
+build=$(cd "$3" && pwd)
 say() { echo "package-test: $*"; }
 fail() { echo "package-test: FAILED: $*" >&2; exit 1; }
+
+# --- the same bytes from two folders ---
+debs=$(cd "$first" && ls *.deb)
+[ -n "$debs" ] || fail "no .deb in $first"
+for deb in $debs; do
+    [ -f "$second/$deb" ] || fail "the second build made no $deb"
+    a=$(sha256sum <"$first/$deb" | cut -d' ' -f1)
+    b=$(sha256sum <"$second/$deb" | cut -d' ' -f1)
+    say "$a  $first/$deb"
+    say "$b  $second/$deb"
+    [ "$a" = "$b" ] || fail "$deb differs between the two builds (diffoscope $first/$deb $second/$deb)"
+done
+say "both builds gave identical packages"
 
 # --- lintian, every tag down to pedantic; the overrides the packages carry are listed ---
 program=$(ls "$first"/duskbell_*.deb)
