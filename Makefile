@@ -103,5 +103,5 @@ package: deps
 # A second build of the same commit in another folder must give the same bytes; then lintian, and the
 # packages installed into a fresh Debian 12 (made once with debootstrap), started and removed.
 package-test: package
-	sh dist/package_build.sh $(BUILD)/package-again
+	sh dist/package_build.sh $(BUILD)/package-again $$(cat $(BUILD)/package/commit)
 	sh dist/package_test.sh $(BUILD)/package $(BUILD)/package-again $(BUILD)
