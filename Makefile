@@ -4,9 +4,10 @@ DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mi
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
         abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-# Installing and packaging: the desktop's validators, strace for the installed-game check, the
-# Debian package tools, lintian, and debootstrap for the fresh system that package-test installs into.
-DEBS += desktop-file-utils appstream strace dpkg-dev debhelper lintian debootstrap
+# Installing and packaging: the desktop's validators and AppStream's list of content ratings, strace
+# for the installed-game check, the Debian package tools, lintian, and debootstrap for the fresh
+# system that package-test installs into.
+DEBS += desktop-file-utils appstream gir1.2-appstream-1.0 python3-gi strace dpkg-dev debhelper lintian debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 PREFIX ?= /usr/local
