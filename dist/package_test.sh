@@ -28,12 +28,12 @@ for deb in $debs; do
 done
 say "both builds gave identical packages"
 
-# --- lintian, every tag down to pedantic; the overrides the packages carry are listed ---
+# --- lintian, every tag down to pedantic, apart from what the packages' overrides explain ---
 program=$(ls "$first"/duskbell_*.deb)
 data=$(ls "$first"/duskbell-data_*.deb)
-lintian --pedantic --show-overrides --fail-on error,warning,info,pedantic "$program" "$data" ||
-    fail "lintian has something to say"
-say "lintian --pedantic: clean"
+lintian --pedantic --fail-on error,warning,info,pedantic "$program" "$data" || fail "lintian has something to say"
+overridden=$(lintian --pedantic --show-overrides "$program" "$data" 2>/dev/null | grep '^O: ' | cut -d' ' -f2,3 | sort | uniq -c)
+say "lintian --pedantic: clean; overridden:" $overridden
 
 # --- a fresh Debian 12 from the machine's configured sources ---
 pristine=$build/debian12
