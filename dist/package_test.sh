@@ -99,7 +99,7 @@ sleep 1
 game=$(grep '"/usr/share/games/duskbell/logo.png"' "$trace" | head -n 1 | cut -d' ' -f1)
 kill -0 "$game" 2>/dev/null || fail "the game ended at the title"
 grep -q '"/usr/share/sounds/sf2/default-GM.sf2", O_RDONLY.*= [0-9]' "$trace" || fail "the soundfont was not found"
-[ "$(readlink -f "$root/usr/share/sounds/sf2/default-GM.sf2" | sed "s#^$root##")" = /usr/share/sounds/sf2/TimGM6mb.sf2 ] ||
+[ "$(in_root readlink -f /usr/share/sounds/sf2/default-GM.sf2)" = /usr/share/sounds/sf2/TimGM6mb.sf2 ] ||
     fail "default-GM.sf2 is not timgm6mb's"
 grep -q 'ipafont.*= [0-9]' "$trace" || fail "the IPA fonts were not found"
 say "title reached; the soundfont (TimGM6mb, through default-GM.sf2) and the IPA fonts opened"
