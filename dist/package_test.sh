@@ -75,7 +75,8 @@ say "$(sed -n 's/^\([0-9]* upgraded, [0-9]* newly installed\).*/\1/p' "$build/pa
 in_root dpkg-query -W -f='${Depends}\n' duskbell | sed 's/^/package-test: Depends: /'
 [ "$(in_root dpkg-query -W -f='${db:Status-Status}' fluid-soundfont-gm 2>/dev/null || true)" != installed ] ||
     fail "fluid-soundfont-gm was installed although another soundfont was there"
-in_root dpkg -L duskbell duskbell-data >"$build/package-test-files"
+# dpkg lists each package's root as /. and parts two packages with an empty line.
+in_root dpkg -L duskbell duskbell-data | grep -v -x -e '' -e '/\.' >"$build/package-test-files"
 [ -x "$root/usr/games/duskbell" ] || fail "no /usr/games/duskbell"
 in_root sh -c 'command -v duskbell' | grep -qx /usr/games/duskbell || fail "duskbell is not on the PATH"
 
