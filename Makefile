@@ -4,9 +4,10 @@ DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mi
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
         abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-# Installing and packaging: the desktop's validators, strace for the installed-game check, the
-# Debian package tools and debootstrap for the fresh system that package-test installs into.
-DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
+# Installing and packaging: the desktop's validators and AppStream's list of content ratings, strace
+# for the installed-game check, the Debian package tools, lintian, and debootstrap for the fresh
+# system that package-test installs into.
+DEBS += desktop-file-utils appstream gir1.2-appstream-1.0 python3-gi strace dpkg-dev debhelper lintian debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 PREFIX ?= /usr/local
@@ -77,16 +78,36 @@ listen: build
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
 
-.PHONY: install package package-test
+.PHONY: install uninstall dist package package-test
 
-# The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/.
+VERSION = $(shell dpkg-parsechangelog -l debian/changelog -S Version)
+
+# The standard tree under PREFIX (/usr/local unless given): program in games/, data in share/games/duskbell/.
+# The list of what it laid is kept for make uninstall (the installed-game test installs elsewhere).
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	{ cat $(BUILD)/install_manifest.txt; echo; } | sed '/^$$/d' >$(BUILD)/installed-files.txt
 
-# The Debian package, build/duskbell_*.deb, with its dependencies from dpkg-shlibdeps.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# Removes every file the last make install laid, then the game's own folders once they are empty.
+uninstall:
+	@test -f $(BUILD)/installed-files.txt || { echo "uninstall: nothing installed from $(BUILD)" >&2; exit 1; }
+	@while IFS= read -r f; do rm -f "$$f"; done <$(BUILD)/installed-files.txt
+	@sed 's#/[^/]*$$##' $(BUILD)/installed-files.txt | sort -ru | while IFS= read -r d; do \
+	  while case $$d in */duskbell*) rmdir "$$d" 2>/dev/null;; *) false;; esac; do d=$${d%/*}; done; done
+	@echo "uninstall: removed $$(wc -l <$(BUILD)/installed-files.txt) files"; rm -f $(BUILD)/installed-files.txt
 
-# Installs the package into a fresh Debian 12 (made once with debootstrap), starts it and removes it.
+# The commit's source tree (no build output, no uncommitted change) as a tarball, with its SHA-256.
+dist:
+	@mkdir -p $(BUILD)
+	git archive --format=tar --prefix=duskbell-$(VERSION)/ HEAD | gzip -9n >$(BUILD)/duskbell-$(VERSION).tar.gz
+	cd $(BUILD) && sha256sum duskbell-$(VERSION).tar.gz | tee duskbell-$(VERSION).tar.gz.sha256
+
+# The Debian packages of the commit, built by dpkg-buildpackage from debian/ in build/package/.
+package: deps
+	sh dist/package_build.sh $(BUILD)/package
+
+# A second build of the same commit in another folder must give the same bytes; then lintian, and the
+# packages installed into a fresh Debian 12 (made once with debootstrap), started and removed.
 package-test: package
-	sh dist/package_test.sh $(BUILD)
+	sh dist/package_build.sh $(BUILD)/package-again $$(cat $(BUILD)/package/commit)
+	sh dist/package_test.sh $(BUILD)/package $(BUILD)/package-again $(BUILD)

@@ -9,6 +9,9 @@
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    // The X11 class of every window and the Wayland app id: how docks match windows to the menu entry.
+    QApplication::setApplicationName(QStringLiteral("Duskbell"));
+    QApplication::setDesktopFileName(QStringLiteral("com.velmor.Duskbell"));
     // Two copies at once would write over each other's record and save.
     if (!ClaimStoreForThisCopy()) {
         const QString text = QStringLiteral("Duskbell はもう起動しています。\r\n"

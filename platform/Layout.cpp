@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 // Relative to the program's folder in an installed tree; the install rules lay it out so.
@@ -15,6 +16,19 @@ QString dataFolder;  // empty until decided: the current directory
 QString saveFolder;
 
 bool holdsData(const QString &folder) { return QFileInfo(QDir(folder), DataMarker).isFile(); }
+
+// The game runs in its data folder, so a relative path would land there: HOME only when absolute.
+QString homeFolder() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home)) return home;
+    const passwd *pw = getpwuid(getuid());
+    return pw && pw->pw_dir ? QFile::decodeName(pw->pw_dir) : QDir::rootPath();
+}
+
+QString xdgFolder(const char *variable, const char *fallback) {
+    const QString value = qEnvironmentVariable(variable);
+    return QDir::cleanPath(QDir::isAbsolutePath(value) ? value : homeFolder() + '/' + fallback);
+}
 } // namespace
 
 void DecideLayout(const QString &programFolder) {
@@ -26,9 +40,12 @@ void DecideLayout(const QString &programFolder) {
         return;
     }
     dataFolder = installed;
-    // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when it is unset.
-    saveFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/duskbell";
+    saveFolder = UserDataHome() + "/duskbell";
 }
+
+QString UserDataHome() { return xdgFolder("XDG_DATA_HOME", ".local/share"); }
+
+QString UserConfigHome() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }
 
 Layout GameLayout() { return layout; }
 

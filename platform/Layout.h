@@ -12,7 +12,11 @@ void DecideLayout(const QString &programFolder);
 Layout GameLayout();
 // Where every file the game loads is read from; the current directory while the game runs.
 QString DataFolder();
-// Where the saved game lives: the data folder when portable, $XDG_DATA_HOME/duskbell when installed.
+// The player's data and configuration folders: $XDG_DATA_HOME and $XDG_CONFIG_HOME when they are
+// absolute, else ~/.local/share and ~/.config; a relative value is ignored, as the XDG rules say.
+QString UserDataHome();
+QString UserConfigHome();
+// Where the saved game lives: the data folder when portable, UserDataHome()/duskbell when installed.
 QString SaveFolder();
 // The name of a saved-game file as the text-file readers take it: bare when it lies in the data
 // folder (the current directory), else a full path in the save folder, which it creates.

@@ -1,10 +1,10 @@
 #include "platform/Settings.h"
 
 #include "platform/DiskFile.h"
+#include "platform/Layout.h"
 #include <QDir>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -21,8 +21,7 @@ constexpr qint64 StoreCap = 1 << 20;
 constexpr int LockWaitMs = 2000;
 
 QString baseFolder() {
-    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                            : folder;
+    return folder.isEmpty() ? UserConfigHome() : folder;
 }
 
 // Temporary files of writes that a killed process never renamed into place, and the chains of

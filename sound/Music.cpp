@@ -16,6 +16,7 @@
 #include <fluidsynth.h>
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <atomic>
 #include <chrono>
@@ -248,6 +249,13 @@ void StartMusicSystem() {
         fluid_set_log_function(level, DropLogMessage, nullptr);
     // SDL would take SIGINT and SIGTERM for itself and leave the game deaf to kill and logout.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The desktop's mixer names the stream after the program and shows its menu icon (libpulse
+    // takes the icon from the environment, for PulseAudio and PipeWire alike); the player's own wins.
+    const QByteArray name = QGuiApplication::applicationName().toUtf8();
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, name.constData());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, name.constData());
+    if (const QString icon = QGuiApplication::desktopFileName(); !icon.isEmpty())
+        setenv("PULSE_PROP_application.icon_name", icon.toUtf8().constData(), 0);
     std::thread(LoadSynthesizer, SoundfontPath()).detach();
 }
 

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "frontend/SaveFile.h"
 #include "platform/Layout.h"
+#include "platform/Settings.h"
 #include <QDirIterator>
 
 namespace {
@@ -50,6 +51,21 @@ class TestLayout : public QObject {
         QVERIFY(GameLayout() == Layout::Portable);
         QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qunsetenv("XDG_DATA_HOME");
+    }
+
+    // A relative XDG_DATA_HOME or XDG_CONFIG_HOME is ignored: the game runs in its data folder.
+    void relativeXdgFoldersAreIgnored() {
+        const QDir root(World().folder->path());
+        const QString data = root.filePath("P/share/games/duskbell"), home = root.filePath("home");
+        QVERIFY(root.mkpath("P/games") && root.mkpath(data) && QFile::copy(GAME_DIR "/DblKCode.dat", data + "/DblKCode.dat"));
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.toUtf8()), qputenv("XDG_DATA_HOME", "share"), qputenv("XDG_CONFIG_HOME", "config");
+        DecideLayout(root.filePath("P/games")), SetSettingsFolder({});
+        G.Myouji = QStringLiteral("山田"), G.Namae = QStringLiteral("花子"), G.TargetGirl = 5, G.Location = 7;
+        QVERIFY(QDir::setCurrent(data) && WriteSaveFile() && SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), "SavedMyouji", G.Myouji));
+        QVERIFY(QFileInfo(home + "/.local/share/duskbell/DBLDATA.DAT").isFile() && QFileInfo(home + "/.config/Velmor.ini").isFile());
+        QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"DblKCode.dat"});
+        qputenv("HOME", oldHome), qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_CONFIG_HOME");
     }
 };
 
