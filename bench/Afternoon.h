@@ -156,10 +156,14 @@ struct Proof {
     bool Greeted(const GameState &here) {
         int leading = 0;
         const Replies &r = RepliesOf(G.TalkCode);
-        for (int i = 0; i < 10; ++i) {
+        // Replies of equal change leave the afternoon alike: each change is played once, counted as often
+        // as it is offered among the ten.
+        std::map<int, int> changes;
+        for (int i = 0; i < 10; ++i) changes.try_emplace(r.change[i], i);
+        for (const auto &[change, first] : changes) {
             G = here;
-            AnswerWith(r.talk[i]);
-            if ((leading += Next()) >= need) return true;
+            AnswerWith(r.talk[first]);
+            if (Next() && (leading += int(std::count(r.change.begin(), r.change.end(), change))) >= need) return true;
         }
         if (!silence) return false;
         G = here;

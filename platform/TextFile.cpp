@@ -97,18 +97,21 @@ bool CanEncodeCp932(const QString &text) {
     return QString::fromUtf8(back) == text;
 }
 
-int Val(const QString &text) {
-    QString s = text;
-    s.remove(' ');
+int Val(QStringView text) {
+    // Blanks count for nothing, wherever they stand.
     qsizetype i = 0;
+    const auto skip = [&] {
+        while (i < text.size() && text[i] == ' ') ++i;
+    };
+    skip();
     int sign = 1;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') sign = -1;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') sign = -1;
         ++i;
     }
     long long v = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-        v = v * 10 + (s[i].unicode() - '0');
+    for (skip(); i < text.size() && text[i] >= '0' && text[i] <= '9'; skip()) {
+        v = v * 10 + (text[i].unicode() - '0');
         if (v > 1000000000) break;  // far beyond any value the files hold
         ++i;
     }
@@ -134,20 +137,22 @@ void FieldReader::endField() {
     }
 }
 
-QString FieldReader::ReadField() {
+QString FieldReader::ReadField() { return ReadFieldView().toString(); }
+
+QStringView FieldReader::ReadFieldView() {
     skipBlanks();
-    QString field;
+    QStringView field;
     if (pos_ < text_.size() && text_[pos_] == '"') {
         const qsizetype close = text_.indexOf('"', pos_ + 1);
         const qsizetype end = close < 0 ? text_.size() : close;
-        field = text_.mid(pos_ + 1, end - pos_ - 1);
+        field = QStringView(text_).mid(pos_ + 1, end - pos_ - 1);
         pos_ = close < 0 ? text_.size() : close + 1;
         // Whatever follows the closing quote up to the separator is dropped.
         while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
     } else {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
-        field = text_.mid(start, pos_ - start);
+        field = QStringView(text_).mid(start, pos_ - start);
     }
     endField();
     return field;
@@ -158,7 +163,7 @@ int FieldReader::ReadNumber() {
     const qsizetype start = pos_;
     if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
     while (pos_ < text_.size() && text_[pos_].isDigit()) ++pos_;
-    const int v = Val(text_.mid(start, pos_ - start));
+    const int v = Val(QStringView(text_).mid(start, pos_ - start));
     // A number field consumes the rest of its field.
     while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
     endField();

@@ -26,7 +26,7 @@ bool WriteTextFile(const QString &name, const QString &text);
 bool CanEncodeCp932(const QString &text);
 
 // Numeric value of a text: blanks ignored, optional sign, leading digits; 0 when no digit.
-int Val(const QString &text);
+int Val(QStringView text);
 
 // Field-based reading of a decoded text file: fields end at a comma or a line end; a field that
 // opens with a double quote runs to the next double quote; unquoted fields skip leading blanks.
@@ -35,6 +35,8 @@ class FieldReader {
     explicit FieldReader(QString text) : text_(std::move(text)) {}
     bool AtEnd() const;
     QString ReadField();
+    // The same field, as a view into the text (valid while the reader lives).
+    QStringView ReadFieldView();
     // Skips leading blanks, reads an optionally signed integer and consumes the rest of the line.
     int ReadNumber();
 

@@ -22,13 +22,13 @@ QString readWhole(const char *name) {
 // Reads fields until one equals key; false when the file ends first.
 bool seek(FieldReader &in, const QString &key) {
     while (!in.AtEnd())
-        if (in.ReadField() == key) return true;
+        if (in.ReadFieldView() == key) return true;
     return false;
 }
 
 } // namespace
 
-int TalkNumberOf(const QString &line) {
+int TalkNumberOf(QStringView line) {
     return Val(line.left(3));
 }
 
@@ -51,15 +51,15 @@ std::array<int, 10> ReadCandidates(const QString &code) {
 QString ReadReplyText(int talk) {
     FieldReader in(readWhole(TalkLineFile));
     // The search starts from an empty field, so talk number 0 stands for an empty reply.
-    QString field;
+    QStringView field;
     while (TalkNumberOf(field) != talk) {
         if (in.AtEnd())
             missing(QStringLiteral("%1 に会話番号 %2 の返事がありません。")
                         .arg(QString::fromLatin1(TalkLineFile))
                         .arg(talk));
-        field = in.ReadField();
+        field = in.ReadFieldView();
     }
-    return field.mid(3);
+    return field.mid(3).toString();
 }
 
 QString ReadResponseLine(const QString &code, int talk) {
@@ -69,19 +69,19 @@ QString ReadResponseLine(const QString &code, int talk) {
                     .arg(QString::fromLatin1(ResponseFile), code));
     // The header itself holds no response, so the search begins below it (a number equal to the
     // header's value would otherwise stop there). A line missing here is taken from a later section.
-    QString line;
+    QStringView line;
     do {
         if (in.AtEnd())
             missing(QStringLiteral("%1 の出会い「%2」に会話番号 %3 への答えがありません。")
                         .arg(QString::fromLatin1(ResponseFile), code)
                         .arg(talk));
-        line = in.ReadField();
+        line = in.ReadFieldView();
     } while (TalkNumberOf(line) != talk);
     if (line.size() < 5)
         missing(QStringLiteral("%1 の出会い「%2」、会話番号 %3 の答えの行が短すぎます。")
                     .arg(QString::fromLatin1(ResponseFile), code)
                     .arg(talk));
-    return line;
+    return line.toString();
 }
 
 QString ResponseText(const QString &line) {

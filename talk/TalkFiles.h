@@ -18,4 +18,4 @@ QString ReadResponseLine(const QString &code, int talk);
 QString ResponseText(const QString &line);
 int ResponseChange(const QString &line);
 // Numeric value of the first three characters of a line: its talk number.
-int TalkNumberOf(const QString &line);
+int TalkNumberOf(QStringView line);
