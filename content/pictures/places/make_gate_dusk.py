@@ -53,21 +53,27 @@ dusk='''  <!-- evening: everything sinks into violet shade, lit windows and lamp
   <ellipse cx="236" cy="178" rx="40" ry="9" fill="url(#pool)"/>
 '''
 s=s.replace('  <rect width="300" height="200" fill="#ffb060" opacity="0.07"/>\n</svg>', dusk+'</svg>')
-# five o'clock: the iron gate is rolling shut, half across the drive from the right pillar
-bars = ' '.join('M%d 125 V169' % x for x in range(148, 222, 6))
-closing = """<!-- the sliding iron gate, half closed -->
+def iron_gate(left, title, stile, gleam, wheels):
+    """The sliding iron gate drawn from its left edge to the right pillar, with its rails on the right."""
+    bars = ' '.join('M%d 125 V169' % x for x in range(left + 6, 222, 6))
+    return """<!-- the sliding iron gate, %s -->
   <g>
     <path d="M222 116 L300 108 V112 L222 120 z" fill="#3c3f48"/>
     <path d="M222 164 L300 166 V170 L222 168 z" fill="#3c3f48"/>
     <path d="M236 116.8 V166.4 M248 115.6 V166.6 M260 114.4 V167 M272 113.2 V167.4 M284 112 V167.8 M296 110.8 V168.2" stroke="#3c3f48" stroke-width="1.6"/>
-    <path d="M142 121 H224 V126 H142 z M142 164 H224 V169 H142 z" fill="#2e313a"/>
-    <path d="M142 121 H224" stroke="#8a8a96" stroke-width="0.6"/>
+    <path d="M%d 121 H224 V126 H%d z M%d 164 H224 V169 H%d z" fill="#2e313a"/>
+    <path d="M%d 121 H224" stroke="#8a8a96" stroke-width="0.6"/>
     <path d="%s" stroke="#2e313a" stroke-width="2"/>
-    <path d="M142 145 H224" stroke="#2e313a" stroke-width="1.2"/>
-    <path d="M142 119 V170" stroke="#23252c" stroke-width="3"/>
-    <path d="M140.8 119 V170" stroke="#9a9aa6" stroke-width="0.6" opacity="0.8"/>
-    <circle cx="152" cy="171" r="2" fill="#1e2026"/><circle cx="196" cy="171" r="2" fill="#1e2026"/>
-  </g>""" % bars
+    <path d="M%d 145 H224" stroke="#2e313a" stroke-width="1.2"/>
+    <path d="M%g 119 V170" stroke="#23252c" stroke-width="3"/>
+    <path d="M%g 119 V170" stroke="#9a9aa6" stroke-width="0.6" opacity="0.8"/>
+    %s
+  </g>""" % (title, left, left, left, left, left, bars, left, stile, gleam,
+             ''.join('<circle cx="%d" cy="171" r="2" fill="#1e2026"/>' % x for x in wheels))
+
+
+# five o'clock: the iron gate is rolling shut, half across the drive from the right pillar
+closing = iron_gate(142, "half closed", 142, 140.8, (152, 196))
 s = re.sub(r'<!-- the sliding iron gate, pushed aside to the right -->\s*<g>.*?</g>', closing, s, count=1, flags=re.S)
 # no long sun shadows after sunset
 s=s.replace('fill="#4f3e48" opacity="0.28"','fill="#4f3e48" opacity="0.0"')
@@ -109,20 +115,7 @@ n = n.replace('<ellipse cx="56" cy="178" rx="40" ry="9" fill="url(#pool)"/>\n  <
               '<ellipse cx="56" cy="178" rx="50" ry="12" fill="url(#pool)"/>\n  <ellipse cx="236" cy="178" rx="50" ry="12" fill="url(#pool)"/>\n'
               '  <ellipse cx="56" cy="178" rx="24" ry="6" fill="url(#pool)"/>\n  <ellipse cx="236" cy="178" rx="24" ry="6" fill="url(#pool)"/>')
 # the iron gate shut right across the drive, from pillar to pillar
-bars = ' '.join('M%d 125 V169' % x for x in range(86, 222, 6))
-shut = """<!-- the sliding iron gate, shut -->
-  <g>
-    <path d="M222 116 L300 108 V112 L222 120 z" fill="#3c3f48"/>
-    <path d="M222 164 L300 166 V170 L222 168 z" fill="#3c3f48"/>
-    <path d="M236 116.8 V166.4 M248 115.6 V166.6 M260 114.4 V167 M272 113.2 V167.4 M284 112 V167.8 M296 110.8 V168.2" stroke="#3c3f48" stroke-width="1.6"/>
-    <path d="M80 121 H224 V126 H80 z M80 164 H224 V169 H80 z" fill="#2e313a"/>
-    <path d="M80 121 H224" stroke="#8a8a96" stroke-width="0.6"/>
-    <path d="%s" stroke="#2e313a" stroke-width="2"/>
-    <path d="M80 145 H224" stroke="#2e313a" stroke-width="1.2"/>
-    <path d="M81 119 V170" stroke="#23252c" stroke-width="3"/>
-    <path d="M82.6 119 V170" stroke="#9a9aa6" stroke-width="0.6" opacity="0.8"/>
-    <circle cx="92" cy="171" r="2" fill="#1e2026"/><circle cx="150" cy="171" r="2" fill="#1e2026"/><circle cx="200" cy="171" r="2" fill="#1e2026"/>
-  </g>""" % bars
+shut = iron_gate(80, "shut", 81, 82.6, (92, 150, 200))
 n = re.sub(r'<!-- the sliding iron gate, half closed -->\s*<g>.*?</g>', shut, n, count=1, flags=re.S)
 # far from the lamps the campus has gone dark: the building, its dark windows and the drive behind the gate
 # sink into the night, and the pillars are lit from their lamps above, fading toward the ground
