@@ -106,14 +106,22 @@ class TestEncounters : public QObject {
             {"DblKCode.dat", "52A,101,102,103\r\n", [] { ReadCandidates("52A"); }, "途中で終わって"},
             {"DblKaiwa.dat", "101いち\r\n102に", [] { ReadReplyText(103); }, "103"},
             {"DblResp.dat", "52B\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 101); }, "52A"},
-            {"DblResp.dat", "52A\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 102); }, "102"}};
+            {"DblResp.dat", "52A\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 102); }, "102"},
+            {"DblKCode.dat", "52A,101", [] { ReadCandidates("52A"); }, "壊れて"}};
         for (const auto &[file, content, read, named] : cases) {
-            content ? PutTextFile(file, content) : KillFile(file);
+            if (QByteArray(named) == "壊れて")  // half a two-byte character at the end
+                PutGameFile(file, QByteArray(content) + char(0x82));
+            else
+                content ? PutTextFile(file, content) : KillFile(file);
             World().boxes.clear();
             QVERIFY(RunEnding(read) && World().boxes.size() == 1);
             const MsgBoxRequest &box = World().boxes[0];
             QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named), qPrintable(box.text));
         }
+        // After the album pick the afternoon is kept before the game stops: the resumed save is gone by then.
+        G.TargetGirl = 2, G.Location = 5, G.GameMinute = 6, G.Mode = ModeFree, KillFile("DblKCode.dat");
+        QVERIFY(!FileExists("DBLDATA.DAT") && RunEnding([] { OpenConversation("52A"); }));
+        QVERIFY(FileExists("DBLDATA.DAT") && World().boxes.back().text.contains(QStringLiteral("セーブしてあります")));
     }
     // The friend's first call: ringing, hello, the hint at the girl picked (or hello again), question,
     // goodbye; then the closing on the hang-up picture. Nobody is left to meet on the walks.
