@@ -79,7 +79,7 @@ TEST_F(Music, KeepAliveRestartsOnlyAnEndedPiece) {
     EXPECT_TRUE(!WaitFor(Sounding, 100) && MidiIsPlaying()) << "the keep-alive restarted a piece that was playing";
     ASSERT_TRUE(WaitFor(Ended)) << "the piece never ended";
     KeepMidiPlaying("M00C.mid");
-    EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 1000)) << "the keep-alive did not restart the ended piece";
+    EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 10000)) << "the keep-alive did not restart the ended piece";
 }
 
 TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) {
@@ -88,7 +88,7 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
         PlayMidi("Held.mid");
         ASSERT_TRUE(WaitFor(Sounding));
         PlayMidi(next);
-        EXPECT_TRUE(WaitFor(Quiet, 4000)) << qPrintable(next) << ": the old piece kept sounding";
+        EXPECT_TRUE(WaitFor(Quiet, 10000)) << qPrintable(next) << ": the old piece kept sounding";
         EXPECT_TRUE(WaitFor([&] { return MidiIsPlaying() == (next == "Late.mid"); })) << qPrintable(next);
     }
     PlayMidi("Held.mid");
@@ -97,7 +97,7 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
     PlayMidi("Late.mid"); // does nothing at all: the old piece is not even closed
     EXPECT_FALSE(WaitFor(Quiet, 200));
     StopMidi(), KeepMidiPlaying("Held.mid"), PlayMidi("Held.mid"); // closing still works; nothing opens
-    EXPECT_TRUE(!MidiIsPlaying() && WaitFor(Quiet, 4000));
+    EXPECT_TRUE(!MidiIsPlaying() && WaitFor(Quiet, 10000));
 }
 
 } // namespace
