@@ -299,6 +299,11 @@ int main(int argc, char **argv) {
         std::printf("\n%s  %.1f s, sounding to %.1f s  integrated %.1f LUFS  peak %.1f dBFS  range %.1f LU  L/R correlation %.2f  mono %+.1f LU\n",
                     piece, length, double(last) / Rate, integrated, PeakDb(full), Range(power, length + 4), lr / std::sqrt(ll * rr + 1e-30),
                     monoLufs - integrated);
+        // When it is heard: how loud it opens (against what played before it) and where it peaks.
+        const std::vector<double> shortTerm = Windows(power, 0, length, 3.0, 0.5);
+        const size_t peak = size_t(std::max_element(shortTerm.begin(), shortTerm.end()) - shortTerm.begin());
+        std::printf("  first 15 s %.1f LUFS  loudest 3 s from %.1f s (%.1f LUFS)\n", Integrated(power, 0, std::min(15.0, length)),
+                    0.5 * peak, shortTerm.empty() ? -99.0 : Lufs(shortTerm[peak]));
         // Section times from bars; the tempo map turns ticks into seconds.
         double quarters = 0;
         for (Section &s : score.sections) {
