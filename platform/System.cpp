@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -90,6 +92,15 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(12 * FormScale());
     box.setFont(font);
+    if (FormScale() > 1) {
+        // The toolkit wraps a box's text past a fixed width in pixels; at a larger scale that would
+        // break short Japanese lines, so the label is allowed the scaled width.
+        int widest = 0;
+        for (const QString &line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n'))
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setMinimumWidth(std::min(widest + 2, 500 * FormScale()));
+    }
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
