@@ -25,6 +25,7 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
     EnterProgramFolder();
     InitFonts();
+    UseChosenScale();
     OnQuitSignals(EndAtDesktopRequest);
     StartMusicSystem();
     Main();

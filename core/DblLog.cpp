@@ -49,6 +49,10 @@ void DblLog::Follow(Form &campus) {
     Place(Text1, 120, 60, Tw(r.width()) - 180, Tw(r.height()) - 120);
 }
 
+void DblLog::Form_Rescaled() {
+    if (campus_) Follow(*campus_);
+}
+
 void DblLog::AddLine(const QString &speaker, const QString &text) {
     QScrollBar *bar = Text1->verticalScrollBar();
     const bool atEnd = bar->value() >= bar->maximum();

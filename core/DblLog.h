@@ -11,6 +11,7 @@ class DblLog : public Form {
 
     void Form_Load() override;
     void Form_KeyDown(Key key, int shift) override;
+    void Form_Rescaled() override;
     void Form_Unload() override;
     void Form_MouseDown(int button, int shift, int x, int y) override;
     // Takes the campus window's place and size; the keys go back to it when the lookback closes.

@@ -66,6 +66,8 @@ void DblMain::Form_Load() {
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
 }
 
+void DblMain::Form_Rescaled() { G.SerifTop = static_cast<Integer>(Top() + Height() + 50); }
+
 void DblMain::moveEvent(QMoveEvent *e) {
     Form::moveEvent(e);
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);

@@ -17,6 +17,7 @@ class DblMain : public Form {
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_KeyPress(int key) override;
     void Form_KeyDown(Key key, int shift) override;
+    void Form_Rescaled() override;
     void Form_Unload() override;
     void Command1_Click(int index);
     void KaKushiDummy_MouseDown(int button, int shift);

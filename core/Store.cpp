@@ -1,5 +1,6 @@
 #include "core/Store.h"
 
+#include "platform/Scale.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -8,6 +9,10 @@ const QString Section = QStringLiteral("Duskwatch");
 const QString RecordKey = QStringLiteral("CString");
 const QString MyoujiKey = QStringLiteral("SavedMyouji");
 const QString NamaeKey = QStringLiteral("SavedNamae");
+const QString DisplaySection = QStringLiteral("Display");
+const QString ScaleKey = QStringLiteral("Scale");
+// The campus window's client area and the largest window's (the album), in twips.
+constexpr QSize CampusTw(5700, 4230), LargestTw(7815, 6690);
 } // namespace
 
 QString ReadClearRecord() { return GetSetting(App, Section, RecordKey); }
@@ -21,3 +26,8 @@ bool SaveLastNames(const QString &myouji, const QString &namae) {
 bool EraseStore() { return DeleteSetting(App, Section); }
 QString StoreFile() { return SettingsFile(App); }
 bool ClaimStoreForThisCopy() { return ClaimSingleCopy(App); }
+
+void UseChosenScale() {
+    StartFormScale(GetSetting(App, DisplaySection, ScaleKey).toInt(), CampusTw, LargestTw);
+    OnFormScaleChanged([](int scale) { SaveSetting(App, DisplaySection, ScaleKey, QString::number(scale)); });
+}

@@ -13,6 +13,9 @@ QString LastNamae();
 bool SaveLastNames(const QString &myouji, const QString &namae);
 // The data room's erase: the whole section goes, record and names; false when it could not be written.
 bool EraseStore();
+// Starts the windows at the scale the player chose last, or at the one that fits the screen, and keeps
+// each change he makes, in a section of its own that the erase leaves alone.
+void UseChosenScale();
 // Held for the life of the process: false when another copy of the game already holds the store.
 bool ClaimStoreForThisCopy();
 // The store's file, for telling the player where it should be.

@@ -33,7 +33,9 @@ DblStart::DblStart() {
         void paintEvent(QPaintEvent *) override {
             QPainter p(this);
             p.setRenderHint(QPainter::Antialiasing);
-            const QPointF top(width(), 1.5), tip(1.5, height() - 1.5), bottom(width(), 15.5);
+            p.scale(FormScale(), FormScale());
+            const qreal w = width() / FormScale(), h = height() / FormScale();
+            const QPointF top(w, 1.5), tip(1.5, h - 1.5), bottom(w, 15.5);
             QPainterPath fill(top);
             fill.lineTo(tip);
             fill.lineTo(bottom);

@@ -45,7 +45,7 @@ DblTitle::DblTitle() {
         l->BorderColor = QColor(0, 64, 0);
         l->BorderWidth = 2;
         // Room for the second pixel of the stroke.
-        l->resize(l->width() + 1, l->height() + 1);
+        l->resize(l->width() + FormScale(), l->height() + FormScale());
     }
 
     Timer1 = AddTimer(250, true);

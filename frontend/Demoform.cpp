@@ -77,7 +77,7 @@ void Demoform::showFrame(Label *frame) {
     Image1->SetPicture(p);
     // The sprite takes the size of the frame it shows.
     const QSize size = p.deviceIndependentSize().toSize();  // in pixels, whatever the screen's scale
-    Image1->setGeometry(spriteLeft_ / TwipsPerPixel, spriteTop_ / TwipsPerPixel, size.width(), size.height());
+    Place(Image1, spriteLeft_, spriteTop_, Tw(size.width()), Tw(size.height()));
 }
 
 void Demoform::showGroup(int group) {

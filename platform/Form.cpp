@@ -11,12 +11,12 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSet>
+#include <QHash>
 #include <cmath>
 
 namespace {
-QSet<Form *> &loadedForms() {
-    static QSet<Form *> forms;
+QList<Form *> &loadedForms() {
+    static QList<Form *> forms;
     return forms;
 }
 } // namespace
@@ -59,7 +59,8 @@ int ButtonOf(Qt::MouseButton b) {
 QFont JFont(const QString &name, double points, bool bold) {
     QFont f(name);
     // Sized in pixels as at 96 dots per inch, so layouts hold on any screen.
-    f.setPixelSize(qRound(points * 96.0 / 72.0));
+    // Sized in whole pixels at scale 1, then multiplied, so that text lays out alike at every scale.
+    f.setPixelSize(qRound(points * 96.0 / 72.0) * FormScale());
     f.setBold(bold);
     return f;
 }
@@ -80,23 +81,33 @@ QString PictureVariant(const QString &file, int scale) {
     return QString(file).insert(dot < 0 ? file.size() : dot, QStringLiteral("@%1x").arg(scale));
 }
 
+namespace {
+QHash<qint64, QString> &pictureFiles() {
+    static QHash<qint64, QString> files;
+    return files;
+}
+} // namespace
+
 QPixmap LoadPicture(const QString &file) {
     // Pictures are made for 1, 2 and 3 device pixels per pixel. A screen in between takes the next
     // larger one, reduced smoothly here: the toolkit would reduce it without smoothing.
     const qreal ratio = std::max<qreal>(1.0, qGuiApp->devicePixelRatio());
-    int scale = std::min(3, static_cast<int>(std::ceil(ratio - 0.01)));
+    const qreal wanted = ratio * FormScale();
+    int scale = std::min(LargestPictureScale, static_cast<int>(std::ceil(wanted - 0.01)));
     QImage img = readPicture(PictureVariant(file, scale));
     if (img.isNull() && scale > 1) img = readPicture(file), scale = 1;
     if (img.isNull()) return {};
-    if (ratio < scale) {
-        const QSize size = (QSizeF(img.size()) * (ratio / scale)).toSize();
+    if (std::abs(wanted - scale) > 0.001) {
+        const QSize size = (QSizeF(img.size()) * (wanted / scale)).toSize();
         img = img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        img.setDevicePixelRatio(ratio);
-    } else {
-        img.setDevicePixelRatio(scale);
     }
-    return QPixmap::fromImage(img);
+    img.setDevicePixelRatio(ratio);
+    QPixmap picture = QPixmap::fromImage(img);
+    pictureFiles().insert(picture.cacheKey(), file);
+    return picture;
 }
+
+QString PictureFile(const QPixmap &p) { return p.isNull() ? QString() : pictureFiles().value(p.cacheKey()); }
 
 // ---- Label ----
 
@@ -160,16 +171,20 @@ Shape::Shape(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_Transparen
 
 void Shape::paintEvent(QPaintEvent *) {
     QPainter p(this);
+    // Drawn at scale 1 and enlarged whole, so a stroke keeps its place and weight at every scale.
+    const int s = FormScale();
+    p.scale(s, s);
     if (IsLine) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(BorderColor, BorderWidth));
         p.drawLine(From, To);
         return;
     }
-    if (Filled) p.fillRect(rect(), FillColor);
+    const QRect r(0, 0, width() / s, height() / s);
+    if (Filled) p.fillRect(r, FillColor);
     if (BorderWidth > 0) {
         p.setPen(QPen(BorderColor, BorderWidth));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
     }
 }
 
@@ -219,21 +234,39 @@ Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setMouseTracking(true);
-    loadedForms().insert(this);
+    loadedForms().append(this);
 }
 
-Form::~Form() { loadedForms().remove(this); }
+Form::~Form() { loadedForms().removeOne(this); }
 
 void Form::RunLoad() { Form_Load(); }
 
-void Form::SetClientSize(int widthTw, int heightTw) { setFixedSize(Px(widthTw), Px(heightTw)); }
+void Form::SetClientSize(int widthTw, int heightTw) {
+    clientTw_ = QSize(widthTw, heightTw);
+    setFixedSize(Px(widthTw), Px(heightTw));
+}
 
 int Form::Left() const { return Tw(frameGeometry().x()); }
 int Form::Top() const { return Tw(frameGeometry().y()); }
 int Form::Width() const { return Tw(frameGeometry().width()); }
 int Form::Height() const { return Tw(frameGeometry().height()); }
 
-void Form::Move(int leftTw, int topTw) { move(leftTw / TwipsPerPixel, topTw / TwipsPerPixel); }
+namespace {
+// The window's frame moved into the available area of the screen its middle is on, as far as it fits.
+QPoint keptOnScreen(const Form &form, QPoint topLeft) {
+    const QRect frame = form.frameGeometry();
+    const QSize outer = frame.size();
+    QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(outer.width() / 2, outer.height() / 2));
+    if (!screen) screen = form.windowHandle() && form.isVisible() ? form.windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return topLeft;
+    const QRect area = screen->availableGeometry();
+    const int x = std::max(area.left(), std::min(topLeft.x(), area.left() + area.width() - outer.width()));
+    const int y = std::max(area.top(), std::min(topLeft.y(), area.top() + area.height() - outer.height()));
+    return QPoint(x, y);
+}
+} // namespace
+
+void Form::Move(int leftTw, int topTw) { move(keptOnScreen(*this, QPoint(Px(leftTw), Px(topTw)))); }
 
 void Form::SetBackColor(const QColor &c) {
     QPalette p = palette();
@@ -247,9 +280,7 @@ void Form::SetBackPicture(const QPixmap &p) {
     update();
 }
 
-void Form::Place(QWidget *w, int l, int t, int wd, int h) {
-    w->setGeometry(l / TwipsPerPixel, t / TwipsPerPixel, Px(wd), Px(h));
-}
+void Form::Place(QWidget *w, int l, int t, int wd, int h) { w->setGeometry(Px(l), Px(t), Px(wd), Px(h)); }
 
 Label *Form::AddLabel(int l, int t, int w, int h, const QString &caption) {
     auto *lb = new Label(this);
@@ -289,8 +320,8 @@ Shape *Form::AddLine(int x1, int y1, int x2, int y2) {
     s->IsLine = true;
     s->setAttribute(Qt::WA_TransparentForMouseEvents);
     Place(s, l, t, std::abs(x2 - x1) + TwipsPerPixel, std::abs(y2 - y1) + TwipsPerPixel);
-    s->From = QPoint(Px(x1 - l), Px(y1 - t));
-    s->To = QPoint(Px(x2 - l), Px(y2 - t));
+    s->From = QPoint((x1 - l) / TwipsPerPixel, (y1 - t) / TwipsPerPixel);
+    s->To = QPoint((x2 - l) / TwipsPerPixel, (y2 - t) / TwipsPerPixel);
     return s;
 }
 
@@ -339,7 +370,7 @@ void Form::finishUnload() {
     Form_Unload();
     unloaded_ = true;
     for (Timer *t : timers_) t->SetEnabled(false);
-    loadedForms().remove(this);
+    loadedForms().removeOne(this);
     if (clearSlot_) clearSlot_();
     hide();
     // Deleted once control is back in an event loop: the caller may be one of this window's handlers.
@@ -358,7 +389,10 @@ void Form::closeEvent(QCloseEvent *e) {
 }
 
 void Form::keyPressEvent(QKeyEvent *e) {
-    Form_KeyDown(KeyOf(e->key()), ShiftState(e->modifiers()));
+    // The size keys belong to every window and to none of its handlers.
+    const Key key = KeyOf(e->key());
+    if (key == Key::F9 || key == Key::F10) return StepFormScale(key == Key::F9 ? -1 : +1);
+    Form_KeyDown(key, ShiftState(e->modifiers()));
     if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
 }
 
@@ -372,12 +406,101 @@ void Form::mouseMoveEvent(QMouseEvent *e) {
     Form_MouseMove(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
 }
 
+void Form::Rescale(int from, int to) {
+    const auto scaled = [from, to](int v) { return static_cast<int>(std::lround(double(v) * to / from)); };
+    // The middle keeps its place relative to the middle of the screen's available area, so windows
+    // laid out around it stay together.
+    QScreen *screen = windowHandle() && isVisible() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    const QPointF areaMiddle = screen ? QRectF(screen->availableGeometry()).center() : QPointF();
+    const QRect frameBefore = frameGeometry();
+    const QSize frameExtra = frameBefore.size() - size();
+    const QPointF middle = areaMiddle + (QRectF(frameBefore).center() - areaMiddle) * (double(to) / from);
+
+    if (clientTw_.isValid()) setFixedSize(Px(clientTw_.width()), Px(clientTw_.height()));
+    for (QObject *o : children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w->isWindow()) continue;
+        const QRect g = w->geometry();
+        w->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+    }
+    QList<QWidget *> widgets = findChildren<QWidget *>();
+    widgets.append(this);
+    // Every font is read before any is set, so that none grows twice through its parent's.
+    QList<QFont> fonts;
+    for (QWidget *w : widgets) fonts.append(w->font());
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        QWidget *w = widgets[i];
+        if (w->isWindow() && w != this) continue;
+        if (fonts[i].pixelSize() > 0) {
+            fonts[i].setPixelSize(scaled(fonts[i].pixelSize()));
+            w->setFont(fonts[i]);
+        }
+        if (auto *l = dynamic_cast<Label *>(w)) {
+            const QString file = PictureFile(l->pixmap());
+            if (!file.isEmpty()) l->SetPicture(LoadPicture(file));
+        }
+        w->update();
+    }
+    if (const QString file = PictureFile(backPicture_); !file.isEmpty()) SetBackPicture(LoadPicture(file));
+    if (isVisible()) {
+        const QSize outer = size() + frameExtra;
+        const QPoint topLeft = (middle - QPointF(outer.width() / 2.0, outer.height() / 2.0)).toPoint();
+        move(keptOnScreen(*this, topLeft));
+    }
+    Form_Rescaled();
+}
+
 void Form::paintEvent(QPaintEvent *e) {
     QWidget::paintEvent(e);
     if (!backPicture_.isNull()) {
         QPainter p(this);
         p.drawPixmap(0, 0, backPicture_);
     }
+}
+
+// ---- scale ----
+
+namespace {
+std::function<void(int)> listener_;
+QSize largestTw_;
+
+QScreen *playerScreen() {
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+void OnFormScaleChanged(std::function<void(int)> listener) { listener_ = std::move(listener); }
+
+namespace {
+bool applyScale(int scale) {
+    scale = std::clamp(scale, 1, LargestFormScale);
+    if (scale == FormScale()) return false;
+    const int from = FormScale();
+    SetScaleValue(scale);
+    for (Form *f : LoadedForms()) f->Rescale(from, scale);
+    return true;
+}
+} // namespace
+
+void SetFormScale(int scale) {
+    if (applyScale(scale) && listener_) listener_(FormScale());
+}
+
+void StartFormScale(int stored, QSize mainTw, QSize largestTw) {
+    largestTw_ = largestTw;
+    QScreen *screen = playerScreen();
+    const QSize area = screen ? screen->availableGeometry().size() : QSize(640, 480);
+    const int chosen = stored > 0 ? std::min(stored, RoomyScale(area, largestTw))
+                                  : FittingScale(area, screen ? screen->devicePixelRatio() : 1.0, LargestPictureScale, mainTw, largestTw);
+    // Choosing at start is no change by the player: nothing is stored for it.
+    applyScale(chosen);
+}
+
+void StepFormScale(int step) {
+    QScreen *screen = playerScreen();
+    const int roomy = screen && largestTw_.isValid() ? RoomyScale(screen->availableGeometry().size(), largestTw_) : LargestFormScale;
+    SetFormScale(std::clamp(FormScale() + step, 1, std::max(roomy, 1)));
 }
 
 // ---- event pumping ----
@@ -391,7 +514,9 @@ void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool AnyFormLoaded() { return !loadedForms().isEmpty(); }
 
+std::vector<Form *> LoadedForms() { return {loadedForms().begin(), loadedForms().end()}; }
+
 void UnloadAllForms() {
-    const QList<Form *> forms = loadedForms().values();
+    const QList<Form *> forms = loadedForms();
     for (Form *f : forms) f->UnloadNow();
 }

@@ -8,13 +8,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include "platform/Scale.h"
 #include "platform/System.h"
 #include <functional>
 #include <vector>
 
-constexpr int TwipsPerPixel = 15;
-constexpr int Px(int twips) { return twips / TwipsPerPixel; }
-constexpr int Tw(int pixels) { return pixels * TwipsPerPixel; }
+// Twips to pixels and back at the windows' scale.
+inline int Px(int twips) { return twips * FormScale() / TwipsPerPixel; }
+inline int Tw(int pixels) { return pixels * TwipsPerPixel / FormScale(); }
 
 // Mouse buttons and modifier bits as the handlers receive them.
 enum : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
@@ -28,11 +29,14 @@ enum class Key { Other, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, PageU
 constexpr int FunctionKeyIndex(Key k) { return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1; }
 int ButtonOf(Qt::MouseButton b);
 
-// A font by its Japanese name (substituted to the IPA fonts) at a point size.
+// A font by its Japanese name (substituted to the IPA fonts) at a point size, at the windows' scale.
 QFont JFont(const QString &name, double points, bool bold = false);
 // Loads a picture file of the current directory by content, in the variant made for the screen's
-// device pixel ratio (see PictureVariant); a missing or broken file gives a null pixmap.
+// device pixel ratio times the windows' scale (see PictureVariant); a missing or broken file gives a
+// null pixmap.
 QPixmap LoadPicture(const QString &file);
+// The file a picture was loaded from ("" for one made otherwise), so that a new scale can load it again.
+QString PictureFile(const QPixmap &p);
 // The name of a picture's variant for a scale: "C10C.DBL" at 2 is "C10C@2x.DBL".
 QString PictureVariant(const QString &file, int scale);
 
@@ -76,7 +80,7 @@ class Shape : public QWidget, public MouseHandlers {
     bool Filled = false;
     int BorderWidth = 1;
     bool IsLine = false;
-    QPoint From, To;  // line ends in pixels, relative to the shape
+    QPoint From, To;  // line ends in pixels at scale 1, relative to the shape
 
   protected:
     void paintEvent(QPaintEvent *) override;
@@ -115,6 +119,8 @@ class Form : public QWidget {
     virtual void Form_KeyDown(Key key, int shift) { (void)key, (void)shift; }
     virtual void Form_MouseDown(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
     virtual void Form_MouseMove(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+    // After the scale changed and the window was laid out again; it may place itself anew.
+    virtual void Form_Rescaled() {}
 
     // Geometry in twips; Left/Top/Width/Height are the outer frame, as the desktop places it.
     void SetClientSize(int widthTw, int heightTw);
@@ -144,6 +150,8 @@ class Form : public QWidget {
     void Hide() { hide(); }
     bool IsUnloaded() const { return unloaded_; }
 
+    // Lays the window out again at a new scale: size, controls, fonts and pictures, kept on its screen.
+    void Rescale(int from, int to);
     // Runs query-unload (by the program, which never cancels here) and destroys the window.
     void UnloadNow();
     void RunLoad();
@@ -161,6 +169,7 @@ class Form : public QWidget {
     template <class T> friend class FormSlot;
     std::vector<Timer *> timers_;
     QPixmap backPicture_;
+    QSize clientTw_;
     bool unloaded_ = false;
 };
 
@@ -168,6 +177,8 @@ class Form : public QWidget {
 void CenterForm(Form &form);
 // True when any window is still loaded.
 bool AnyFormLoaded();
+// The loaded windows, oldest first.
+std::vector<Form *> LoadedForms();
 // Unloads every window (by the program); tests start from nothing.
 void UnloadAllForms();
 

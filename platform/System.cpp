@@ -1,12 +1,16 @@
 #include "platform/System.h"
+#include "platform/Scale.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSocketNotifier>
+#include <QStyle>
 #include <QTime>
 #include <cstdlib>
 #include <csignal>
@@ -84,6 +88,19 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     // Over the window it speaks for, on that window's screen.
     QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
     QMessageBox box(owner);
+    // At the windows' scale, the text and the icon alike.
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12 * FormScale());
+    box.setFont(font);
+    if (FormScale() > 1) {
+        // The toolkit wraps a box's text past a fixed width in pixels; at a larger scale that would
+        // break short Japanese lines, so the label is allowed the scaled width.
+        int widest = 0;
+        for (const QString &line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n'))
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setMinimumWidth(std::min(widest + 2, 500 * FormScale()));
+    }
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -92,6 +109,15 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (FormScale() > 1 && !box.iconPixmap().isNull()) {
+        const QMessageBox::Icon shown = box.icon();
+        const QStyle::StandardPixmap kind = shown == QMessageBox::Warning    ? QStyle::SP_MessageBoxWarning
+                                            : shown == QMessageBox::Question ? QStyle::SP_MessageBoxQuestion
+                                            : shown == QMessageBox::Critical ? QStyle::SP_MessageBoxCritical
+                                                                             : QStyle::SP_MessageBoxInformation;
+        const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * FormScale();
+        box.setIconPixmap(box.style()->standardIcon(kind, nullptr, &box).pixmap(QSize(side, side), box.devicePixelRatio()));
     }
     QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr;
     // Japanese captions, as the buttons of a Japanese desktop read.

@@ -10,6 +10,7 @@ class DblSerif : public Form {
     std::array<Button *, 5> Command1{};
 
     void Form_Load() override;
+    void Form_Rescaled() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_Unload() override;
     // F1 to F5 answer at once; the arrows move between the replies and Enter answers.
@@ -22,4 +23,7 @@ class DblSerif : public Form {
 
   protected:
     void showEvent(QShowEvent *e) override;
+
+  private:
+    void placeUnderCampus();
 };
