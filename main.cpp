@@ -26,6 +26,7 @@ int main(int argc, char **argv) {
     EnterProgramFolder();
     InitFonts();
     OnQuitSignals(EndAtDesktopRequest);
+    OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
     Main();
     return app.exec();

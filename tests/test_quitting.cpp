@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QProcess>
 #include "platform/DiskFile.h"
+#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -49,12 +51,26 @@ int runChild(const QString &mode, const QString &folder) {
     G.CrLf = QStringLiteral("\r\n");
     // The game's own order: our handlers first, then the sound system that would take them.
     OnQuitSignals(EndAtDesktopRequest);
+    OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
     while (!SoundfontReady()) QThread::msleep(5);
     CleanSaveLeftovers();
-    if (mode == QLatin1String("campus")) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
+    const bool asking = mode == QLatin1String("asking");  // the campus window with its close question open
+    if (mode == QLatin1String("campus") || asking) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
     if (mode == QLatin1String("start")) Win<DblStart>().Show();
-    std::printf("ready\n"), std::fflush(stdout);
+    const auto ready = [] { std::printf("ready\n"), std::fflush(stdout); };
+    if (mode == QLatin1String("campus") || asking) {
+        if (asking) QTimer::singleShot(0, [] { CloseBox(&Win<DblMain>()); });
+        // Ready once the player could see it on the screen.
+        auto *seen = new QTimer(qApp);
+        QObject::connect(seen, &QTimer::timeout, [=] {
+            QWidget *w = asking ? QApplication::activeModalWidget() : &Win<DblMain>();
+            if (w && w->windowHandle() && w->windowHandle()->isExposed()) seen->stop(), ready();
+        });
+        seen->start(5);
+    } else {
+        ready();
+    }
     if (mode.startsWith(QLatin1String("writer:")))
         SetWriteStepHook([k = mode.mid(7).toInt(), n = 0](WriteStep) mutable {
             if (++n == k) ::raise(SIGKILL);
@@ -249,6 +265,38 @@ class TestQuitting : public QObject {
         QVERIFY(RunUntil(held, 30000) && copies[2].state() == QProcess::Running);
         copies[2].terminate();
         QVERIFY(copies[2].waitForFinished(30000) && copies[2].exitCode() == 0 && !copies[2].readAllStandardError().contains(refusal));
+    }
+
+    // The display goes away under the game, on the campus window and under its save question: the
+    // afternoon is saved as the desktop's signals save it, no box is shown, and the game ends.
+    void theDisplayDiesUnderTheGame() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
+        for (const char *mode : {"campus", "asking"}) {
+            QFile::remove(QStringLiteral("DblData.dat"));
+            QProcess server;
+            // The server takes a free display and names it on its standard output once it listens.
+            server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            while (!server.canReadLine()) QVERIFY(server.waitForReadyRead(30000));
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            QProcess child;
+            child.setProcessEnvironment(env);
+            QVERIFY2(startChild(child, mode) > 0, mode);
+            server.terminate();
+            QVERIFY(server.waitForFinished(30000));
+            const bool ended = child.waitForFinished(30000);
+            const QByteArray said = child.readAllStandardError();
+            QVERIFY2(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+            QVERIFY2(!said.contains(QStringLiteral("Duskbell:").toLocal8Bit()), said.constData());  // no box asked for
+            ResetGameState();
+            G.CrLf = QStringLiteral("\r\n");
+            QVERIFY2(LoadSaveFile() && G.Myouji == QStringLiteral(" 山,田") && G.Namae == QStringLiteral("太郎") && G.GameMinute == 7 &&
+                         G.TargetGirl == 1 && G.Location == 2 && G.Affection[6] == 6,
+                     mode);
+            QVERIFY(leftovers().isEmpty());
+        }
     }
 
     // The desktop's signals end the game within a second: after the pick the afternoon is saved as
