@@ -85,7 +85,7 @@ void desktopGoneNow() {
 }
 
 // When its display connection breaks, the toolkit ends the process with exit() from inside its own
-// event handling. exit() destroys the ending thread's thread_local objects before any static one
+// event handling (and the session library does when the manager's connection breaks). exit() destroys the ending thread's thread_local objects before any static one
 // and before the atexit functions, so the handler runs while everything it needs is still there.
 struct ExitWatch {
     ~ExitWatch() { desktopGoneNow(); }
@@ -117,8 +117,6 @@ void OnDesktopGone(std::function<void()> handler) {
     // A write to a display that has gone fails instead of killing the process before it can save.
     std::signal(SIGPIPE, SIG_IGN);
 }
-
-bool DesktopGone() { return gone; }
 
 void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) { msgHook = std::move(hook); }
 
