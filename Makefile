@@ -10,6 +10,8 @@ HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 DEBS += desktop-file-utils appstream gir1.2-appstream-1.0 python3-gi strace dpkg-dev debhelper lintian debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
+# The session's end under a real session manager: xsm, and iceauth for its connections.
+DEBS += x11-session-utils x11-xserver-utils
 PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan

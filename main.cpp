@@ -27,6 +27,7 @@ int main(int argc, char **argv) {
     InitFonts();
     UseChosenScale();
     OnQuitSignals(EndAtDesktopRequest);
+    OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
     Main();
     return app.exec();

@@ -12,6 +12,7 @@
 #include <QSocketNotifier>
 #include <QStyle>
 #include <QTime>
+#include <cstdio>
 #include <cstdlib>
 #include <csignal>
 #include <random>
@@ -24,6 +25,7 @@ std::mt19937 generator{0};
 std::function<int()> hourSource;
 std::function<void()> endHook;
 std::function<MsgAnswer(const MsgBoxRequest &)> msgHook;
+bool ending = false;  // EndProcess has begun
 } // namespace
 
 void SetTimeScale(double scale) { timeScale = scale > 0 ? scale : 1.0; }
@@ -41,6 +43,7 @@ void SetEndProcessHook(std::function<void()> hook) { endHook = std::move(hook); 
 void EndProcess() {
     // Every change of the settings store is already on disk.
     // A hook leaves (a test throws); if it returns, the process ends all the same.
+    ending = true;
     if (endHook) endHook();
     // Leave at once: returning into suspended waits would run more of the game.
     std::fflush(nullptr);
@@ -75,6 +78,50 @@ void OnQuitSignals(std::function<void()> handler) {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+namespace {
+std::function<void()> goneHandler;
+bool gone = false;
+
+void desktopGoneNow() {
+    if (gone || ending || !goneHandler) return;
+    gone = true;
+    goneHandler();
+}
+
+// When its display connection breaks, the toolkit ends the process with exit() from inside its own
+// event handling (and the session library does when the manager's connection breaks). exit() destroys the ending thread's thread_local objects before any static one
+// and before the atexit functions, so the handler runs while everything it needs is still there.
+struct ExitWatch {
+    ~ExitWatch() { desktopGoneNow(); }
+};
+
+// The session manager's die arrives as the application's quit event, on which the toolkit would
+// close every window, and a window that asks before it closes would ask.
+class QuitWatch : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *object, QEvent *event) override {
+        if (object == qApp && event->type() == QEvent::Quit) {
+            desktopGoneNow();
+            EndProcess();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void OnDesktopGone(std::function<void()> handler) {
+    goneHandler = std::move(handler);
+    // Made on the user-interface thread, the one the toolkit exits from.
+    static thread_local ExitWatch exitWatch;
+    (void)exitWatch;
+    qApp->installEventFilter(new QuitWatch(qApp));
+    // A write to a display that has gone fails instead of killing the process before it can save.
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
 void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) { msgHook = std::move(hook); }
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) {
@@ -85,6 +132,11 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  MsgAnswer defaultButton) {
     if (msgHook) return msgHook(MsgBoxRequest{text, title, buttons, icon, defaultButton});
+    // No one to show it to: the text goes where the desktop keeps a program's messages.
+    if (gone) {
+        std::fprintf(stderr, "%s\n", qPrintable(title + QStringLiteral(": ") + text));
+        return defaultButton;
+    }
     // Over the window it speaks for, on that window's screen.
     QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
     QMessageBox box(owner);

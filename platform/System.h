@@ -30,6 +30,13 @@ void SetEndProcessHook(std::function<void()> hook);
 // to end (SIGTERM at logout or kill, SIGHUP, SIGINT from Ctrl+C).
 void OnQuitSignals(std::function<void()> handler);
 
+// Calls handler when the desktop goes away under the game: the session manager says die, or the
+// process is ending by exit() without EndProcess (the toolkit does that when the X server ends, the
+// session library when the session manager's connection breaks). Then nobody can answer a box:
+// message boxes are not shown, and return their default button. The handler is to end the process;
+// if it returns, the process ends all the same.
+void OnDesktopGone(std::function<void()> handler);
+
 // Modal message box with the texts as given. Returns the button pressed.
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };

@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QProcess>
 #include "platform/DiskFile.h"
+#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -49,12 +51,26 @@ int runChild(const QString &mode, const QString &folder) {
     G.CrLf = QStringLiteral("\r\n");
     // The game's own order: our handlers first, then the sound system that would take them.
     OnQuitSignals(EndAtDesktopRequest);
+    OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
     while (!SoundfontReady()) QThread::msleep(5);
     CleanSaveLeftovers();
-    if (mode == QLatin1String("campus")) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
+    const bool asking = mode == QLatin1String("asking");  // the campus window with its close question open
+    if (mode == QLatin1String("campus") || asking) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
     if (mode == QLatin1String("start")) Win<DblStart>().Show();
-    std::printf("ready\n"), std::fflush(stdout);
+    const auto ready = [] { std::printf("ready\n"), std::fflush(stdout); };
+    if (mode == QLatin1String("campus") || asking) {
+        if (asking) QTimer::singleShot(0, [] { CloseBox(&Win<DblMain>()); });
+        // Ready once the player could see it on the screen.
+        auto *seen = new QTimer(qApp);
+        QObject::connect(seen, &QTimer::timeout, [=] {
+            QWidget *w = asking ? QApplication::activeModalWidget() : &Win<DblMain>();
+            if (w && w->windowHandle() && w->windowHandle()->isExposed()) seen->stop(), ready();
+        });
+        seen->start(5);
+    } else {
+        ready();
+    }
     if (mode.startsWith(QLatin1String("writer:")))
         SetWriteStepHook([k = mode.mid(7).toInt(), n = 0](WriteStep) mutable {
             if (++n == k) ::raise(SIGKILL);
@@ -81,6 +97,18 @@ qint64 startChild(QProcess &p, const char *mode) {
     return p.readLine() == "ready\n" ? p.processId() : 0;
 }
 
+// The environment of a program on a private X server of its own, started in server; empty if none started.
+QProcessEnvironment onNewDisplay(QProcess &server) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The server takes a free display and names it on its standard output once it listens.
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    while (!server.canReadLine())
+        if (!server.waitForReadyRead(30000)) return {};
+    env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
 QStringList leftovers() {
     return QDir::current().entryList({QStringLiteral("DBLDATA.DAT.*")}, QDir::Files) +
            QDir(QStringLiteral("settings")).entryList({QStringLiteral("Velmor.ini.*")}, QDir::Files);
@@ -89,6 +117,20 @@ QStringList leftovers() {
 
 class TestQuitting : public QObject {
     Q_OBJECT
+    // The campus child ended by itself, asked nothing, and left the afternoon it played saved whole.
+    void expectSavedAfternoon(QProcess &child) {
+        const bool ended = child.waitForFinished(30000);
+        const QByteArray said = child.readAllStandardError();
+        QVERIFY2(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+        // No box was asked for, and a session manager was there to be heard.
+        QVERIFY2(!said.contains(QStringLiteral("Duskbell:").toLocal8Bit()) && !said.contains("Session management error"), said.constData());
+        ResetGameState();
+        G.CrLf = QStringLiteral("\r\n");
+        QVERIFY(LoadSaveFile() && G.Myouji == QStringLiteral(" 山,田") && G.Namae == QStringLiteral("太郎") && G.GameMinute == 7 &&
+                G.TargetGirl == 1 && G.Location == 2 && G.Affection[6] == 6);
+        QVERIFY(leftovers().isEmpty());
+    }
+
   private slots:
     void init() { ResetWorld(6000); }  // a game minute in 10 ms
 
@@ -249,6 +291,54 @@ class TestQuitting : public QObject {
         QVERIFY(RunUntil(held, 30000) && copies[2].state() == QProcess::Running);
         copies[2].terminate();
         QVERIFY(copies[2].waitForFinished(30000) && copies[2].exitCode() == 0 && !copies[2].readAllStandardError().contains(refusal));
+    }
+
+    // The display goes away under the game, on the campus window and under its save question: the
+    // afternoon is saved as the desktop's signals save it, no box is shown, and the game ends.
+    void theDisplayDiesUnderTheGame() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
+        for (const char *mode : {"campus", "asking"}) {
+            QProcess server, child;
+            QProcessEnvironment env = onNewDisplay(server);
+            QVERIFY(env.contains(QStringLiteral("DISPLAY")));
+            child.setProcessEnvironment(env);
+            QVERIFY2(startChild(child, mode) > 0, mode);
+            server.terminate();
+            QVERIFY(server.waitForFinished(30000));
+            expectSavedAfternoon(child);
+        }
+    }
+
+    // A real session manager (xsm) ends the session as it does on SIGTERM, with no interaction
+    // allowed: its die saves the afternoon, and the close question never opens.
+    void theSessionManagerSaysDie() {
+        const QString xsm = QStandardPaths::findExecutable(QStringLiteral("xsm"));
+        if (xsm.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("iceauth")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            QSKIP("Xvfb, xsm or iceauth is not installed");
+        QProcess server, manager, child;
+        QProcessEnvironment env = onNewDisplay(server);
+        QVERIFY(env.contains(QStringLiteral("DISPLAY")));
+        // The session's one start-up program tells where the manager listens.
+        const QString home = QDir::current().filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        PutGameFile(QStringLiteral("home/.xsmstartup"), QFile::encodeName(home) + "/address.sh\n");
+        PutGameFile(QStringLiteral("home/address.sh"), "#!/bin/sh\necho \"$SESSION_MANAGER\" >\"$HOME/a\" && mv \"$HOME/a\" \"$HOME/address\"\n");
+        QFile(QStringLiteral("home/address.sh")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        env.insert(QStringLiteral("HOME"), home);
+        manager.setProcessEnvironment(env);
+        manager.start(xsm, {});
+        QFile address(QStringLiteral("home/address"));
+        QVERIFY(RunUntil([&] { return address.exists(); }, 30000) && address.open(QIODevice::ReadOnly));
+        env.insert(QStringLiteral("SESSION_MANAGER"), QString::fromLocal8Bit(address.readAll().trimmed()));
+        child.setProcessEnvironment(env);
+        QVERIFY(startChild(child, "campus") > 0);
+        ::kill(static_cast<pid_t>(manager.processId()), SIGTERM);
+        QVERIFY(manager.waitForFinished(30000));
+        expectSavedAfternoon(child);
+        server.terminate();
+        QVERIFY(server.waitForFinished(30000));
     }
 
     // The desktop's signals end the game within a second: after the pick the afternoon is saved as
