@@ -12,6 +12,9 @@ int main(int argc, char **argv) {
     // The X11 class of every window and the Wayland app id: how docks match windows to the menu entry.
     QApplication::setApplicationName(QStringLiteral("Duskbell"));
     QApplication::setDesktopFileName(QStringLiteral("com.velmor.Duskbell"));
+    // The desktop's requests to end are answered from the first moment, a refused second copy included.
+    OnQuitSignals(EndAtDesktopRequest);
+    OnDesktopGone(EndAtDesktopRequest);
     // Two copies at once would write over each other's record and save.
     if (!ClaimStoreForThisCopy()) {
         const QString text = QStringLiteral("Duskbell はもう起動しています。\r\n"
@@ -26,8 +29,6 @@ int main(int argc, char **argv) {
     EnterProgramFolder();
     InitFonts();
     UseChosenScale();
-    OnQuitSignals(EndAtDesktopRequest);
-    OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
     Main();
     return app.exec();
