@@ -7,6 +7,8 @@
 #include "ending/DblDatarm.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
+#include "frontend/Start.h"
+#include "bench/Afternoon.h"
 #include "frontend/Demoform.h"
 #include "frontend/SaveFile.h"
 #include "platform/Settings.h"
@@ -128,6 +130,14 @@ class TestStart : public QObject {
                 Win<DblMain>().isVisible() && G.GameMinute == 1);
         UnloadAllForms(), Win<DblStart>().Label1_Click(0);
         QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
+        // Over many new afternoons (played headless, no album pick) every liking from 0 to 4 is dealt.
+        UnloadAllForms(), HeadlessViews();
+        dealt.clear();
+        for (int game = 0; game < 40; ++game) {
+            StartNewGame(QStringLiteral("山田"), QStringLiteral("太郎"));
+            for (int k = 1; k <= 6; ++k) dealt.insert(G.Affection[k]);
+        }
+        QCOMPARE(dealt, (std::set<int>{0, 1, 2, 3, 4}));
     }
     // A damaged save is left where it is, with the menu back; a good one is loaded and used up. The data
     // room opens only with a record, and closing the start screen ends the program.
