@@ -1,7 +1,7 @@
 // Duskbell: the program.
 #include "core/Main.h"
-#include "platform/Platform.h"
 #include "core/Store.h"
+#include "platform/Platform.h"
 #include "platform/System.h"
 #include "sound/Music.h"
 #include <QApplication>

@@ -59,7 +59,8 @@ inline void FreshAfternoon(const std::array<int, 7> &liking, int pick) {
     G.CrLf = crlf;
     G.Myouji = QStringLiteral("鳴海");
     G.TargetGirl = static_cast<Integer>(pick);
-    for (int i = 1; i <= 6; ++i) G.Affection[i] = static_cast<Integer>(liking[i]);
+    for (int i = 1; i <= 6; ++i)
+        G.Affection[i] = static_cast<Integer>(liking[i]);
     G.Location = 3;
     G.GameMinute = FirstMinute;
     StartClock();
@@ -89,7 +90,9 @@ inline After Step(int move) {
 }
 
 // The girl present, from her encounter code.
-inline int GirlPresent() { return G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0; }
+inline int GirlPresent() {
+    return G.TalkCode.size() >= 2 ? G.TalkCode[1].digitValue() : 0;
+}
 
 // He answers with talk number `talk` of the encounter, as if it had been offered in the first slot.
 inline void AnswerWith(int talk) {
@@ -108,7 +111,8 @@ inline const Replies &RepliesOf(const QString &code) {
     if (it != known.end()) return it->second;
     Replies r;
     r.talk = ReadCandidates(code);
-    for (int i = 0; i < 10; ++i) r.change[i] = ResponseChange(ReadResponseLine(code, r.talk[i]));
+    for (int i = 0; i < 10; ++i)
+        r.change[i] = ResponseChange(ReadResponseLine(code, r.talk[i]));
     return known[code] = r;
 }
 
@@ -125,7 +129,8 @@ struct Proof {
     // other girl met (ties go to the lower number); for 8 or 9, the best liking of them all.
     std::array<int, 5> Key() const {
         int met = 0;
-        for (int i = 1; i <= 6; ++i) met |= (G.MetFlag[i] != 0) << i;
+        for (int i = 1; i <= 6; ++i)
+            met |= (G.MetFlag[i] != 0) << i;
         int mark = goal <= 6 ? OwnEndingLiking : ClassmateLiking - 1;
         for (int i = 1; i <= 6; ++i)
             if ((met >> i & 1) && i != goal)
@@ -159,11 +164,13 @@ struct Proof {
         // Replies of equal change leave the afternoon alike: each change is played once, counted as often
         // as it is offered among the ten.
         std::map<int, int> changes;
-        for (int i = 0; i < 10; ++i) changes.try_emplace(r.change[i], i);
+        for (int i = 0; i < 10; ++i)
+            changes.try_emplace(r.change[i], i);
         for (const auto &[change, first] : changes) {
             G = here;
             AnswerWith(r.talk[first]);
-            if (Next() && (leading += int(std::count(r.change.begin(), r.change.end(), change))) >= need) return true;
+            if (Next() && (leading += int(std::count(r.change.begin(), r.change.end(), change))) >= need)
+                return true;
         }
         if (!silence) return false;
         G = here;
@@ -185,7 +192,9 @@ inline std::array<int, 7> AloneAt3(int girl) {
     l[girl] = 3, l[girl % 6 + 1] = -AlbumPickCost;
     return l;
 }
-inline std::array<int, 7> AllAt4() { return {0, 4, 4, 4, 4, 4, 2}; }
+inline std::array<int, 7> AllAt4() {
+    return {0, 4, 4, 4, 4, 4, 2};
+}
 
 // The proof from a start.
 inline bool Provable(Proof proof, const std::array<int, 7> &liking) {

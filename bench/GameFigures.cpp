@@ -41,7 +41,7 @@ std::optional<double> WaitCpuPercent(bool music) {
     ResetGameState();
     InstallWindowViews();
     G.CrLf = QStringLiteral("\r\n");
-    StopMidi();  // whatever an earlier figure left playing
+    StopMidi(); // whatever an earlier figure left playing
     SetMusicOff(!music);
     Win<DblMain>().Show();
     ShowScene(QStringLiteral("C30C"), QStringLiteral("待っています"), QString());
@@ -64,14 +64,18 @@ std::optional<double> WaitCpuPercent(bool music) {
 }
 } // namespace
 
-std::optional<double> WaitIdleCpuPercent() { return WaitCpuPercent(false); }
-std::optional<double> WaitMusicCpuPercent() { return WaitCpuPercent(true); }
+std::optional<double> WaitIdleCpuPercent() {
+    return WaitCpuPercent(false);
+}
+std::optional<double> WaitMusicCpuPercent() {
+    return WaitCpuPercent(true);
+}
 
 std::optional<double> AfternoonSeconds() {
     ScratchSettings();
     ResetGameState();
     G.CrLf = QStringLiteral("\r\n");
-    SetTimeScale(6000);  // a game minute in 10 ms, the staff roll in a tenth of a second
+    SetTimeScale(6000); // a game minute in 10 ms, the staff roll in a tenth of a second
     SetEndProcessHook([] { throw ProcessEnded{}; });
     // Rooftop (with the friend's call), gymnasium, tennis court, gymnasium, music room.
     Player player(1, 0, {0, 3, 5, 3, 1});
@@ -94,10 +98,12 @@ std::optional<double> AfternoonSeconds() {
     SetEndProcessHook({});
     SetTimeScale(1);
     played = ended;
-    std::fprintf(stderr, "afternoon_s: ending %d, record \"%s\", %d clicks, %d replies, %d walks\n", G.EndingNo,
-                 qPrintable(ReadClearRecord()), player.clicks, player.replies, player.walks);
+    std::fprintf(stderr, "afternoon_s: ending %d, record \"%s\", %d clicks, %d replies, %d walks\n",
+                 G.EndingNo, qPrintable(ReadClearRecord()), player.clicks, player.replies, player.walks);
     if (!ended || ReadClearRecord().isEmpty()) return std::nullopt;
     return seconds;
 }
 
-bool AfternoonPlayed() { return played; }
+bool AfternoonPlayed() {
+    return played;
+}

@@ -43,7 +43,8 @@ const char *BandOf(int change) {
 }
 
 void PrintReplies() {
-    std::printf("Liking changes per encounter, best first (warm +5 and up, mild +1..+4, reserved 00, cold below 0)\n");
+    std::printf("Liking changes per encounter, best first (warm +5 and up, mild +1..+4, reserved 00, cold "
+                "below 0)\n");
     std::map<int, int> all;
     const std::map<QString, Replies> talk = AllReplies();
     for (const auto &[code, r] : talk) {
@@ -58,15 +59,18 @@ void PrintReplies() {
         // The share of draws of five that offer at least one of a band: 1 - C(10-n,5)/C(10,5).
         const auto offered = [](int n) {
             double none = 1;
-            for (int k = 0; k < 5; ++k) none *= std::max(0, 10 - n - k) / double(10 - k);
+            for (int k = 0; k < 5; ++k)
+                none *= std::max(0, 10 - n - k) / double(10 - k);
             return 100 * (1 - none);
         };
-        std::printf("   warm %d mild %d reserved %d cold %d   offered: warm %5.1f%% reserved %5.1f%% cold %5.1f%%\n",
-                    bands["warm"], bands["mild"], bands["reserved"], bands["cold"], offered(bands["warm"]),
-                    offered(bands["reserved"]), offered(bands["cold"]));
+        std::printf(
+            "   warm %d mild %d reserved %d cold %d   offered: warm %5.1f%% reserved %5.1f%% cold %5.1f%%\n",
+            bands["warm"], bands["mild"], bands["reserved"], bands["cold"], offered(bands["warm"]),
+            offered(bands["reserved"]), offered(bands["cold"]));
     }
     std::printf("All %zu responses:", talk.size() * 10);
-    for (const auto &[v, n] : all) v ? std::printf(" %+d:%d", v, n) : std::printf(" 00:%d", n);
+    for (const auto &[v, n] : all)
+        v ? std::printf(" %+d:%d", v, n) : std::printf(" 00:%d", n);
     std::printf("\n\n");
 }
 
@@ -86,7 +90,8 @@ bool CanMeet(int girl) {
         G = here;
         const After a = Step(move);
         if (a == After::Greeted && GirlPresent() != girl) AnswerWith(RepliesOf(G.TalkCode).talk[0]);
-        can = a == After::Greeted ? GirlPresent() == girl || CanMeet(girl) : a == After::Free && CanMeet(girl);
+        can =
+            a == After::Greeted ? GirlPresent() == girl || CanMeet(girl) : a == After::Free && CanMeet(girl);
     }
     G = here;
     return memo[key] = can;
@@ -104,7 +109,8 @@ int Coldest(const std::array<int, 5> &o) {
 // Polite: a reserved reply if one is offered, else the mildest cold one, warm only when nothing else is.
 int Polite(const std::array<int, 5> &o) {
     const auto rank = [](int v) { return v == 0 ? 0 : v < 0 ? -v : 100 + v; };
-    return int(std::min_element(o.begin(), o.end(), [&](int a, int b) { return rank(a) < rank(b); }) - o.begin());
+    return int(std::min_element(o.begin(), o.end(), [&](int a, int b) { return rank(a) < rank(b); }) -
+               o.begin());
 }
 
 struct Way {
@@ -151,7 +157,8 @@ Result PlayAfternoon(const Way &way, int pick, const std::array<int, 7> &liking)
             const Replies &r = RepliesOf(G.TalkCode);
             std::array<int, 5> offered{};
             for (int k = 0; k < 5; ++k)
-                offered[k] = r.change[std::find(r.talk.begin(), r.talk.end(), G.OfferedTalk[k + 1]) - r.talk.begin()];
+                offered[k] =
+                    r.change[std::find(r.talk.begin(), r.talk.end(), G.OfferedTalk[k + 1]) - r.talk.begin()];
             const int said = way.answer(GirlPresent(), pick, offered);
             if (said >= 0) {
                 AnswerReply(said + 1);
@@ -163,7 +170,8 @@ Result PlayAfternoon(const Way &way, int pick, const std::array<int, 7> &liking)
         if (Step(ChooseMove(way, pick)) == After::Gate) break;
     }
     Result r{DecideEnding(), 0};
-    for (int i = 1; i <= 6; ++i) r.met += G.MetFlag[i] != 0;
+    for (int i = 1; i <= 6; ++i)
+        r.met += G.MetFlag[i] != 0;
     return r;
 }
 
@@ -177,7 +185,8 @@ Outcome Play(const Way &way, int afternoons) {
     for (int a = 0; a < afternoons; ++a) {
         if (way.fresh) way.fresh();
         std::array<int, 7> liking{};
-        for (int i = 1; i <= 6; ++i) liking[i] = static_cast<int>(Rnd() * (StartLikingMax + 1));
+        for (int i = 1; i <= 6; ++i)
+            liking[i] = static_cast<int>(Rnd() * (StartLikingMax + 1));
         const int pick = way.pick ? way.pick : 1 + Random(6);
         liking[pick] -= AlbumPickCost;
         const Result r = PlayAfternoon(way, pick, liking);
@@ -211,7 +220,8 @@ int main(int argc, char **argv) {
     std::printf("From 4:31 at the schoolyard, whatever the draws:\n");
     const char *yes[] = {"no", "yes"};
     for (int g = 1; g <= 6; ++g)
-        std::printf("girl %d: surely won from her worst start %s; can lead to 8 (alone at 3) %s, to 9 (all at 4) %s\n",
+        std::printf("girl %d: surely won from her worst start %s; can lead to 8 (alone at 3) %s, to 9 (all "
+                    "at 4) %s\n",
                     g, yes[Provable({g, 6, 0, true}, WorstFor(g))], yes[Provable({8, 1, g}, AloneAt3(g))],
                     yes[Provable({9, 1, g}, AllAt4())]);
     std::printf("ending 8 surely reached by answering every girl (all at 4) %s\n\n",
@@ -235,18 +245,20 @@ int main(int argc, char **argv) {
     static const char *girls[] = {"", "1", "2", "3", "4", "5", "6"};
     std::vector<Way> ways;
     for (int g = 1; g <= 6; ++g)
-        ways.push_back({girls[g], "pick her, find her, her best reply offered, polite to the others", g, Way::Seek,
-                        herBestPolite, 0, 95});
-    ways.push_back({"8", "wander, a reserved (polite) reply to every girl", 0, Way::Wander, politeToAll, 8, 50});
-    ways.push_back({"8", "keep walking (wait only for a girl due), a reserved reply to every girl", 0, Way::Busy,
-                    politeToAll, 8, 50});
-    ways.push_back({"9", "wander, the coldest reply to every girl, none if all are kind", 0, Way::Wander, coldToAll,
-                    9, 95});
-    ways.push_back({"pick", "pick her, find her, the best reply offered to her and to every other girl", 0, Way::Seek,
-                    warmToAll, 0, 0});
+        ways.push_back({girls[g], "pick her, find her, her best reply offered, polite to the others", g,
+                        Way::Seek, herBestPolite, 0, 95});
+    ways.push_back(
+        {"8", "wander, a reserved (polite) reply to every girl", 0, Way::Wander, politeToAll, 8, 50});
+    ways.push_back({"8", "keep walking (wait only for a girl due), a reserved reply to every girl", 0,
+                    Way::Busy, politeToAll, 8, 50});
+    ways.push_back({"9", "wander, the coldest reply to every girl, none if all are kind", 0, Way::Wander,
+                    coldToAll, 9, 95});
+    ways.push_back({"pick", "pick her, find her, the best reply offered to her and to every other girl", 0,
+                    Way::Seek, warmToAll, 0, 0});
     // The cost of kindness, over the afternoons in which he said a warm word to another girl.
-    ways.push_back({"pick", "as above, but the best reply to the first other girl only, polite after (share of "
-                            "the afternoons with that warm word)",
+    ways.push_back({"pick",
+                    "as above, but the best reply to the first other girl only, polite after (share of "
+                    "the afternoons with that warm word)",
                     0, Way::Seek, oneWarmWord, 0, 0, [&] { warmWordsLeft = 1; },
                     [&](bool hit) {
                         if (warmWordsLeft <= 0) ++warmAfternoons, keptAnyway += hit;

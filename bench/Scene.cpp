@@ -6,13 +6,13 @@
 //                       [--pick G] [--lenses] [--play] [--shot FILE.png] [--game DIR]
 //
 // CODE is a picture code ("C52C"). The line's "\n" breaks it. --shot saves the window and ends.
+#include "core/Scene.h"
 #include "core/Balance.h"
 #include "core/Campus.h"
 #include "core/Choices.h"
 #include "core/Clock.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
-#include "core/Scene.h"
 #include "core/Views.h"
 #include "frontend/Windows.h"
 #include "platform/Platform.h"
@@ -25,8 +25,10 @@
 
 namespace {
 int usage() {
-    std::fprintf(stderr, "usage: duskbell_scene CODE [--line TEXT] [--speaker NAME] [--minute M] [--place P]\n"
-                         "       [--liking a,b,c,d,e,f] [--pick G] [--lenses] [--play] [--shot FILE.png] [--game DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: duskbell_scene CODE [--line TEXT] [--speaker NAME] [--minute M] [--place P]\n"
+        "       [--liking a,b,c,d,e,f] [--pick G] [--lenses] [--play] [--shot FILE.png] [--game DIR]\n");
     return 2;
 }
 } // namespace
@@ -43,19 +45,30 @@ int main(int argc, char **argv) {
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         const bool more = i + 1 < args.size();
-        if (a == "--line" && more) line = args[++i].replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-        else if (a == "--speaker" && more) speaker = args[++i];
-        else if (a == "--minute" && more) minute = args[++i].toInt();
-        else if (a == "--place" && more) place = args[++i].toInt();
-        else if (a == "--pick" && more) pick = args[++i].toInt();
-        else if (a == "--shot" && more) shot = QDir::current().absoluteFilePath(args[++i]);
-        else if (a == "--game" && more) game = args[++i];
+        if (a == "--line" && more)
+            line = args[++i].replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+        else if (a == "--speaker" && more)
+            speaker = args[++i];
+        else if (a == "--minute" && more)
+            minute = args[++i].toInt();
+        else if (a == "--place" && more)
+            place = args[++i].toInt();
+        else if (a == "--pick" && more)
+            pick = args[++i].toInt();
+        else if (a == "--shot" && more)
+            shot = QDir::current().absoluteFilePath(args[++i]);
+        else if (a == "--game" && more)
+            game = args[++i];
         else if (a == "--liking" && more) {
             const QStringList v = args[++i].split(',');
-            for (int k = 0; k < 6 && k < v.size(); ++k) liking[k + 1] = v[k].toInt();
-        } else if (a == "--play") play = true;
-        else if (a == "--lenses") lenses = true;
-        else return usage();
+            for (int k = 0; k < 6 && k < v.size(); ++k)
+                liking[k + 1] = v[k].toInt();
+        } else if (a == "--play")
+            play = true;
+        else if (a == "--lenses")
+            lenses = true;
+        else
+            return usage();
     }
     if (!QDir::setCurrent(game)) {
         std::fprintf(stderr, "no game folder at %s\n", qPrintable(game));
@@ -64,13 +77,16 @@ int main(int argc, char **argv) {
     InitFonts();
     InstallWindowViews();
     Randomize();
-    if (!shot.isEmpty()) SetMusicOff(true);
-    else StartMusicSystem();
+    if (!shot.isEmpty())
+        SetMusicOff(true);
+    else
+        StartMusicSystem();
     G.CrLf = QStringLiteral("\r\n");
     G.Myouji = QStringLiteral("鳴海"), G.Namae = QStringLiteral("悠");
     G.TargetGirl = static_cast<Integer>(std::clamp(pick, 1, 6));
     G.ContactLensFlag = lenses ? True : False;
-    for (int k = 1; k <= 6; ++k) G.Affection[k] = static_cast<Integer>(liking[k]);
+    for (int k = 1; k <= 6; ++k)
+        G.Affection[k] = static_cast<Integer>(liking[k]);
     G.Location = static_cast<Integer>(place >= 1 && place <= PlaceCount ? place : 3);
     G.GameMinute = static_cast<Integer>(std::clamp(minute, 0, GateMinute));
     CampusView &campus = *View().campus;

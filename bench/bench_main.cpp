@@ -40,7 +40,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double Median(std::vector<double> v) {
     if (v.empty()) return 0;
@@ -67,7 +69,8 @@ double MsSinceProcessStart() {
     // Fields after the parenthesised command name; the start time is field 22.
     std::istringstream rest(stat.substr(stat.rfind(')') + 2));
     std::string field;
-    for (int i = 3; i <= 22 && rest >> field; ++i) {}
+    for (int i = 3; i <= 22 && rest >> field; ++i) {
+    }
     const double startS = std::atof(field.c_str()) / double(sysconf(_SC_CLK_TCK));
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
@@ -77,13 +80,15 @@ double MsSinceProcessStart() {
 // ---- pieces to switch between: the game's own, or generated stand-ins ----
 
 void PutBE(QByteArray &out, unsigned value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.append(char((value >> (8 * i)) & 0xFF));
+    for (int i = bytes - 1; i >= 0; --i)
+        out.append(char((value >> (8 * i)) & 0xFF));
 }
 
 void PutVarLen(QByteArray &out, unsigned value) {
     QByteArray rev;
     rev.append(char(value & 0x7F));
-    while (value >>= 7) rev.append(char(0x80 | (value & 0x7F)));
+    while (value >>= 7)
+        rev.append(char(0x80 | (value & 0x7F)));
     std::reverse(rev.begin(), rev.end());
     out.append(rev);
 }
@@ -100,7 +105,8 @@ QByteArray BandPiece(int melodyProgram, int chordProgram, int root) {
     int order = 0;
     auto add = [&](int tick, std::initializer_list<int> bytes) {
         QByteArray b;
-        for (int x : bytes) b.append(char(x));
+        for (int x : bytes)
+            b.append(char(x));
         ev.push_back({tick, order++, b});
     };
     auto note = [&](int ch, int tick, int len, int key, int vel) {
@@ -109,26 +115,29 @@ QByteArray BandPiece(int melodyProgram, int chordProgram, int root) {
     };
     add(0, {0xC0, melodyProgram});
     add(0, {0xC1, chordProgram});
-    add(0, {0xC2, 33});  // fingered bass
+    add(0, {0xC2, 33}); // fingered bass
     const int beat = 480, bar = 4 * beat;
-    const int chords[4][3] = {{0, 4, 7}, {-3, 0, 4}, {-7, -3, 0}, {-5, -1, 2}};  // I vi IV V
+    const int chords[4][3] = {{0, 4, 7}, {-3, 0, 4}, {-7, -3, 0}, {-5, -1, 2}}; // I vi IV V
     const int tune[8] = {0, 2, 4, 7, 9, 7, 4, 2};
     for (int b = 0; b < 16; ++b) {
         const int t = b * bar;
         const int *c = chords[b % 4];
-        for (int k = 0; k < 3; ++k) note(1, t, bar - 20, root + c[k], 70);
+        for (int k = 0; k < 3; ++k)
+            note(1, t, bar - 20, root + c[k], 70);
         note(2, t, beat, root - 24 + c[0], 90);
         note(2, t + 2 * beat, beat, root - 24 + c[0] + 7, 85);
-        for (int i = 0; i < 8; ++i) note(0, t + i * beat / 2, beat / 2 - 10, root + 12 + tune[(i + b) % 8], 95);
+        for (int i = 0; i < 8; ++i)
+            note(0, t + i * beat / 2, beat / 2 - 10, root + 12 + tune[(i + b) % 8], 95);
         for (int i = 0; i < 4; ++i) {
-            note(9, t + i * beat, 60, i % 2 ? 38 : 36, 100);  // snare on 2 and 4, kick on 1 and 3
-            note(9, t + i * beat + beat / 2, 60, 42, 70);     // closed hi-hat
+            note(9, t + i * beat, 60, i % 2 ? 38 : 36, 100); // snare on 2 and 4, kick on 1 and 3
+            note(9, t + i * beat + beat / 2, 60, 42, 70);    // closed hi-hat
         }
     }
-    std::stable_sort(ev.begin(), ev.end(),
-                     [](const Event &a, const Event &b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(ev.begin(), ev.end(), [](const Event &a, const Event &b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     QByteArray track;
-    track.append("\x00\xFF\x51\x03\x07\xA1\x20", 7);  // 120 beats per minute
+    track.append("\x00\xFF\x51\x03\x07\xA1\x20", 7); // 120 beats per minute
     int last = 0;
     for (const Event &e : ev) {
         PutVarLen(track, unsigned(e.tick - last));
@@ -168,7 +177,8 @@ Pieces &ThePieces() {
         }
         Scratch = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(Scratch->path());
-        for (auto [name, bytes] : {std::pair{p.a, BandPiece(0, 48, 60)}, std::pair{p.b, BandPiece(73, 89, 65)}}) {
+        for (auto [name, bytes] :
+             {std::pair{p.a, BandPiece(0, 48, 60)}, std::pair{p.b, BandPiece(73, 89, 65)}}) {
             QFile f(name);
             if (f.open(QIODevice::WriteOnly)) f.write(bytes);
         }
@@ -269,7 +279,8 @@ const NaiveResult &Naive() {
             close(out[0]);
             close(out[1]);
             const QByteArray a = p.a.toLocal8Bit(), b = p.b.toLocal8Bit();
-            execl("/proc/self/exe", "duskbell_bench", NaiveFlag, a.constData(), b.constData(), (char *)nullptr);
+            execl("/proc/self/exe", "duskbell_bench", NaiveFlag, a.constData(), b.constData(),
+                  (char *)nullptr);
             _exit(127);
         }
         close(out[1]);
@@ -279,7 +290,8 @@ const NaiveResult &Naive() {
         }
         std::string text;
         char buf[512];
-        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) text.append(buf, size_t(n));
+        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;)
+            text.append(buf, size_t(n));
         close(out[0]);
         int status = 0;
         waitpid(pid, &status, 0);
@@ -295,8 +307,12 @@ const NaiveResult &Naive() {
     return r;
 }
 
-std::optional<double> LoadMusSwitchMs() { return Naive().switchMs; }
-std::optional<double> LoadMusPeakRssMb() { return Naive().peakRssMb; }
+std::optional<double> LoadMusSwitchMs() {
+    return Naive().switchMs;
+}
+std::optional<double> LoadMusPeakRssMb() {
+    return Naive().peakRssMb;
+}
 
 struct Figure {
     const char *name;
@@ -326,7 +342,7 @@ QString GameFolder(const QString &given) {
     return QFileInfo(QString::fromLocal8Bit(exe)).dir().filePath("game");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv) {
     if (argc == 4 && std::strcmp(argv[1], NaiveFlag) == 0)

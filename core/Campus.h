@@ -5,8 +5,8 @@
 constexpr int PlaceCount = 7;
 
 // Button caption of location i + 1 (the schoolyard's holds an ideographic space).
-constexpr std::array<const char16_t *, PlaceCount> PlaceButton = {
-    u"校舎Ａ", u"校舎Ｂ", u"校　庭", u"体育館", u"プール", u"コート", u"自然園"};
+constexpr std::array<const char16_t *, PlaceCount> PlaceButton = {u"校舎Ａ", u"校舎Ｂ", u"校　庭", u"体育館",
+                                                                  u"プール", u"コート", u"自然園"};
 
 // Window caption after arriving at location i + 1.
 constexpr std::array<const char16_t *, PlaceCount> PlaceCaption = {
@@ -17,13 +17,13 @@ constexpr std::array<const char16_t *, PlaceCount> PlaceCaption = {
 // Walking minutes between locations (1-based); 0 means the two are not connected.
 constexpr std::array<std::array<int, 8>, 8> WalkMinutes = {{
     {0, 0, 0, 0, 0, 0, 0, 0},
-    {0, 0, 3, 3, 2, 2, 0, 0},  // 1 rooftop
-    {0, 3, 0, 0, 1, 0, 0, 0},  // 2 music room
-    {0, 3, 0, 0, 0, 0, 0, 1},  // 3 schoolyard
-    {0, 2, 1, 0, 0, 0, 1, 0},  // 4 gymnasium
-    {0, 2, 0, 0, 0, 0, 0, 1},  // 5 pool
-    {0, 0, 0, 0, 1, 0, 0, 0},  // 6 tennis court
-    {0, 0, 0, 1, 0, 1, 0, 0},  // 7 nature garden
+    {0, 0, 3, 3, 2, 2, 0, 0}, // 1 rooftop
+    {0, 3, 0, 0, 1, 0, 0, 0}, // 2 music room
+    {0, 3, 0, 0, 0, 0, 0, 1}, // 3 schoolyard
+    {0, 2, 1, 0, 0, 0, 1, 0}, // 4 gymnasium
+    {0, 2, 0, 0, 0, 0, 0, 1}, // 5 pool
+    {0, 0, 0, 0, 1, 0, 0, 0}, // 6 tennis court
+    {0, 0, 0, 1, 0, 1, 0, 0}, // 7 nature garden
 }};
 
 // Minutes at which a completed walk looks for a girl; every other arrival finds the place empty.

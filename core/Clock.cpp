@@ -21,7 +21,9 @@ namespace {
 // player's back.
 bool askingToQuit = false;
 
-int girlOf(const QString &code) { return code.size() >= 2 ? code[1].digitValue() : 0; }
+int girlOf(const QString &code) {
+    return code.size() >= 2 ? code[1].digitValue() : 0;
+}
 
 // At every fifth minute the girl present goes; one left without an answer is hurt.
 void girlLeaves() {
@@ -29,7 +31,8 @@ void girlLeaves() {
     if (G.Mode == ModeTalking) {
         const int girl = girlOf(G.TalkCode);
         ShowScene(EmptyPlaceCode(), Str(IgnoredLineOf(girl)), QString());
-        if (girl >= 1 && girl <= 6) G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - IgnoredPenalty);
+        if (girl >= 1 && girl <= 6)
+            G.Affection[girl] = static_cast<Integer>(G.Affection[girl] - IgnoredPenalty);
         G.TalkCode.clear();
         CloseReplyWindow();
         G.Mode = ModeFree;
@@ -47,7 +50,8 @@ void walkOn() {
         return;
     }
     G.Location = G.Destination;
-    if (G.Location >= 1 && G.Location <= PlaceCount) View().campus->ShowCaption(Str(PlaceCaption[G.Location - 1]));
+    if (G.Location >= 1 && G.Location <= PlaceCount)
+        View().campus->ShowCaption(Str(PlaceCaption[G.Location - 1]));
     if (IsEncounterMinute(G.GameMinute))
         EncounterOnArrival();
     else
@@ -56,7 +60,8 @@ void walkOn() {
 } // namespace
 
 QString ClockText(int minute) {
-    return minute >= GateMinute ? QStringLiteral("5:00 PM") : QStringLiteral("4:%1 PM").arg(minute + 30, 2, 10, QChar('0'));
+    return minute >= GateMinute ? QStringLiteral("5:00 PM")
+                                : QStringLiteral("4:%1 PM").arg(minute + 30, 2, 10, QChar('0'));
 }
 
 void ClockTick() {
@@ -77,7 +82,8 @@ void StartWalk(int destination) {
     G.Destination = static_cast<Integer>(destination);
     G.Mode = ModeWalking;
     RefreshChoices();
-    const bool known = G.Location >= 1 && G.Location <= PlaceCount && destination >= 1 && destination <= PlaceCount;
+    const bool known =
+        G.Location >= 1 && G.Location <= PlaceCount && destination >= 1 && destination <= PlaceCount;
     const int minutes = known ? WalkMinutes[G.Location][destination] : 0;
     G.ArriveMinute = static_cast<Integer>(G.GameMinute + minutes);
     View().campus->ShowCaption(QStringLiteral("【移動中】 -Duskbell-"));
@@ -85,7 +91,8 @@ void StartWalk(int destination) {
     if (G.ArriveMinute >= 28)
         text += Str(WalkLineWorried);
     else
-        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QChar(u'０' + minutes) + Str(WalkLineMinutesAfter);
+        text += Str(WalkLineHead) + Str(WalkLineMinutesBefore) + QChar(u'０' + minutes) +
+                Str(WalkLineMinutesAfter);
     ShowScene(QStringLiteral("C00B"), text, QString());
 }
 
@@ -113,7 +120,8 @@ bool CloseCampusRequested() {
                          QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + G.CrLf +
                          QStringLiteral("（セーブしないと次回、続きができません）");
     askingToQuit = true;
-    const MsgAnswer answer = MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+    const MsgAnswer answer =
+        MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     // The clock also waits under the box that tells of a failed save: the game goes on from there.
     const bool saved = answer == MsgAnswer::Yes && WriteSaveFile();
     askingToQuit = false;

@@ -11,6 +11,8 @@ void StopOnDamagedData(const QString &what) {
     StopMidi();
     QString text = what + G.CrLf + QStringLiteral("ゲームのファイルが壊れているか、足りません。") + G.CrLf +
                    QStringLiteral("Duskbell を入れ直してください。");
-    if (saved) text += G.CrLf + QStringLiteral("ここまでの続きはセーブしてあります。次回「前回の続き」から遊べます。");
+    if (saved)
+        text +=
+            G.CrLf + QStringLiteral("ここまでの続きはセーブしてあります。次回「前回の続き」から遊べます。");
     FatalDataError(text);
 }

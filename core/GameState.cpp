@@ -2,6 +2,10 @@
 
 GameState G;
 
-bool SaveOffered() { return G.Mode != ModeEnding && G.TargetGirl != 0; }
+bool SaveOffered() {
+    return G.Mode != ModeEnding && G.TargetGirl != 0;
+}
 
-void ResetGameState() { G = GameState{}; }
+void ResetGameState() {
+    G = GameState{};
+}

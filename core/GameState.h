@@ -6,7 +6,7 @@
 
 using Integer = std::int16_t;
 
-constexpr Integer True = -1;  // flags are 0 / -1 and tested for non-zero
+constexpr Integer True = -1; // flags are 0 / -1 and tested for non-zero
 constexpr Integer False = 0;
 
 enum : Integer { ModeWalking = 1, ModeTalking = 2, ModeFree = 3, ModePhone = 4, ModeEnding = 5 };
@@ -14,21 +14,21 @@ enum : Integer { ModeWalking = 1, ModeTalking = 2, ModeFree = 3, ModePhone = 4, 
 struct GameState {
     QString CrLf;
     Integer Clicked = 0;
-    Integer GameMinute = 0;                // minutes since 4:30 PM
-    std::array<Integer, 7> Affection{};    // heroines 1..6
-    std::array<Integer, 7> MetFlag{};      // heroines 1..6, 0 or 1
-    Integer TargetGirl = 0;                // picked in the album, 0 before
-    QString Namae;                         // given name
-    QString Myouji;                        // surname
-    std::array<Integer, 6> OfferedTalk{};  // 1..5
-    QString TalkCode;                      // encounter code of the girl present, or empty
+    Integer GameMinute = 0;               // minutes since 4:30 PM
+    std::array<Integer, 7> Affection{};   // heroines 1..6
+    std::array<Integer, 7> MetFlag{};     // heroines 1..6, 0 or 1
+    Integer TargetGirl = 0;               // picked in the album, 0 before
+    QString Namae;                        // given name
+    QString Myouji;                       // surname
+    std::array<Integer, 6> OfferedTalk{}; // 1..5
+    QString TalkCode;                     // encounter code of the girl present, or empty
     Integer ArriveMinute = 0;
     Integer Destination = 0;
     Integer PhoneCount = 0;
     Integer EndingNo = 0;
     QString MusicRequest;
     Integer ContactLensFlag = 0;
-    Integer SerifTop = 0;                  // twips
+    Integer SerifTop = 0; // twips
     Integer Mode = 0;
     Integer Location = 0;
     QString MusicFile;

@@ -4,5 +4,9 @@ namespace {
 Views installed;
 } // namespace
 
-Views &View() { return installed; }
-void InstallViews(const Views &views) { installed = views; }
+Views &View() {
+    return installed;
+}
+void InstallViews(const Views &views) {
+    installed = views;
+}

@@ -31,7 +31,7 @@ int main(int argc, char **argv) {
     InitFonts();
     ResetGameState();
     InstallWindowViews();
-    SetTimeScale(20);  // the title's wipe opens in a moment
+    SetTimeScale(20); // the title's wipe opens in a moment
 
     DblTitle &title = Win<DblTitle>();
     title.Show();

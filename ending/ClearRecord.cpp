@@ -50,7 +50,6 @@ QString AddClear(const QString &record, int ending, int level) {
     return out;
 }
 
-
 std::vector<RecordRow> RecordRows(const QString &record) {
     std::vector<RecordRow> rows;
     for (qsizetype i = 0; i < record.size(); i += 2) {

@@ -28,4 +28,3 @@ struct RecordRow {
 };
 // Every pair of the record, in the order first reached.
 std::vector<RecordRow> RecordRows(const QString &record);
-

@@ -14,24 +14,23 @@ enum class Insert : char { None, Surname, GivenName };
 
 struct ScriptLine {
     Who who;
-    const char16_t *text;  // the whole line, or the lead-in before the name
+    const char16_t *text; // the whole line, or the lead-in before the name
     Insert name = Insert::None;
     const char16_t *after = u"";
 };
 
 struct ConfessionScript {
-    const char16_t *picture;  // shown with the first line, kept for the rest
-    const char16_t *speaker;  // the heroine's display name
+    const char16_t *picture; // shown with the first line, kept for the rest
+    const char16_t *speaker; // the heroine's display name
     std::span<const ScriptLine> opening;
-    std::span<const ScriptLine> mutual;     // she is the girl he picked in the album
-    std::span<const ScriptLine> surprised;  // she is not; scripts 8 and 9 have no branches
+    std::span<const ScriptLine> mutual;    // she is the girl he picked in the album
+    std::span<const ScriptLine> surprised; // she is not; scripts 8 and 9 have no branches
 };
 
 // Before the confession: the gate closes, then someone calls out. The greeting itself is the
 // surname with 君… (先輩… from the younger sister), spoken by "女の子の声".
-inline constexpr const char16_t *GateClosedLine =
-    u"五時のチャイムが鳴り、校門がゆっくりと閉まっていく。\r\n"
-    u"……俺の高校生活、結局彼女はできずじまいか。";
+inline constexpr const char16_t *GateClosedLine = u"五時のチャイムが鳴り、校門がゆっくりと閉まっていく。\r\n"
+                                                  u"……俺の高校生活、結局彼女はできずじまいか。";
 inline constexpr const char16_t *CalledFromBehindLine =
     u"そう思って、校門を出ようとしたそのときだった。\r\n背中のほうから、俺を呼ぶ声がした。";
 inline constexpr const char16_t *GirlsVoice = u"女の子の声";
@@ -58,7 +57,8 @@ inline constexpr ScriptLine ReinaSurprised[] = {
     {W::Heroine, u"三年前に、決めたんです。わたしには、", I::Surname,
      u"君しかいないって。\r\n……ずっと、言えませんでしたけど。"},
     {W::Player, u"「……ありがとう。白石さん、俺の彼女になってください」"},
-    {W::Heroine, u"はい……！　滝本君に相談して、よかったです。\r\n背中を押してもらえたから、勇気を出せました。"},
+    {W::Heroine,
+     u"はい……！　滝本君に相談して、よかったです。\r\n背中を押してもらえたから、勇気を出せました。"},
     {W::Player, u"（健二のやつ、そんなこと一言も言わなかったくせに……。\r\nでも、俺は本当に幸せ者だな）"},
 };
 
@@ -67,7 +67,8 @@ inline constexpr ScriptLine HinataOpening[] = {
     {W::Player, u"「あれっ、春日さん！？」"},
     {W::Heroine, u"見つけたー！　ねえねえ、これからカラオケ行かない？\r\n卒業記念に、パーッと歌おうよ！"},
     {W::Player, u"「あれ？　春日さんって、クラスの女子たちと\r\nカラオケに行くんじゃなかったの？」"},
-    {W::Heroine, u"えへへ、こっそり抜けてきちゃった。\r\nだってね、", I::Surname, u"君と……その……一緒にいたいなって……。"},
+    {W::Heroine, u"えへへ、こっそり抜けてきちゃった。\r\nだってね、", I::Surname,
+     u"君と……その……一緒にいたいなって……。"},
     {W::Player, u"「え……それって、もしかして、俺のこと……？」"},
     {W::Heroine, u"も、もー！　全部言わせないでよぉ……。\r\nすっごく恥ずかしいんだから……。"},
 };
@@ -76,7 +77,8 @@ inline constexpr ScriptLine HinataMutual[] = {
     {W::Heroine, u"ほんと！？　やったぁ！\r\n好きな人とデュエットするの、ずっと夢だったんだよ！"},
 };
 inline constexpr ScriptLine HinataSurprised[] = {
-    {W::Player, u"「でも、俺、春日さんのことまだよく知らないし……。\r\n春日さんの元気についていけるかどうか……」"},
+    {W::Player,
+     u"「でも、俺、春日さんのことまだよく知らないし……。\r\n春日さんの元気についていけるかどうか……」"},
     {W::Heroine, u"そんなの平気だよ！　あたし、", I::Surname,
      u"君の好みの女の子に\r\nなれるように、がんばって変わるから！"},
     {W::Player, u"「春日さん……。……よし、今夜は朝まで一緒に歌おう！」"},
@@ -86,14 +88,15 @@ inline constexpr ScriptLine HinataSurprised[] = {
 
 // ---- 3 桐島　沙耶 ----
 // Said in both branches.
-inline constexpr ScriptLine SayaHonest = {
-    W::Heroine, u"あたし、口が悪いから、男子なんてめったに話しかけてこないの。\r\n"
-                u"……でも、不思議。話してると、素直になれたのよね。"};
+inline constexpr ScriptLine SayaHonest = {W::Heroine,
+                                          u"あたし、口が悪いから、男子なんてめったに話しかけてこないの。\r\n"
+                                          u"……でも、不思議。話してると、素直になれたのよね。"};
 inline constexpr ScriptLine SayaOpening[] = {
     {W::Player, u"「き、桐島さん！？」"},
     {W::Heroine, u"ちょっと、", I::Surname, u"君。来週の土曜日って、空いてる？"},
     {W::Player, u"「土曜日？　何かあるの？」"},
-    {W::Heroine, u"テニスの国際大会のチケット、二枚あるの。\r\n……たまたまよ、たまたま。余ってるだけなんだから。"},
+    {W::Heroine,
+     u"テニスの国際大会のチケット、二枚あるの。\r\n……たまたまよ、たまたま。余ってるだけなんだから。"},
     {W::Player, u"「それって、もしかして……」"},
     {W::Heroine, u"……さっき、", I::Surname, u"君が普通に話しかけてくれたの、\r\nうれしかったのよ。……悪い？"},
 };
@@ -106,7 +109,8 @@ inline constexpr ScriptLine SayaMutual[] = {
 inline constexpr ScriptLine SayaSurprised[] = {
     {W::Player, u"「えっ、俺が？　だって、桐島さんはテニス部のアイドルじゃないか」"},
     SayaHonest,
-    {W::Player, u"「じゃあ、土曜日は一緒にテニスを観よう。\r\n週末には、桐島さんにテニスを教えてもらおうかな」"},
+    {W::Player,
+     u"「じゃあ、土曜日は一緒にテニスを観よう。\r\n週末には、桐島さんにテニスを教えてもらおうかな」"},
     {W::Heroine, u"ふん、手加減しないからね。……それと、その……\r\n", I::GivenName,
      u"さん、って……名前で呼んでも、いい？"},
     {W::Player, u"「もちろん！」\r\n（やった……！　あの桐島さんが、俺の彼女だ！）"},
@@ -117,14 +121,16 @@ inline constexpr ScriptLine SayaSurprised[] = {
 inline constexpr ScriptLine ShortGasp = {W::Heroine, u"えっ……。"};
 // Said in both branches, in this order.
 inline constexpr ScriptLine ShioriTears = {W::Heroine, u"……っ、ひっく……う、うぅ……。"};
-inline constexpr ScriptLine ShioriDontCry = {W::Player, u"「な、泣かないで！　ご、ごめん、今のは取り消すから！」"};
+inline constexpr ScriptLine ShioriDontCry = {W::Player,
+                                             u"「な、泣かないで！　ご、ごめん、今のは取り消すから！」"};
 inline constexpr ScriptLine ShioriJoy = {W::Heroine,
                                          u"と、取り消しちゃ、だめです……！\r\nこれは……うれし涙、なんです……。"};
 inline constexpr ScriptLine ShioriOpening[] = {
     {W::Player, u"「水瀬さん！？」"},
     {W::Heroine, u"あ、あの……", I::Surname, u"君……。\r\nこ、これ……読んで、もらえませんか……。"},
     {W::Player, u"「これって……もしかして……」"},
-    {W::Heroine, u"ご、ごめんなさい……。もし、ほかに好きな人がいるなら……\r\n読まずに、破ってください……。……さようなら。"},
+    {W::Heroine,
+     u"ご、ごめんなさい……。もし、ほかに好きな人がいるなら……\r\n読まずに、破ってください……。……さようなら。"},
 };
 inline constexpr ScriptLine ShioriMutual[] = {
     {W::Player, u"「待って！　読む前に、返事をしてもいいかな」"},
@@ -182,7 +188,8 @@ inline constexpr ScriptLine ReikaOpening[] = {
     {W::Player, u"「じゃあ、本当に女優になるんだね」"},
     {W::Heroine, u"ええ。ですから……これきり、\r\nもう二度とお会いできないかもしれませんわね。"},
     {W::Player, u"「西園寺さんのことは、スクリーンで観られるよ」"},
-    {W::Heroine, u"でも、わたくしからは、", I::Surname, u"君が見えませんのよ。\r\n……それが、寂しいのですわ。"},
+    {W::Heroine, u"でも、わたくしからは、", I::Surname,
+     u"君が見えませんのよ。\r\n……それが、寂しいのですわ。"},
 };
 inline constexpr ScriptLine ReikaMutual[] = {
     {W::Player, u"「じゃあ、俺、ファンレターを書くよ」"},
@@ -209,7 +216,8 @@ inline constexpr ScriptLine YukariScript[] = {
     {W::Player, u"「えっ……ええっ！？」"},
     {W::Heroine, u"……もう、すっごく恥ずかしいんだからね。\r\nこんなこと言わせて。"},
     {W::Player, u"「……俺、バカだな。ずっとそばにいたのに、全然気づかなかった」"},
-    {W::Player, u"「そういえば滝本のやつ、\r\n『自分のクラスの女の子のことも忘れんなよ』なんて言ってたっけ」"},
+    {W::Player,
+     u"「そういえば滝本のやつ、\r\n『自分のクラスの女の子のことも忘れんなよ』なんて言ってたっけ」"},
     {W::Heroine, u"滝本君にまでバレてたなんて……。もう、最悪。"},
     {W::Player, u"「続きは、俺の彼女になってから聞かせてくれないか」"},
     {W::Heroine, u"……たった今、彼女になったわよ。\r\nだから、これから何度だって言ってあげる。"},
@@ -224,7 +232,8 @@ inline constexpr ScriptLine MadokaScript[] = {
     {W::Player, u"「相沢……？　ってことは、相沢ゆかりの妹さん！？」"},
     {W::Heroine, u"はい！　わたし、去年の学園祭で先輩のこと見つけたんです。"},
     {W::Player, u"「えっ……俺のこと？」"},
-    {W::Heroine, u"コンピュータ部のブースで、来る人来る人みんなに、\r\nすっごく丁寧に教えてくれてたじゃないですか！"},
+    {W::Heroine,
+     u"コンピュータ部のブースで、来る人来る人みんなに、\r\nすっごく丁寧に教えてくれてたじゃないですか！"},
     {W::Player, u"「ああ……あれは、その、まあ……」"},
     {W::Heroine, u"先輩、年下は嫌いですか？\r\n嫌いなら……お姉ちゃんの彼氏になってあげてください！"},
     {W::Player, u"「年下が嫌いなんてことはないよ。\r\nまどかちゃんみたいな子なら、うれしいな」"},
@@ -237,10 +246,13 @@ inline constexpr ScriptLine MadokaScript[] = {
 inline constexpr std::array<ConfessionScript, 10> ConfessionScripts = {{
     {},
     {u"C81C", HeroineName[1], confession::ReinaOpening, confession::ReinaMutual, confession::ReinaSurprised},
-    {u"C82C", HeroineName[2], confession::HinataOpening, confession::HinataMutual, confession::HinataSurprised},
+    {u"C82C", HeroineName[2], confession::HinataOpening, confession::HinataMutual,
+     confession::HinataSurprised},
     {u"C83C", HeroineName[3], confession::SayaOpening, confession::SayaMutual, confession::SayaSurprised},
-    {u"C84C", HeroineName[4], confession::ShioriOpening, confession::ShioriMutual, confession::ShioriSurprised},
-    {u"C85C", HeroineName[5], confession::MisakiOpening, confession::MisakiMutual, confession::MisakiSurprised},
+    {u"C84C", HeroineName[4], confession::ShioriOpening, confession::ShioriMutual,
+     confession::ShioriSurprised},
+    {u"C85C", HeroineName[5], confession::MisakiOpening, confession::MisakiMutual,
+     confession::MisakiSurprised},
     {u"C86C", HeroineName[6], confession::ReikaOpening, confession::ReikaMutual, confession::ReikaSurprised},
     {},
     {u"C88C", HeroineName[8], confession::YukariScript, {}, {}},

@@ -6,10 +6,10 @@ inline constexpr const char16_t *CreditHeading = u"'Duskbell' staff";
 inline constexpr const char16_t *CreditFarewell = u"また　遊んでね。";
 
 struct Credit {
-    int step;                 // tick of the roll's timer that shows it
+    int step; // tick of the roll's timer that shows it
     const char16_t *role;
     const char16_t *name;
-    const char16_t *secondName;  // nullptr for a one-line credit
+    const char16_t *secondName; // nullptr for a one-line credit
     const char16_t *picture;
 };
 

@@ -6,7 +6,9 @@
 #include "platform/System.h"
 #include "platform/TextFile.h"
 
-std::vector<RecordRow> DataRoomRows() { return RecordRows(ReadClearRecord()); }
+std::vector<RecordRow> DataRoomRows() {
+    return RecordRows(ReadClearRecord());
+}
 
 QString DataRoomName(int ending) {
     if (ending < 1 || ending > 9) return {};
@@ -15,15 +17,19 @@ QString DataRoomName(int ending) {
     return Str(HeroineName[ending]);
 }
 
-bool OptionSetOpen(const std::vector<RecordRow> &rows) { return rows.size() > 7; }
+bool OptionSetOpen(const std::vector<RecordRow> &rows) {
+    return rows.size() > 7;
+}
 
 void AskToEraseRecord() {
     const MsgAnswer a =
-        MsgBox(QStringLiteral("全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
+        MsgBox(QStringLiteral(
+                   "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
                MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Data Clear!!!"), MsgAnswer::No);
     // The window keeps showing what it read; the start screen finds the record gone.
     if (a == MsgAnswer::Yes && !EraseStore())
-        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf + PlaceNote(StoreFile()),
+        MsgBox(QStringLiteral("記録を消せませんでした。記録はそのまま残っています。") + G.CrLf +
+                   PlaceNote(StoreFile()),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 

@@ -6,14 +6,14 @@
 class DblDatarm : public Form {
   public:
     DblDatarm();
-    Label *Image1;                    // the window's icon picture
+    Label *Image1; // the window's icon picture
     Label *Label1, *Label2, *Label5;
     Shape *Line1, *Shape1;
     std::array<Label *, 19> Image2{}; // 0..8 portraits of the rows, 10..18 their marks
     std::array<Label *, 9> Label3{};  // names of the rows
     std::array<Label *, 2> Image4{};  // the two marks: confession, mutual love
     std::array<Label *, 2> Label4{};
-    std::array<Label *, 9> Image3{};  // portrait store: ending k is Image3(k - 1)
+    std::array<Label *, 9> Image3{}; // portrait store: ending k is Image3(k - 1)
     Button *Command1, *Command2, *Command3;
 
     void Form_Load() override;
@@ -21,4 +21,3 @@ class DblDatarm : public Form {
     void Command2_Click();
     void Command3_Click();
 };
-

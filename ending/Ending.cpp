@@ -107,13 +107,16 @@ bool StoreEnding() {
     return WriteClearRecord(AddClear(record, G.EndingNo, level));
 }
 
-bool EndingRecordPending() { return recordPending; }
+bool EndingRecordPending() {
+    return recordPending;
+}
 
 void RecordEnding() {
     recordPending = true;
     View().sequence->RollCredits();
     if (!StoreEnding())
-        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + WriteFaultText(LastWriteFault()) + G.CrLf + PlaceNote(StoreFile()) + G.CrLf +
+        MsgBox(QStringLiteral("クリアの記録を保存できませんでした。") + WriteFaultText(LastWriteFault()) +
+                   G.CrLf + PlaceNote(StoreFile()) + G.CrLf +
                    QStringLiteral("これまでの記録は、そのまま残っています。"),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     EndProcess();

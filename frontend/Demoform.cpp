@@ -11,24 +11,39 @@ struct Segment {
 constexpr int Base = 1200, Mid = 600, Top = 240;
 // The year line stands at the lower right (from x 3000, y 960): the letters keep clear of it, and of
 // the sprite's final pose at the left.
-constexpr int V = 1060, E = 1460, L = 1780, M = 2040, O = 2510, R = 2860;  // left edge of each letter
+constexpr int V = 1060, E = 1460, L = 1780, M = 2040, O = 2510, R = 2860; // left edge of each letter
 constexpr Segment Segments[20] = {
     {},
     // V
-    {V, Top, V + 170, Base}, {V + 170, Base, V + 340, Top},
+    {V, Top, V + 170, Base},
+    {V + 170, Base, V + 340, Top},
     // E
-    {E, Mid, E, Base}, {E, Mid, E + 250, Mid}, {E, 900, E + 200, 900}, {E, Base, E + 250, Base},
+    {E, Mid, E, Base},
+    {E, Mid, E + 250, Mid},
+    {E, 900, E + 200, 900},
+    {E, Base, E + 250, Base},
     // l
-    {L, Top, L + 100, Top}, {L + 100, Top, L + 100, Base}, {L + 100, Base, L + 200, Base},
+    {L, Top, L + 100, Top},
+    {L + 100, Top, L + 100, Base},
+    {L + 100, Base, L + 200, Base},
     // m
-    {M, Mid, M, Base}, {M, Mid, M + 400, Mid}, {M + 200, Mid, M + 200, Base}, {M + 400, Mid, M + 400, Base},
+    {M, Mid, M, Base},
+    {M, Mid, M + 400, Mid},
+    {M + 200, Mid, M + 200, Base},
+    {M + 400, Mid, M + 400, Base},
     // o
-    {O, Mid, O + 280, Mid}, {O + 280, Mid, O + 280, Base}, {O + 280, Base, O, Base}, {O, Base, O, Mid},
+    {O, Mid, O + 280, Mid},
+    {O + 280, Mid, O + 280, Base},
+    {O + 280, Base, O, Base},
+    {O, Base, O, Mid},
     // r
-    {R, Mid, R, Base}, {R, Mid, R + 220, Mid},
+    {R, Mid, R, Base},
+    {R, Mid, R + 220, Mid},
 };
 // The lean of the letters: a point moves right by a fifth of its height above the base line.
-constexpr int Slant(int x, int y) { return x + (Base - y) / 5; }
+constexpr int Slant(int x, int y) {
+    return x + (Base - y) / 5;
+}
 } // namespace
 
 Demoform::Demoform() {
@@ -42,7 +57,8 @@ Demoform::Demoform() {
         Line1[i] = AddLine(Slant(s.x1, s.y1), s.y1, Slant(s.x2, s.y2), s.y2);
     }
     for (const SegmentGroup &g : DemoGroups)
-        for (int i = g.first; i <= g.last; ++i) Line1[i]->BorderColor = g.colour;
+        for (int i = g.first; i <= g.last; ++i)
+            Line1[i]->BorderColor = g.colour;
 
     Label1 = AddLabel(3000, 960, 855, 300, QStringLiteral("2025"));
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐ明朝"), 14.25, true));
@@ -54,7 +70,8 @@ Demoform::Demoform() {
     Image3 = AddPicture(4000, 0, 645, 555, QStringLiteral("sprite2.png"));
     Image4 = AddPicture(4000, 0, 630, 1335, QStringLiteral("sprite3.png"));
     Image5 = AddPicture(4000, 0, 870, 1320, QStringLiteral("sprite4.png"));
-    for (Label *f : {Image2, Image3, Image4, Image5}) f->hide();
+    for (Label *f : {Image2, Image3, Image4, Image5})
+        f->hide();
 
     Image1 = AddPicture(120, 240, 0, 0);
     Image1->hide();
@@ -66,7 +83,8 @@ Demoform::Demoform() {
 void Demoform::Form_Load() {
     CenterForm(*this);
     Label1->hide();
-    for (int i = 1; i <= 19; ++i) Line1[i]->hide();
+    for (int i = 1; i <= 19; ++i)
+        Line1[i]->hide();
     spriteTop_ = 800;
     showFrame(Image2);
     Timer1->SetInterval(200);
@@ -76,20 +94,21 @@ void Demoform::showFrame(Label *frame) {
     const QPixmap p = frame->pixmap();
     Image1->SetPicture(p);
     // The sprite takes the size of the frame it shows.
-    const QSize size = p.deviceIndependentSize().toSize();  // in pixels, whatever the screen's scale
+    const QSize size = p.deviceIndependentSize().toSize(); // in pixels, whatever the screen's scale
     Place(Image1, spriteLeft_, spriteTop_, Tw(size.width()), Tw(size.height()));
 }
 
 void Demoform::showGroup(int group) {
     const SegmentGroup &g = DemoGroups[group - 1];
-    for (int i = g.first; i <= g.last; ++i) Line1[i]->show();
+    for (int i = g.first; i <= g.last; ++i)
+        Line1[i]->show();
 }
 
 void Demoform::Form_KeyDown(Key key, int shift) {
     // A modifier key pressed alone counts as held.
     const bool modifier = shift != 0 || key == Key::Shift || key == Key::Control || key == Key::Alt;
     if (!modifier) return;
-    PlayWav(QStringLiteral("Dummy.wav"));  // cuts off the jingle
+    PlayWav(QStringLiteral("Dummy.wav")); // cuts off the jingle
     JingleStopped = true;
 }
 
@@ -106,18 +125,39 @@ void Demoform::Timer1_Timer() {
     case 1:
         if (!JingleStopped) PlayWav(QStringLiteral("KVDEMO.WAV"));
         break;
-    case 4: showGroup(1); step(-70, 0, Image3); break;
-    case 5: showGroup(2); step(70, 0, Image2); break;
-    case 6: showGroup(3); step(0, -750, Image4); break;
-    case 7: showGroup(4); step(0, 750, Image2); break;
-    case 8: showGroup(5); step(0, -750, Image4); break;
-    case 9: showGroup(6); step(20, 0, Image5); break;
-    case 13: Label1->show(); break;
+    case 4:
+        showGroup(1);
+        step(-70, 0, Image3);
+        break;
+    case 5:
+        showGroup(2);
+        step(70, 0, Image2);
+        break;
+    case 6:
+        showGroup(3);
+        step(0, -750, Image4);
+        break;
+    case 7:
+        showGroup(4);
+        step(0, 750, Image2);
+        break;
+    case 8:
+        showGroup(5);
+        step(0, -750, Image4);
+        break;
+    case 9:
+        showGroup(6);
+        step(20, 0, Image5);
+        break;
+    case 13:
+        Label1->show();
+        break;
     case 23:
         Timer1->SetInterval(0);
         Hide();
         break;
-    default: break;
+    default:
+        break;
     }
     ++DemoTick;
 }

@@ -34,6 +34,6 @@ struct SegmentGroup {
     QColor colour;
 };
 inline const SegmentGroup DemoGroups[6] = {
-    {1, 2, QColor(0, 255, 255)},  {3, 6, QColor(0, 255, 0)},    {7, 9, QColor(255, 255, 255)},
-    {10, 13, QColor(255, 0, 0)},  {14, 17, QColor(255, 0, 255)}, {18, 19, QColor(255, 255, 0)},
+    {1, 2, QColor(0, 255, 255)}, {3, 6, QColor(0, 255, 0)},     {7, 9, QColor(255, 255, 255)},
+    {10, 13, QColor(255, 0, 0)}, {14, 17, QColor(255, 0, 255)}, {18, 19, QColor(255, 255, 0)},
 };

@@ -11,27 +11,32 @@ inline constexpr const char16_t *GreetMorning = u"おはよう。";
 inline constexpr const char16_t *GreetDay = u"こんにちは。";
 inline constexpr HostessLine AskToday = {u"\r\n今日はどうするの？", u"先輩！\r\n今日はどうしますか？"};
 
-inline constexpr HostessLine CastLine = {u"相沢　ゆかり : as your classmate", u"相沢　まどか : as your little lover"};
+inline constexpr HostessLine CastLine = {u"相沢　ゆかり : as your classmate",
+                                         u"相沢　まどか : as your little lover"};
 
-inline constexpr HostessLine AskNames = {
-    u"わたしは同級生なんだからあなたの名前くらい知ってるけど、卒業名簿に載せるから、苗字と名前を正確に入力してね。",
-    u"先輩、私先輩が卒業する前にサイン帳に名前を書いて欲しいな。"};
+inline constexpr HostessLine AskNames = {u"わたしは同級生なんだからあなたの名前くらい知ってるけど、卒業名簿に"
+                                         u"載せるから、苗字と名前を正確に入力してね。",
+                                         u"先輩、私先輩が卒業する前にサイン帳に名前を書いて欲しいな。"};
 
 inline constexpr HostessLine WillLoad = {
-    u"じゃぁ、データを読み込むわね。このデータは今回限り使えなくなるから、やめるときはちゃんとセーブしてからにしてね。",
-    u"じゃぁ、データを読み込みますね。ゲームを途中で止めるときは、ちゃんとセーブしてくださいね。セーブを忘れると、次回続きが出来ませんよ。"};
+    u"じゃぁ、データを読み込むわね。このデータは今回限り使えなくなるから、やめるときはちゃんとセーブしてから"
+    u"にしてね。",
+    u"じゃぁ、データを読み込みますね。ゲームを途中で止めるときは、ちゃんとセーブしてくださいね。セーブを忘れ"
+    u"ると、次回続きが出来ませんよ。"};
 
 // Not from the original menu: the saved game could not be read, and it was left where it is.
-inline constexpr HostessLine SaveDamaged = {
-    u"あら？　記録が壊れてて読めなかったわ。\r\nファイルはそのまま残してあるから、\r\n今日は新しくはじめたら？",
-    u"あれれ？　先輩、記録が読めませんでした……。\r\nファイルはそのままにしてありますから、\r\n新しくはじめませんか？"};
+inline constexpr HostessLine SaveDamaged = {u"あら？　記録が壊れてて読めなかったわ。\r\nファイルはそのまま残"
+                                            u"してあるから、\r\n今日は新しくはじめたら？",
+                                            u"あれれ？　先輩、記録が読めませんでした……。\r\nファイルはそのま"
+                                            u"まにしてありますから、\r\n新しくはじめませんか？"};
 
 inline constexpr HostessLine NoSave = {
     u"ねぇ？前回の記録が残ってないわよ。セーブをしていないんじゃない？",
     u"あれ？先輩、前回の記録がありませんよ。もしかして、セーブを忘れたんじゃ…？"};
 
 // Both sisters say this one the same way.
-inline constexpr const char16_t *NoRecord = u"ここは、一度でもゲームを最後まで終わらせなきゃ入れないところなのよ。";
+inline constexpr const char16_t *NoRecord =
+    u"ここは、一度でもゲームを最後まで終わらせなきゃ入れないところなのよ。";
 
 inline constexpr HostessLine EmptyName = {
     u"ねぇ、ふざけてないでちゃんと苗字と名前を書いて！卒業出来なくなっちゃうわよ！",

@@ -84,22 +84,25 @@ void Sync(SaveIo &io, GameState &g) {
     io.Text(g.Namae);
     // A phone call holds the gate back, so the clock can stand past 5:00 PM when the player quits.
     io.Number(g.GameMinute, 0, 32767);
-    for (int k = 1; k <= 6; ++k) io.LikingChar(g.Affection[k]);
-    for (int k = 1; k <= 6; ++k) io.Number(g.MetFlag[k], 0, 1);
+    for (int k = 1; k <= 6; ++k)
+        io.LikingChar(g.Affection[k]);
+    for (int k = 1; k <= 6; ++k)
+        io.Number(g.MetFlag[k], 0, 1);
     // Only an afternoon after the album pick can be saved.
     io.Number(g.TargetGirl, 1, 6);
     io.Number(g.Location, 1, 7);
 }
 
-QString saveFolder() { return QDir(SaveFolder()).absolutePath(); }
+QString saveFolder() {
+    return QDir(SaveFolder()).absolutePath();
+}
 
 void refuse(const QString &why) {
     // The file stays where it is: the player may still want it, and nothing of it was used.
-    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」は ") + QDir::toNativeSeparators(saveFolder()) +
-               QStringLiteral(" に") + G.CrLf +
+    MsgBox(why + G.CrLf + QStringLiteral("（ファイル「DblData.dat」は ") +
+               QDir::toNativeSeparators(saveFolder()) + QStringLiteral(" に") + G.CrLf +
                QStringLiteral("そのまま残してあります）"),
-           MsgButtons::Ok,
-           MsgIcon::Exclamation, QStringLiteral("Duskbell"));
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
 }
 
 } // namespace
@@ -113,7 +116,8 @@ NameCheck CheckName(const QString &name) {
         if (!CanEncodeCp932(ch)) return {NameFault::Unwritable, ch};
     }
     // The last word: what the reader makes of the written field.
-    if (FieldReader(nameField(name) + QStringLiteral("\r\n")).ReadField() != name) return {NameFault::Control, {}};
+    if (FieldReader(nameField(name) + QStringLiteral("\r\n")).ReadField() != name)
+        return {NameFault::Control, {}};
     return {};
 }
 
@@ -124,17 +128,21 @@ QString SaveText(const GameState &g) {
     return io.text();
 }
 
-bool StoreSaveFile() { return WriteTextFile(SavePath(QString::fromLatin1(WrittenName)), SaveText()); }
+bool StoreSaveFile() {
+    return WriteTextFile(SavePath(QString::fromLatin1(WrittenName)), SaveText());
+}
 
 bool WriteSaveFile() {
     const bool hadSave = FileExists(SavePath(QString::fromLatin1(SaveFileName)));
     if (StoreSaveFile()) return true;
     const WriteFault fault = LastWriteFault();
-    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + WriteFaultText(fault) + G.CrLf + PlaceNote(saveFolder()) + G.CrLf;
+    QString text = QStringLiteral("セーブデータを書き込めませんでした。") + WriteFaultText(fault) + G.CrLf +
+                   PlaceNote(saveFolder()) + G.CrLf;
     if (hadSave) text += QStringLiteral("前のセーブデータはそのまま残っています。") + G.CrLf;
     text += QStringLiteral("ゲームはこのまま続きます。") + G.CrLf +
-            (fault == WriteFault::NoSpace ? QStringLiteral("ディスクの空きを作ってから、もう一度終了してください。")
-                                          : QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。"));
+            (fault == WriteFault::NoSpace
+                 ? QStringLiteral("ディスクの空きを作ってから、もう一度終了してください。")
+                 : QStringLiteral("フォルダーに書き込めるようにしてから、もう一度終了してください。"));
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
     return false;
 }
@@ -144,8 +152,7 @@ bool LoadSaveFile() {
     // A real save is well under a kilobyte: anything this large is no save, and is never read whole.
     const QString text = ReadTextFile(SavePath(QString::fromLatin1(SaveFileName)), &status, 64 << 10);
     if (status == FileStatus::Missing) {
-        MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf +
-                   PlaceNote(saveFolder()),
+        MsgBox(QStringLiteral("セーブデータが見つかりませんでした。") + G.CrLf + PlaceNote(saveFolder()),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Duskbell"));
         return false;
     }
@@ -164,11 +171,14 @@ bool LoadSaveFile() {
     return true;
 }
 
-bool SaveFileExists() { return FileExists(SavePath(QString::fromLatin1(WrittenName))); }
+bool SaveFileExists() {
+    return FileExists(SavePath(QString::fromLatin1(WrittenName)));
+}
 
 void DeleteSaveFile() {
     // On a case-sensitive disk more than one spelling may lie side by side.
-    for (int i = 0; i < 4 && SaveFileExists(); ++i) KillFile(SavePath(QString::fromLatin1(SaveFileName)));
+    for (int i = 0; i < 4 && SaveFileExists(); ++i)
+        KillFile(SavePath(QString::fromLatin1(SaveFileName)));
 }
 
 void CleanSaveLeftovers() {

@@ -26,6 +26,6 @@ void CleanSaveLeftovers();
 enum class NameFault { None, Empty, Quote, Control, Unwritable };
 struct NameCheck {
     NameFault fault = NameFault::None;
-    QString character;  // the character at fault, for Unwritable
+    QString character; // the character at fault, for Unwritable
 };
 NameCheck CheckName(const QString &name);

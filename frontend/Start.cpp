@@ -20,7 +20,9 @@ void SwitchMusicOff() {
     SetMusicOff(true);
 }
 
-bool SisterHosts() { return ReadClearRecord().contains(EndingChar(9)); }
+bool SisterHosts() {
+    return ReadClearRecord().contains(EndingChar(9));
+}
 
 void StartNewGame(const QString &myouji, const QString &namae) {
     G.Myouji = myouji;

@@ -25,7 +25,8 @@ inline void FuzzSetUp() {
 
 inline void PutFile(const char *name, const uint8_t *data, size_t size) {
     QFile f(QString::fromLatin1(name));
-    if (f.open(QIODevice::WriteOnly)) f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
 }
 
 inline QByteArray FileBytes(const char *name) {

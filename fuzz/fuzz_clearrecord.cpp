@@ -5,10 +5,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < 2) return 0;
-    const int ending = data[0] % 11;  // 0 and 10 are no endings at all
+    const int ending = data[0] % 11; // 0 and 10 are no endings at all
     const int level = 1 + data[1] % 2;
-    const QString record = QString::fromUtf8(reinterpret_cast<const char *>(data + 2), static_cast<qsizetype>(size - 2));
-    for (int e = 0; e <= 10; ++e) (void)ClearLevel(record, e);
+    const QString record =
+        QString::fromUtf8(reinterpret_cast<const char *>(data + 2), static_cast<qsizetype>(size - 2));
+    for (int e = 0; e <= 10; ++e)
+        (void)ClearLevel(record, e);
     const QString after = AddClear(record, ending, level);
     if (ending < 1 || ending > 9) {
         if (after != record) std::abort();

@@ -9,8 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ResetGameState();
     G.CrLf = QStringLiteral("\r\n");
     if (!LoadSaveFile()) return 0;
-    if (!StoreSaveFile()) std::abort();  // what was read can always be written
-    if (FileBytes("DBLDATA.DAT") != QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)))
+    if (!StoreSaveFile()) std::abort(); // what was read can always be written
+    if (FileBytes("DBLDATA.DAT") !=
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)))
         std::abort();
     return 0;
 }

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const char *files[] = {TalkCodeFile, TalkLineFile, ResponseFile};
     for (int i = 0; i < 3; ++i) {
         const QByteArray part = i < parts.size() ? parts[i] : QByteArray();
-        PutFile(files[i], reinterpret_cast<const uint8_t *>(part.constData()), static_cast<size_t>(part.size()));
+        PutFile(files[i], reinterpret_cast<const uint8_t *>(part.constData()),
+                static_cast<size_t>(part.size()));
     }
     try {
         for (const char *code : {"14A", "52B", "76A"}) {

@@ -80,7 +80,9 @@ void step(WriteStep s) {
 }
 } // namespace
 
-void SetWriteStepHook(std::function<void(WriteStep)> hook) { stepHook = std::move(hook); }
+void SetWriteStepHook(std::function<void(WriteStep)> hook) {
+    stepHook = std::move(hook);
+}
 
 bool WriteFileVerified(const QString &path, const QByteArray &bytes) {
     // A link to a file of the player's writes through to it; a link to anything else is replaced.

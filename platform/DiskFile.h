@@ -1,8 +1,8 @@
 // Whole files on disk, read with a size cap and replaced only by a write that is checked to the end.
 #pragma once
-#include <functional>
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Why the last write did not reach the disk.
 enum class WriteFault { None, NoSpace, Denied, ReadOnly, Busy, Unreadable, Other };

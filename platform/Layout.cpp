@@ -12,10 +12,12 @@ constexpr auto InstalledData = "../share/games/duskbell";
 constexpr auto DataMarker = "DblKCode.dat";
 
 Layout layout = Layout::Portable;
-QString dataFolder;  // empty until decided: the current directory
+QString dataFolder; // empty until decided: the current directory
 QString saveFolder;
 
-bool holdsData(const QString &folder) { return QFileInfo(QDir(folder), DataMarker).isFile(); }
+bool holdsData(const QString &folder) {
+    return QFileInfo(QDir(folder), DataMarker).isFile();
+}
 
 // The game runs in its data folder, so a relative path would land there: HOME only when absolute.
 QString homeFolder() {
@@ -43,15 +45,25 @@ void DecideLayout(const QString &programFolder) {
     saveFolder = UserDataHome() + "/duskbell";
 }
 
-QString UserDataHome() { return xdgFolder("XDG_DATA_HOME", ".local/share"); }
+QString UserDataHome() {
+    return xdgFolder("XDG_DATA_HOME", ".local/share");
+}
 
-QString UserConfigHome() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }
+QString UserConfigHome() {
+    return xdgFolder("XDG_CONFIG_HOME", ".config");
+}
 
-Layout GameLayout() { return layout; }
+Layout GameLayout() {
+    return layout;
+}
 
-QString DataFolder() { return dataFolder.isEmpty() ? QDir::currentPath() : dataFolder; }
+QString DataFolder() {
+    return dataFolder.isEmpty() ? QDir::currentPath() : dataFolder;
+}
 
-QString SaveFolder() { return layout == Layout::Portable ? DataFolder() : saveFolder; }
+QString SaveFolder() {
+    return layout == Layout::Portable ? DataFolder() : saveFolder;
+}
 
 QString SavePath(const QString &name) {
     if (layout == Layout::Portable) return name;

@@ -1,4 +1,5 @@
-// How many pixels every window draws per pixel of its layout, chosen for the screen and changed by the player.
+// How many pixels every window draws per pixel of its layout, chosen for the screen and changed by the
+// player.
 #pragma once
 #include <QSize>
 #include <functional>

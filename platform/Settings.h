@@ -2,7 +2,6 @@
 #pragma once
 #include <QString>
 
-
 // Value of the key, "" when absent.
 QString GetSetting(const QString &app, const QString &section, const QString &key);
 // Saves the value at once; false when it could not be written to disk (the stored file is left as it

@@ -19,7 +19,7 @@ double Rnd();
 
 // Hour of the day, 0..23; tests can pin it.
 int CurrentHour();
-void SetHourSource(std::function<int()> source);  // empty restores the system clock
+void SetHourSource(std::function<int()> source); // empty restores the system clock
 
 // Ends the process at once: no further handlers run. A hook, where one is set, runs first and may
 // leave by throwing; if it returns, the process ends.
@@ -45,7 +45,7 @@ struct MsgBoxRequest {
     QString text, title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
-    MsgAnswer defaultButton = MsgAnswer::Ok;  // first button unless given
+    MsgAnswer defaultButton = MsgAnswer::Ok; // first button unless given
 };
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  MsgAnswer defaultButton);

@@ -8,7 +8,7 @@
 
 QString FindFile(const QString &name) {
     if (name.isEmpty()) return {};
-    const QDir dir = QFileInfo(QDir::current(), name).absoluteDir();  // a name may carry its folder
+    const QDir dir = QFileInfo(QDir::current(), name).absoluteDir(); // a name may carry its folder
     const QString base = QFileInfo(name).fileName();
     // Whatever stands under the name counts, a device or a dead link too: the reader refuses it as
     // damaged rather than the game calling it missing.
@@ -21,7 +21,9 @@ QString FindFile(const QString &name) {
     return {};
 }
 
-bool FileExists(const QString &name) { return !FindFile(name).isEmpty(); }
+bool FileExists(const QString &name) {
+    return !FindFile(name).isEmpty();
+}
 
 void KillFile(const QString &name) {
     const QString path = FindFile(name);
@@ -46,7 +48,9 @@ bool convert(const char *to, const char *from, const QByteArray &in, QByteArray 
     return true;
 }
 
-bool toCp932(const QString &text, QByteArray &out) { return convert("CP932", "UTF-8", text.toUtf8(), out); }
+bool toCp932(const QString &text, QByteArray &out) {
+    return convert("CP932", "UTF-8", text.toUtf8(), out);
+}
 
 } // namespace
 
@@ -56,7 +60,9 @@ QString ReadTextFile(const QString &name, FileStatus *status, qint64 maxBytes) {
     ReadResult read;
     const QString path = FindFile(name);
     const QByteArray raw = ReadFileCapped(path, maxBytes, &read);
-    st = read == ReadResult::Missing ? FileStatus::Missing : read == ReadResult::Unreadable ? FileStatus::Unreadable : FileStatus::Damaged;
+    st = read == ReadResult::Missing      ? FileStatus::Missing
+         : read == ReadResult::Unreadable ? FileStatus::Unreadable
+                                          : FileStatus::Damaged;
     if (read != ReadResult::Ok) return {};
     // The talk files are read at every encounter: the same bytes decode once. Only identical bytes
     // reuse a decoding, so a changed file is always read as it now is.
@@ -101,7 +107,8 @@ int Val(QStringView text) {
     // Blanks count for nothing, wherever they stand.
     qsizetype i = 0;
     const auto skip = [&] {
-        while (i < text.size() && text[i] == ' ') ++i;
+        while (i < text.size() && text[i] == ' ')
+            ++i;
     };
     skip();
     int sign = 1;
@@ -112,16 +119,19 @@ int Val(QStringView text) {
     long long v = 0;
     for (skip(); i < text.size() && text[i] >= '0' && text[i] <= '9'; skip()) {
         v = v * 10 + (text[i].unicode() - '0');
-        if (v > 1000000000) break;  // far beyond any value the files hold
+        if (v > 1000000000) break; // far beyond any value the files hold
         ++i;
     }
     return static_cast<int>(sign * v);
 }
 
-bool FieldReader::AtEnd() const { return pos_ >= text_.size(); }
+bool FieldReader::AtEnd() const {
+    return pos_ >= text_.size();
+}
 
 void FieldReader::skipBlanks() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+        ++pos_;
 }
 
 // After a field: step over the comma or the line end that closed it.
@@ -137,7 +147,9 @@ void FieldReader::endField() {
     }
 }
 
-QString FieldReader::ReadField() { return ReadFieldView().toString(); }
+QString FieldReader::ReadField() {
+    return ReadFieldView().toString();
+}
 
 QStringView FieldReader::ReadFieldView() {
     skipBlanks();
@@ -148,10 +160,12 @@ QStringView FieldReader::ReadFieldView() {
         field = QStringView(text_).mid(pos_ + 1, end - pos_ - 1);
         pos_ = close < 0 ? text_.size() : close + 1;
         // Whatever follows the closing quote up to the separator is dropped.
-        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+            ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+            ++pos_;
         field = QStringView(text_).mid(start, pos_ - start);
     }
     endField();
@@ -162,10 +176,12 @@ int FieldReader::ReadNumber() {
     skipBlanks();
     const qsizetype start = pos_;
     if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
-    while (pos_ < text_.size() && text_[pos_].isDigit()) ++pos_;
+    while (pos_ < text_.size() && text_[pos_].isDigit())
+        ++pos_;
     const int v = Val(QStringView(text_).mid(start, pos_ - start));
     // A number field consumes the rest of its field.
-    while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+    while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+        ++pos_;
     endField();
     return v;
 }

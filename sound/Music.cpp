@@ -30,7 +30,7 @@
 namespace {
 
 constexpr int SampleRate = 44100;
-constexpr int BufferFrames = 1024;  // about 23 ms: a new piece is heard within one buffer
+constexpr int BufferFrames = 1024; // about 23 ms: a new piece is heard within one buffer
 // A sound that is cut off fades out over 10 ms on its channel while the next starts on the other.
 constexpr int WavChannels = 2;
 constexpr int FadeFrames = SampleRate / 100;
@@ -38,17 +38,17 @@ constexpr int FadeFrames = SampleRate / 100;
 enum class Command { None, Play, Stop };
 
 struct Channel {
-    std::mutex lock;  // guards everything below that both threads see; never held while loading or rendering
+    std::mutex lock; // guards everything below that both threads see; never held while loading or rendering
     std::condition_variable changed;
     bool started = false;
-    bool ready = false;   // soundfont loaded, or found missing
-    bool silent = false;  // no device or no soundfont: music never sounds in this process
+    bool ready = false;  // soundfont loaded, or found missing
+    bool silent = false; // no device or no soundfont: music never sounds in this process
     bool hold = false;
 
     // Posted by the user-interface thread, taken by the audio thread.
     Command command = Command::None;
-    std::string piece;        // bytes of the MIDI file to play
-    unsigned generation = 0;  // counts commands, so a stale result is never published
+    std::string piece;       // bytes of the MIDI file to play
+    unsigned generation = 0; // counts commands, so a stale result is never published
     bool commandDone = true;
 
     // Published by the audio thread after each buffer.
@@ -60,9 +60,9 @@ struct Channel {
     fluid_player_t *player = nullptr;
 
     std::atomic<bool> audioOpen{false};
-    Mix_Chunk *wav[WavChannels] = {};  // user-interface thread only
+    Mix_Chunk *wav[WavChannels] = {}; // user-interface thread only
     int lastWav = 0;
-    std::atomic<int> fadeLeft[WavChannels] = {-1, -1};  // frames of the fade still to go; -1: not fading
+    std::atomic<int> fadeLeft[WavChannels] = {-1, -1}; // frames of the fade still to go; -1: not fading
 };
 
 // Never destroyed: the audio and loader threads may still run while the process exits.
@@ -97,8 +97,8 @@ void DropLogMessage(int, const char *, void *) {}
 void SDLCALL FadeWav(int channel, void *stream, int len, void *) {
     int left = C().fadeLeft[channel].load();
     if (left < 0) return;
-    auto *s = static_cast<Sint16 *>(stream);  // the device's own format: 16-bit stereo
-    for (int i = 0; i < len / 4; ++i, left -= left > 0) {
+    auto *s = static_cast<Sint16 *>(stream); // the device's own format: 16-bit stereo
+    for (int i = 0; i<len / 4; ++i, left -= left> 0) {
         s[2 * i] = Sint16(s[2 * i] * left / FadeFrames);
         s[2 * i + 1] = Sint16(s[2 * i + 1] * left / FadeFrames);
     }
@@ -168,7 +168,8 @@ void LoadSynthesizer(std::string soundfont) {
     // Exactly this format (allowed changes 0): SDL converts to whatever the device really takes.
     if (Mix_OpenAudioDevice(SampleRate, AUDIO_S16SYS, 2, BufferFrames, nullptr, 0) == 0) {
         Mix_AllocateChannels(WavChannels);
-        for (int ch = 0; ch < WavChannels; ++ch) Mix_RegisterEffect(ch, FadeWav, nullptr, nullptr);
+        for (int ch = 0; ch < WavChannels; ++ch)
+            Mix_RegisterEffect(ch, FadeWav, nullptr, nullptr);
         c.audioOpen.store(true);
         if (!soundfont.empty() && IsSoundfont(soundfont)) {
             fluid_settings_t *settings = new_fluid_settings();
@@ -236,7 +237,7 @@ void Post(Command command, std::string piece = {}) {
     c.commandDone = false;
 }
 
-}  // namespace
+} // namespace
 
 void StartMusicSystem() {
     Channel &c = C();
@@ -275,7 +276,9 @@ namespace {
 std::atomic<bool> musicOff{false};
 } // namespace
 
-void SetMusicOff(bool off) { musicOff = off; }
+void SetMusicOff(bool off) {
+    musicOff = off;
+}
 
 void PlayMidi(const QString &file) {
     if (musicOff) return;
@@ -284,7 +287,7 @@ void PlayMidi(const QString &file) {
     if (ReadPiece(file, piece))
         Post(Command::Play, std::move(piece));
     else
-        Post(Command::Stop);  // the old piece is closed even when the new one cannot be opened
+        Post(Command::Stop); // the old piece is closed even when the new one cannot be opened
 }
 
 void StopMidi() {
@@ -317,14 +320,15 @@ void PlayWav(const QString &file) {
     // Any new sound cuts off the one playing, even when the new one cannot be played: a short fade,
     // since a halt in mid-wave clicks.
     for (int ch = 0; ch < WavChannels; ++ch)
-        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0) c.fadeLeft[ch].store(FadeFrames), Mix_ExpireChannel(ch, 30);
+        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0)
+            c.fadeLeft[ch].store(FadeFrames), Mix_ExpireChannel(ch, 30);
     ReleaseFinishedWav(c);
     const QString path = FindFile(file);
     if (path.isEmpty()) return;
     Mix_Chunk *chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
     if (!chunk) return;
     const int ch = c.lastWav = (c.lastWav + 1) % WavChannels;
-    Mix_HaltChannel(ch);  // faded out by now, unless sounds follow each other within milliseconds
+    Mix_HaltChannel(ch); // faded out by now, unless sounds follow each other within milliseconds
     ReleaseFinishedWav(c);
     c.fadeLeft[ch].store(-1);
     if (Mix_PlayChannel(ch, chunk, 0) < 0) {
@@ -353,6 +357,6 @@ bool WavIsPlaying() {
     Channel &c = C();
     if (!c.audioOpen.load()) return false;
     for (int ch = 0; ch < WavChannels; ++ch)
-        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0) return true;  // a sound being cut off counts as gone
+        if (Mix_Playing(ch) && c.fadeLeft[ch].load() < 0) return true; // a sound being cut off counts as gone
     return false;
 }

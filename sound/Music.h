@@ -11,7 +11,8 @@ bool SoundfontReady();
 bool WaitSoundfontReady(int timeoutMs);
 
 // Stops the old piece and starts file (relative to the current directory, any case) from its beginning.
-// Does nothing while the music is switched off. A piece asked for before the soundfont is ready starts when it is.
+// Does nothing while the music is switched off. A piece asked for before the soundfont is ready starts when
+// it is.
 void PlayMidi(const QString &file);
 void StopMidi();
 // Playing or paused; a piece waiting for the soundfont counts as playing.

@@ -18,8 +18,9 @@ inline constexpr std::array<const char16_t *, 8> AlbumThought = {
 };
 
 // The names printed under the photos, for a screen reader: the six girls, the friend, the popular boy.
-inline constexpr std::array<const char16_t *, 8> AlbumName = {
-    HeroineName[1], HeroineName[2], HeroineName[3], HeroineName[4], HeroineName[5], HeroineName[6], FriendName, PopularBoyName};
+inline constexpr std::array<const char16_t *, 8> AlbumName = {HeroineName[1], HeroineName[2], HeroineName[3],
+                                                              HeroineName[4], HeroineName[5], HeroineName[6],
+                                                              FriendName,     PopularBoyName};
 
 inline constexpr const char16_t *AlbumPicked = u"そう、この子だ。ダメでもともと、探しに行ってみよう！";
 inline constexpr const char16_t *AlbumPickedLenses =

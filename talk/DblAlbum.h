@@ -8,7 +8,7 @@ class DblAlbum : public Form {
     DblAlbum();
     std::array<Label *, 8> Image1{}; // transparent hot-spots: girls 0..5, the friend, the popular boy
     Label *Label1;
-    int KeyFocus = -1;   // the photo the arrows have reached, framed; -1 before the first arrow
+    int KeyFocus = -1; // the photo the arrows have reached, framed; -1 before the first arrow
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;

@@ -3,7 +3,6 @@
 #include "core/Names.h"
 #include <array>
 
-
 // Greetings that more than one encounter shares, word for word.
 namespace greet {
 inline constexpr const char16_t *Shiori_AtLast = u"あ、あの……とうとう卒業……なんですね。";
@@ -35,7 +34,8 @@ inline constexpr std::array<EncounterEntry, 17> Encounters = {{
      u"あら、先客がいらしたのね。\r\nわたくしも、ここからの眺めを楽しませていただきますわ。"},
     {2, 1, u"C21A", u"C21B", greet::Reina_CaughtTrailing,
      u"あっ……！　ご、ごめんなさい、\r\nどなたかいらっしゃるとは思わなくて……。\r\nお邪魔、でしたかしら……。"},
-    {2, 2, u"C22C", u"C22C", u"あっ、こんにちは！　……もしかして、鼻歌聞いてた？\r\nもー、恥ずかしいなぁ、えへへ。",
+    {2, 2, u"C22C", u"C22C",
+     u"あっ、こんにちは！　……もしかして、鼻歌聞いてた？\r\nもー、恥ずかしいなぁ、えへへ。",
      greet::Hinata_Surprised},
     {3, 4, u"C34C", u"C34C", greet::Shiori_AtLastSchoolyard,
      u"あ、あの……今日は、よく晴れましたね……。\r\n風が、もう春のにおい……です。"},
@@ -48,7 +48,8 @@ inline constexpr std::array<EncounterEntry, 17> Encounters = {{
      u"あっ、こんにちは！　あたしも、ここにいていい？"},
     {4, 6, u"C46C", u"C46C", u"あら、ごきげんよう。わたくしに何かご用かしら？",
      u"あら、ごきげんよう。\r\n卒業の日の体育館というのも、なかなか趣がありますわね。"},
-    {5, 2, u"C52C", u"C52C", u"あはは、もしかしてプールに入りに来たの？\r\nまだ三月だよ、風邪ひいちゃうよ～！",
+    {5, 2, u"C52C", u"C52C",
+     u"あはは、もしかしてプールに入りに来たの？\r\nまだ三月だよ、風邪ひいちゃうよ～！",
      greet::Hinata_Surprised},
     {5, 6, u"C56C", u"C56C", u"あら、ごきげんよう。\r\nまさか、この季節に泳ぎにいらしたのかしら？　おほほ。",
      u"あら、ごきげんよう。……わたくし、お邪魔だったかしら？"},

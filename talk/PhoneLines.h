@@ -3,7 +3,6 @@
 #include "core/Names.h"
 #include <array>
 
-
 // Every call opens with the ringing and the friend's hello, then the surname, then the rest of his
 // first sentence, which differs by call and breaks the line after the name, however long it is.
 inline constexpr const char16_t *PhoneRinging = u"……ん？　ポケットのＰＨＳが鳴っている。";
@@ -16,7 +15,8 @@ struct PhoneStep {
 };
 
 // First call: a hint about the girl he picked (inserted after the opening), then these.
-inline constexpr const char16_t *FirstCallReason = u"か？\r\nオレだよ、オレ。お前に教えときたいことがあってさ。";
+inline constexpr const char16_t *FirstCallReason =
+    u"か？\r\nオレだよ、オレ。お前に教えときたいことがあってさ。";
 inline constexpr std::array<const char16_t *, 7> TargetHint = {
     u"",
     u"白石のやつ、昔の外国映画を観るのが趣味らしいぜ。\r\nああいう映画みたいな場面には、弱いんじゃないか？",
@@ -29,7 +29,8 @@ inline constexpr std::array<const char16_t *, 7> TargetHint = {
 inline constexpr std::array<PhoneStep, 2> FirstCallRest = {{
     {false, u"「……なんで、俺があの子を気にしてるって知ってるんだよ？」"},
     // The pick has cost her a little liking: the friend says so, in his way.
-    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。\r\nただ、じろじろ見てたの、向こうも気づいてるぞ。\r\n気の利いたこと言えよ。またな！"},
+    {true, u"三年もつるんでりゃ、お前の好みくらい分かるって。\r\nただ、じろじろ見てたの、向こうも気づいてるぞ"
+           u"。\r\n気の利いたこと言えよ。またな！"},
 }};
 inline constexpr const char16_t *FirstCallClosing = u"電話は切れた。……持つべきものは友達、だな。";
 
@@ -37,7 +38,8 @@ inline constexpr const char16_t *FirstCallClosing = u"電話は切れた。…�
 inline constexpr const char16_t *SecondCallReason = u"か？\r\nオレだよ。さっき言い忘れたことがあってさ。";
 inline constexpr std::array<PhoneStep, 3> SecondCallRest = {{
     // The classmate is the one meant: someone of his own class, close by all along.
-    {true, u"オレのクラスの子もいいけどさ、\r\n自分のクラスの女の子のことも忘れんなよ。\r\n案外、すぐ近くで見てるヤツがいるかもな。"},
+    {true, u"オレのクラスの子もいいけどさ、\r\n自分のクラスの女の子のことも忘れんなよ。\r\n案外、すぐ近くで見"
+           u"てるヤツがいるかもな。"},
     {false, u"「えっ……？」"},
     {true, u"ま、とにかくがんばれよ！　じゃあな！"},
 }};

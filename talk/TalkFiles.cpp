@@ -5,7 +5,9 @@
 
 namespace {
 
-[[noreturn]] void missing(const QString &what) { StopOnDamagedData(what); }
+[[noreturn]] void missing(const QString &what) {
+    StopOnDamagedData(what);
+}
 
 QString readWhole(const char *name) {
     FileStatus status;
@@ -13,9 +15,12 @@ QString readWhole(const char *name) {
     if (status == FileStatus::Missing)
         missing(QStringLiteral("データファイル %1 が見つかりません。").arg(QString::fromLatin1(name)));
     if (status == FileStatus::Unreadable)
-        missing(QStringLiteral("データファイル %1 を開けません（読み取りが許されていないか、ファイルではありません）。").arg(QString::fromLatin1(name)));
+        missing(QStringLiteral(
+                    "データファイル %1 を開けません（読み取りが許されていないか、ファイルではありません）。")
+                    .arg(QString::fromLatin1(name)));
     if (status == FileStatus::Damaged)
-        missing(QStringLiteral("データファイル %1 が壊れていて、読めません。").arg(QString::fromLatin1(name)));
+        missing(
+            QStringLiteral("データファイル %1 が壊れていて、読めません。").arg(QString::fromLatin1(name)));
     return text;
 }
 

@@ -19,8 +19,10 @@ class Player : public QObject {
     // unanswered); route: destination buttons to walk to, one after another, whenever he is free.
     explicit Player(int pick = -1, int reply = -1, std::vector<int> route = {})
         : pick_(pick), reply_(reply), route_(std::move(route)) {
-        connect(&timer_, &QTimer::timeout, this,
-                [this] { QMetaObject::invokeMethod(this, [this] { act(); }, Qt::QueuedConnection); });
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { act(); }, Qt::QueuedConnection);
+        });
         timer_.start(1);
     }
     int clicks = 0, picks = 0, replies = 0, walks = 0;
@@ -41,10 +43,12 @@ class Player : public QObject {
             picks += !AlbumPickMade();
             return click(Win<DblAlbum>().Image1[pick_]);
         }
-        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() && Win<DblSerif>().Command1[reply_]->isEnabled())
+        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() &&
+            Win<DblSerif>().Command1[reply_]->isEnabled())
             return ++replies, click(Win<DblSerif>().Command1[reply_]);
         if (!IsLoaded<DblMain>()) {
-            if (drivesClock && IsLoaded<DblEnding>() && Win<DblEnding>().Timer1->Enabled()) Win<DblEnding>().Timer1->Tick();
+            if (drivesClock && IsLoaded<DblEnding>() && Win<DblEnding>().Timer1->Enabled())
+                Win<DblEnding>().Timer1->Tick();
             return;
         }
         DblMain &m = Win<DblMain>();

@@ -3,18 +3,22 @@
 
 #include "core/Choices.h"
 #include "frontend/Windows.h"
-#include "sound/Music.h"
 #include "platform/Form.h"
 #include "platform/Settings.h"
+#include "sound/Music.h"
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 
-namespace { TestWorld world; }
+namespace {
+TestWorld world;
+}
 
-TestWorld &World() { return world; }
+TestWorld &World() {
+    return world;
+}
 
 TestWorld &ResetWorld(double timeScale) {
     UnloadAllForms();
@@ -53,7 +57,7 @@ TestWorld &ResetWorld(double timeScale) {
 bool RunUntil(const std::function<bool()> &done, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
-    QTimer wake;  // keeps the wait from sleeping past the deadline
+    QTimer wake; // keeps the wait from sleeping past the deadline
     wake.start(10);
     PumpUntil([&] { return done() || clock.elapsed() > timeoutMs; });
     return done();
@@ -68,10 +72,18 @@ bool RunEnding(const std::function<void()> &f) {
     }
 }
 
-void LeaveGame() { throw ProcessEnded{}; }
-void Later(std::function<void()> f, int ms) { QTimer::singleShot(ms, std::move(f)); }
-void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) { PressThroughWindow(w, button, mods); }
-void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) { PressThroughWindow(w, button, mods, false); }
+void LeaveGame() {
+    throw ProcessEnded{};
+}
+void Later(std::function<void()> f, int ms) {
+    QTimer::singleShot(ms, std::move(f));
+}
+void ClickOn(QWidget *w, Qt::KeyboardModifiers mods, Qt::MouseButton button) {
+    PressThroughWindow(w, button, mods);
+}
+void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    PressThroughWindow(w, button, mods, false);
+}
 
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods) {
     QPoint at;
@@ -104,34 +116,43 @@ QByteArray TinyWav(int ms) {
     QDataStream s(&b, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
     s.writeRawData("RIFF", 4), s << bytes + 36, s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2)
+      << quint16(16);
     s.writeRawData("data", 4), s << bytes;
-    for (quint32 i = 0; i < bytes / 2; ++i) s << qint16((i / 50) % 2 ? 2000 : -2000);
+    for (quint32 i = 0; i < bytes / 2; ++i)
+        s << qint16((i / 50) % 2 ? 2000 : -2000);
     return b;
 }
 
 QByteArray TinyMidi(int quarters) {
     // Program 0, note on, the note's length as a variable-length delta, note off, end of track.
     QByteArray delta(1, char(96 * quarters & 0x7f));
-    for (int v = 96 * quarters >> 7; v; v >>= 7) delta.prepend(char(0x80 | (v & 0x7f)));
-    const QByteArray t = QByteArray::fromHex("00c00000903c64") + delta + QByteArray::fromHex("803c0000ff2f00");
+    for (int v = 96 * quarters >> 7; v; v >>= 7)
+        delta.prepend(char(0x80 | (v & 0x7f)));
+    const QByteArray t =
+        QByteArray::fromHex("00c00000903c64") + delta + QByteArray::fromHex("803c0000ff2f00");
     return QByteArray::fromHex("4d546864000000060000000100604d54726b000000") + char(t.size()) + t;
 }
 
 void WriteSynthTalkFiles() {
-    const QStringList codes = QString("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B 43A 43B 45A 45B 46A "
-                                      "46B 52A 52B 56A 56B 65A 65B 63A 63B 76A 76B 71A 71B 72A 72B").split(' ');
+    const QStringList codes =
+        QString("14A 14B 16A 16B 21A 21B 22A 22B 34A 34B 32A 32B 35A 35B 43A 43B 45A 45B 46A "
+                "46B 52A 52B 56A 56B 65A 65B 63A 63B 76A 76B 71A 71B 72A 72B")
+            .split(' ');
     QString kcode, kaiwa, resp;
     for (int i = 0; i < codes.size(); ++i) {
         kcode += codes[i], resp += codes[i] + "\r\n";
         for (int t = 101 + 10 * i; t <= 110 + 10 * i; ++t) {
             kcode += ',' + QString::number(t);
             kaiwa += QStringLiteral("%1ＸＸＸ返事%1ＸＸＸ\r\n").arg(t);
-            resp += QStringLiteral("%1答え%1%2\r\n").arg(t).arg(t % 7 == 3 ? "00" : QString::asprintf("%+d", t % 7 - 3));
+            resp += QStringLiteral("%1答え%1%2\r\n")
+                        .arg(t)
+                        .arg(t % 7 == 3 ? "00" : QString::asprintf("%+d", t % 7 - 3));
         }
         kcode += "\r\n";
     }
-    for (auto [name, text] : {std::pair{"DblKCode.dat", kcode}, {"DblKaiwa.dat", kaiwa}, {"DblResp.dat", resp}})
+    for (auto [name, text] :
+         {std::pair{"DblKCode.dat", kcode}, {"DblKaiwa.dat", kaiwa}, {"DblResp.dat", resp}})
         PutTextFile(name, text);
 }
 
@@ -142,4 +163,6 @@ DblMain &StandAt(int location, int minute, Integer mode) {
     return Win<DblMain>();
 }
 
-bool Shows(const QString &code) { return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage(); }
+bool Shows(const QString &code) {
+    return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage();
+}

@@ -2,12 +2,12 @@
 // a caught end of the process, input through the desktop's window, waiting with a deadline, and
 // game files of the test's own.
 #pragma once
-#include "core/DblMain.h"
+#include "Leaving.h"
 #include "core/Clock.h"
+#include "core/DblMain.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
 #include "core/Store.h"
-#include "Leaving.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QTemporaryDir>
@@ -40,7 +40,8 @@ void Later(std::function<void()> f, int ms = 0);
 
 // Input as the desktop delivers it, through the control's window on screen (WindowInput.h).
 // Clicks as the player does (inside the control).
-void ClickOn(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
+void ClickOn(QWidget *w, Qt::KeyboardModifiers mods = Qt::NoModifier,
+             Qt::MouseButton button = Qt::LeftButton);
 // Presses a mouse button on the control and lets it go (the press is what the control acts on).
 void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods);
 // A key pressed while the control's window has the focus.

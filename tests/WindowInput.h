@@ -17,11 +17,13 @@ inline QWindow *WindowOf(QWidget *w, QPoint &at) {
 // A press and a release handed to the desktop's window, which routes them as it routes the desktop's
 // own: implicit grab from press to release, blocked under a modal window. Straight to the control
 // (a click, or a press alone) when its window is not on screen.
-inline void PressThroughWindow(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods, bool click = true) {
+inline void PressThroughWindow(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+                               bool click = true) {
     QPoint at;
     QWindow *win = WindowOf(w, at);
-    if (!win) return click ? QTest::mouseClick(w, button, mods, w->rect().center())
-                           : QTest::mousePress(w, button, mods, w->rect().center());
+    if (!win)
+        return click ? QTest::mouseClick(w, button, mods, w->rect().center())
+                     : QTest::mousePress(w, button, mods, w->rect().center());
     for (auto [type, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(button)},
                               std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons()}}) {
         QMouseEvent e(type, at, win->mapToGlobal(at), button, held, mods);

@@ -15,7 +15,9 @@ bool ticked = false;
 
 class Canary : public Form {
   public:
-    Canary() { AddTimer(1, true)->Tick = [] { LeakInTimerHandler(); }; }
+    Canary() {
+        AddTimer(1, true)->Tick = [] { LeakInTimerHandler(); };
+    }
 };
 } // namespace
 

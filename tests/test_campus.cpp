@@ -32,7 +32,7 @@ class TestCampus : public QObject {
     void init() { ResetWorld(); }
 
     void clockRunsFrom431To500() {
-        ResetWorld(6000);  // a game minute in 10 ms
+        ResetWorld(6000); // a game minute in 10 ms
         DblMain &m = standAt(3, 1);
         StartClock();
         QCOMPARE(m.lblClock->text(), QStringLiteral("4:31 PM"));
@@ -48,13 +48,14 @@ class TestCampus : public QObject {
     }
 
     void buttonsFollowPlaceAndMode() {
-        const std::map<int, std::set<int>> expected = {{1, {1, 2, 3, 4}}, {2, {0, 3}}, {3, {0, 6}}, {4, {0, 1, 5}},
-                                                       {5, {0, 6}},       {6, {3}},    {7, {2, 4}}};
+        const std::map<int, std::set<int>> expected = {
+            {1, {1, 2, 3, 4}}, {2, {0, 3}}, {3, {0, 6}}, {4, {0, 1, 5}}, {5, {0, 6}}, {6, {3}}, {7, {2, 4}}};
         for (const auto &[place, buttons] : expected) {
             standAt(place, 1);
             QCOMPARE(enabledButtons(), buttons);
-            for (Integer mode : {Integer(ModePhone), Integer(ModeWalking), Integer(ModeTalking), Integer(ModeEnding)}) {
-                G.Mode = mode;  // a call leaves them as they are
+            for (Integer mode :
+                 {Integer(ModePhone), Integer(ModeWalking), Integer(ModeTalking), Integer(ModeEnding)}) {
+                G.Mode = mode; // a call leaves them as they are
                 RefreshChoices();
                 QCOMPARE(enabledButtons(), mode == ModePhone ? buttons : std::set<int>());
             }
@@ -66,18 +67,24 @@ class TestCampus : public QObject {
     // walk ends at 28 or later (the way back here) and gives the minutes otherwise.
     void everyWalkTakesItsTimeAndIsNarrated() {
         for (const QString &walk : QStringLiteral("123 133 142 152 241 371 461 571").split(' '))
-            for (auto [from, to] : {std::pair{walk[0].digitValue(), walk[1].digitValue()}, {walk[1].digitValue(), walk[0].digitValue()}}) {
+            for (auto [from, to] : {std::pair{walk[0].digitValue(), walk[1].digitValue()},
+                                    {walk[1].digitValue(), walk[0].digitValue()}}) {
                 const int minutes = walk[2].digitValue(), start = (from < to ? 27 : 28) - minutes;
                 ResetWorld();
                 DblMain &m = standAt(from, start);
                 ClickOn(m.Command1[to - 1]);
                 const QString said = m.Label1->text();
-                QVERIFY(G.ArriveMinute == start + minutes && m.Caption() == "【移動中】 -Duskbell-" && Shows("C00B"));
-                QVERIFY2(said.startsWith(Str(PlaceButton[to - 1])) && said.contains(QChar(u'０' + minutes)) == (from < to) && !said.contains(QRegularExpression("[0-9]")) &&
-                             said.contains("間に合う") == (from > to), qPrintable(said));
+                QVERIFY(G.ArriveMinute == start + minutes && m.Caption() == "【移動中】 -Duskbell-" &&
+                        Shows("C00B"));
+                QVERIFY2(said.startsWith(Str(PlaceButton[to - 1])) &&
+                             said.contains(QChar(u'０' + minutes)) == (from < to) &&
+                             !said.contains(QRegularExpression("[0-9]")) &&
+                             said.contains("間に合う") == (from > to),
+                         qPrintable(said));
                 m.Timer3_Timer();
                 QVERIFY(m.Image2[0]->isVisible() != m.Image2[1]->isVisible());
-                for (int t = 1; t < minutes; ++t) m.Timer1_Timer();
+                for (int t = 1; t < minutes; ++t)
+                    m.Timer1_Timer();
                 QCOMPARE(G.Location, Integer(from));
                 m.Timer1_Timer();
                 QVERIFY(G.Location == to && G.Mode == ModeFree && m.Caption() == Str(PlaceCaption[to - 1]));
@@ -88,9 +95,13 @@ class TestCampus : public QObject {
         DblMain &m = standAt(3, 10);
         const Qt::KeyboardModifiers both = Qt::ShiftModifier | Qt::ControlModifier;
         const std::pair<Qt::MouseButton, Qt::KeyboardModifiers> misses[] = {
-            {Qt::LeftButton, both}, {Qt::RightButton, Qt::ShiftModifier}, {Qt::RightButton, Qt::ControlModifier},
-            {Qt::RightButton, both | Qt::AltModifier}, {Qt::RightButton, Qt::NoModifier}};
-        for (const auto &[button, mods] : misses) PressOn(m.KaKushiDummy, button, mods);
+            {Qt::LeftButton, both},
+            {Qt::RightButton, Qt::ShiftModifier},
+            {Qt::RightButton, Qt::ControlModifier},
+            {Qt::RightButton, both | Qt::AltModifier},
+            {Qt::RightButton, Qt::NoModifier}};
+        for (const auto &[button, mods] : misses)
+            PressOn(m.KaKushiDummy, button, mods);
         QCOMPARE(G.GameMinute, Integer(10));
         PressOn(m.KaKushiDummy, Qt::RightButton, both);
         QVERIFY(G.GameMinute == 11 && m.lblClock->text() == "4:41 PM");
@@ -100,21 +111,24 @@ class TestCampus : public QObject {
         DblMain &m = standAt(3, 10);
         ShowScene(QStringLiteral("C30C"), QStringLiteral("a"), QStringLiteral("b"));
         QCOMPARE(G.MusicFile, QStringLiteral("M00C.mid"));
-        ShowScene(QString(), QStringLiteral("text"), QString());  // an empty code keeps picture and music
+        ShowScene(QString(), QStringLiteral("text"), QString()); // an empty code keeps picture and music
         QVERIFY(m.Label2->text().isEmpty() && Shows("C30C"));
-        G.MusicFile = QStringLiteral("marker"), ShowScene(QStringLiteral("C00B"), {}, {});  // same music: not restarted
+        G.MusicFile = QStringLiteral("marker"),
+        ShowScene(QStringLiteral("C00B"), {}, {}); // same music: not restarted
         QCOMPARE(G.MusicFile, QStringLiteral("marker"));
         G.ContactLensFlag = True, ShowScene(QStringLiteral("C84C"), {}, {});
         QVERIFY(Shows("C87C") && G.MusicFile == "M40C.mid");
-        G.Mode = ModeEnding, ShowScene(QStringLiteral("C81C"), {}, {});  // a new picture, the ending's caption, the same music
+        G.Mode = ModeEnding,
+        ShowScene(QStringLiteral("C81C"), {}, {}); // a new picture, the ending's caption, the same music
         QVERIFY(Shows("C81C") && m.Caption() == "-Duskbell-" && G.MusicFile == "M40C.mid");
-        G.Mode = ModeFree, ShowScene(QStringLiteral("C99Z"), {}, {});  // a missing picture: the area empty, the game going
+        G.Mode = ModeFree,
+        ShowScene(QStringLiteral("C99Z"), {}, {}); // a missing picture: the area empty, the game going
         QVERIFY(m.Image1->pixmap().isNull());
     }
 
     void waitClickIgnoresEarlierClicksAndTakesKeys() {
         DblMain &m = standAt(3, 10);
-        G.Clicked = True;  // a click made before the wait
+        G.Clicked = True; // a click made before the wait
         Integer seenInWait = -1;
         // The clock and the speaker are no clicks.
         Later([&] { seenInWait = G.Clicked, ClickOn(m.lblClock), ClickOn(m.Label2); }, 10);
@@ -126,11 +140,19 @@ class TestCampus : public QObject {
     // Closing the window is refused before the pick and at the gate; otherwise it asks about saving:
     // Cancel stays, No ends and leaves an older save as it was, Yes saves and ends.
     void closingTheWindow() {
-        const QString refused = QStringLiteral("ここではゲームの中断はできません"), ask = QStringLiteral("Duskbell を終了します。\r\n次回");
-        const struct { int target; Integer mode; MsgAnswer answer; QString box, save; bool ends; } cases[] = {
-            {0, ModeFree, MsgAnswer::Yes, refused, "old", false}, {2, ModeEnding, MsgAnswer::Yes, refused, "old", false},
-            {4, ModeFree, MsgAnswer::Cancel, ask, "old", false}, {4, ModeFree, MsgAnswer::No, ask, "old", true},
-            {4, ModeFree, MsgAnswer::Yes, ask, " 4 \r\n 5 \r\n", true}};
+        const QString refused = QStringLiteral("ここではゲームの中断はできません"),
+                      ask = QStringLiteral("Duskbell を終了します。\r\n次回");
+        const struct {
+            int target;
+            Integer mode;
+            MsgAnswer answer;
+            QString box, save;
+            bool ends;
+        } cases[] = {{0, ModeFree, MsgAnswer::Yes, refused, "old", false},
+                     {2, ModeEnding, MsgAnswer::Yes, refused, "old", false},
+                     {4, ModeFree, MsgAnswer::Cancel, ask, "old", false},
+                     {4, ModeFree, MsgAnswer::No, ask, "old", true},
+                     {4, ModeFree, MsgAnswer::Yes, ask, " 4 \r\n 5 \r\n", true}};
         for (const auto &c : cases) {
             ResetWorld();
             DblMain &m = standAt(5, 17);
@@ -138,7 +160,8 @@ class TestCampus : public QObject {
             QVERIFY(WriteTextFile(QStringLiteral("DblData.dat"), QStringLiteral("old")));
             World().answers = {c.answer};
             QCOMPARE(RunEnding([&] { CloseBox(&m); }), c.ends);
-            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.startsWith(c.box) && World().ended == c.ends);
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.startsWith(c.box) &&
+                    World().ended == c.ends);
             QVERIFY(IsLoaded<DblMain>() && ReadTextFile(QStringLiteral("dbldata.dat")).endsWith(c.save));
         }
     }

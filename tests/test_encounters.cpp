@@ -38,17 +38,22 @@ class TestEncounters : public QObject {
                         const bool meets = girl != 0 && !before;
                         met += meets;
                         const QString greeting = Win<DblMain>().Label1->text(),
-                                      picture = pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
+                                      picture =
+                                          pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
                         // Waiting, she says the words she has for a player already there; arriving, others.
-                        const auto entry = std::find_if(Encounters.begin(), Encounters.end(), [&](const EncounterEntry &e) {
-                            return e.location == place && e.heroine == girl;
-                        });
-                        const bool waitingWords = entry != Encounters.end() && greeting == Str(entry->greetingB);
-                        QVERIFY2(G.TalkCode == (meets ? pair + v : QString()) && IsLoaded<DblSerif>() == meets &&
-                                     (!meets || (waitingWords == (v == 'B') && greeting == GreetingOf(G.TalkCode, slot) && !greeting.isEmpty() &&
-                                                 CanEncodeCp932(greeting) && Shows('C' + picture) &&
-                                                 G.MetFlag[girl] == 1 && G.Mode == ModeTalking)),
-                                 qPrintable(QStringLiteral("4:%1 %2%3").arg(minute + 30).arg(picture).arg(v)));
+                        const auto entry =
+                            std::find_if(Encounters.begin(), Encounters.end(), [&](const EncounterEntry &e) {
+                                return e.location == place && e.heroine == girl;
+                            });
+                        const bool waitingWords =
+                            entry != Encounters.end() && greeting == Str(entry->greetingB);
+                        QVERIFY2(
+                            G.TalkCode == (meets ? pair + v : QString()) && IsLoaded<DblSerif>() == meets &&
+                                (!meets ||
+                                 (waitingWords == (v == 'B') && greeting == GreetingOf(G.TalkCode, slot) &&
+                                  !greeting.isEmpty() && CanEncodeCp932(greeting) && Shows('C' + picture) &&
+                                  G.MetFlag[girl] == 1 && G.Mode == ModeTalking)),
+                            qPrintable(QStringLiteral("4:%1 %2%3").arg(minute + 30).arg(picture).arg(v)));
                     }
         // Girls by slot: 1, 4, 6, 6, 5, 2. Met arriving on every minute of a slot, waiting on its first.
         QCOMPARE(met, 2 * 1 + 3 * (4 + 6 + 6 + 5 + 2) + (4 + 6 + 6 + 5 + 2));
@@ -63,7 +68,8 @@ class TestEncounters : public QObject {
             DblMain &m = StandAt(5, 6);
             G.Affection = {0, 0, 3, 0, 0, 0, 0}, OpenConversation(QStringLiteral("52A"));
             DblSerif &s = Win<DblSerif>();
-            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() && std::abs(s.Top() - G.SerifTop) < 15 &&
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() &&
+                    std::abs(s.Top() - G.SerifTop) < 15 &&
                     std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size() == 5);
             for (int k = 1; k <= 5; ++k)
                 QVERIFY(G.OfferedTalk[k] > 300 && G.OfferedTalk[k] <= 310 &&
@@ -71,8 +77,10 @@ class TestEncounters : public QObject {
             first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
             const int k = seed % 5, talk = G.OfferedTalk[k + 1];
             ClickOn(s.Command1[k]);
-            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk) && G.Mode == ModeFree &&
-                    G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) && m.Command1[0]->isEnabled());
+            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk) &&
+                    G.Mode == ModeFree &&
+                    G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) &&
+                    m.Command1[0]->isEnabled());
         }
         QVERIFY(first.size() == 10 && last.size() == 10);
     }
@@ -87,13 +95,14 @@ class TestEncounters : public QObject {
         for (int answer : {-1, 2}) {
             DblMain &m = StandAt(2, 8);
             G.Affection[1] = 2, OpenConversation(QStringLiteral("21A"));
-            CloseBox(&Win<DblSerif>()), m.Timer1_Timer(); // closing the reply window does not send her away; 4:39
+            CloseBox(&Win<DblSerif>()),
+                m.Timer1_Timer(); // closing the reply window does not send her away; 4:39
             QVERIFY(G.Mode == ModeTalking && IsLoaded<DblSerif>());
             if (answer >= 0) ClickOn(Win<DblSerif>().Command1[answer]);
             const int expected = answer < 0 ? -1 : 2 + G.OfferedTalk[answer + 1] % 7 - 3;
             m.Timer1_Timer(); // 4:40
-            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() && G.Mode == ModeFree &&
-                    m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() &&
+            QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() &&
+                    G.Mode == ModeFree && m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() &&
                     m.Label1->text().contains(QStringLiteral("白石さん")) &&
                     m.Label1->text().contains(QStringLiteral("ご挨拶")) == (answer >= 0));
         }
@@ -109,19 +118,21 @@ class TestEncounters : public QObject {
             {"DblResp.dat", "52A\r\n101はい+1\r\n", [] { ReadResponseLine("52A", 102); }, "102"},
             {"DblKCode.dat", "52A,101", [] { ReadCandidates("52A"); }, "壊れて"}};
         for (const auto &[file, content, read, named] : cases) {
-            if (QByteArray(named) == "壊れて")  // half a two-byte character at the end
+            if (QByteArray(named) == "壊れて") // half a two-byte character at the end
                 PutGameFile(file, QByteArray(content) + char(0x82));
             else
                 content ? PutTextFile(file, content) : KillFile(file);
             World().boxes.clear();
             QVERIFY(RunEnding(read) && World().boxes.size() == 1);
             const MsgBoxRequest &box = World().boxes[0];
-            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named), qPrintable(box.text));
+            QVERIFY2(box.icon == MsgIcon::Critical && box.text.contains(file) && box.text.contains(named),
+                     qPrintable(box.text));
         }
         // After the album pick the afternoon is kept before the game stops: the resumed save is gone by then.
         G.TargetGirl = 2, G.Location = 5, G.GameMinute = 6, G.Mode = ModeFree, KillFile("DblKCode.dat");
         QVERIFY(!FileExists("DBLDATA.DAT") && RunEnding([] { OpenConversation("52A"); }));
-        QVERIFY(FileExists("DBLDATA.DAT") && World().boxes.back().text.contains(QStringLiteral("セーブしてあります")));
+        QVERIFY(FileExists("DBLDATA.DAT") &&
+                World().boxes.back().text.contains(QStringLiteral("セーブしてあります")));
     }
     // The friend's first call: ringing, hello, the hint at the girl picked (or hello again), question,
     // goodbye; then the closing on the hang-up picture. Nobody is left to meet on the walks.
@@ -142,12 +153,14 @@ class TestEncounters : public QObject {
             QVERIFY(speakers == QStringList({"", kenji, kenji, "", kenji}) && lines[1].contains("山田") &&
                     (girl != 0 || lines[2] == lines[1]) && G.Mode == ModeWalking && Shows("C00B") &&
                     m.Label3->text().isEmpty());
-            for (int other = 1; other <= 6; ++other) QCOMPARE(lines[2].contains(family[other]), other == girl);
+            for (int other = 1; other <= 6; ++other)
+                QCOMPARE(lines[2].contains(family[other]), other == girl);
         }
         // It calls on the first, second and fourth long walk, without delaying it.
         init(), G.MetFlag.fill(1);
         DblMain &m = StandAt(3, 1);
-        // The player keeps the clock: a minute passes only when no line waits for him, however slow the machine.
+        // The player keeps the clock: a minute passes only when no line waits for him, however slow the
+        // machine.
         SetTimeScale(1e-3), StartClock();
         Player player; // schoolyard, rooftop, music room, rooftop, schoolyard: four walks of three minutes
         player.drivesClock = true;
@@ -156,14 +169,16 @@ class TestEncounters : public QObject {
             const int clicksBefore = player.clicks, start = G.GameMinute;
             ClickOn(m.Command1[buttons[n]]);
             QVERIFY(RunUntil([&] { return G.Location == places[n] && G.Mode == ModeFree; }));
-            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 && G.PhoneCount == n + 1);
+            QVERIFY(player.clicks - clicksBefore == waits[n] && G.GameMinute == start + 3 &&
+                    G.PhoneCount == n + 1);
         }
     }
     // The call runs past five: the walk waits for it, then the five-o'clock line, only then the gate.
     void aCallPastFiveHoldsTheGateBack() {
         G.MetFlag.fill(1);
         DblMain &m = StandAt(3, 27);
-        StartClock(), G.TalkCode = QStringLiteral("35A"); // a girl he walked away from: no errand line in the call
+        StartClock(),
+            G.TalkCode = QStringLiteral("35A"); // a girl he walked away from: no errand line in the call
         Player player;
         QStringList lines;
         player.BeforeClick = [&] {

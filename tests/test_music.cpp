@@ -2,13 +2,13 @@
 // failure.
 #include "core/GameState.h"
 #include "sound/Music.h"
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <map>
 #include <set>
@@ -21,20 +21,33 @@ namespace {
 // One string note (strings hold while the key is down) from on to off ms in a piece that ends at end ms
 // (below 16 s); 500 ticks a quarter at the default 120 beats a minute make a tick one millisecond.
 QByteArray Midi(int on, int off, int end) {
-    auto var = [](int v) { return (v < 128 ? QByteArray() : QByteArray(1, char(0x80 | v >> 7))) + char(v & 0x7f); };
-    const QByteArray t = QByteArray::fromHex("00c030") + var(on) + QByteArray::fromHex("903c64") + var(off - on) +
-                         QByteArray::fromHex("803c00") + var(end - off) + QByteArray::fromHex("ff2f00");
+    auto var = [](int v) {
+        return (v < 128 ? QByteArray() : QByteArray(1, char(0x80 | v >> 7))) + char(v & 0x7f);
+    };
+    const QByteArray t = QByteArray::fromHex("00c030") + var(on) + QByteArray::fromHex("903c64") +
+                         var(off - on) + QByteArray::fromHex("803c00") + var(end - off) +
+                         QByteArray::fromHex("ff2f00");
     return QByteArray::fromHex("4d546864000000060000000101f44d54726b000000") + char(t.size()) + t;
 }
-void Write(const QString &name, const QByteArray &b) { QFile f(name); f.open(QIODevice::WriteOnly), f.write(b); }
+void Write(const QString &name, const QByteArray &b) {
+    QFile f(name);
+    f.open(QIODevice::WriteOnly), f.write(b);
+}
 // The deadline only keeps a broken build from hanging.
 bool WaitFor(const std::function<bool()> &done, int ms = 10000) {
-    for (; !done() && ms > 0; ms -= 5) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (; !done() && ms > 0; ms -= 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return done();
 }
-bool Sounding() { return SoundingMusicVoices() > 0; }
-bool Quiet() { return !Sounding(); }
-bool Ended() { return !MidiIsPlaying(); }
+bool Sounding() {
+    return SoundingMusicVoices() > 0;
+}
+bool Quiet() {
+    return !Sounding();
+}
+bool Ended() {
+    return !MidiIsPlaying();
+}
 
 // Each test in an empty folder of its own as the current directory, like the game folder; Late.mid is
 // silent for its first eight seconds.
@@ -61,14 +74,17 @@ TEST_F(MusicBeforeSoundfont, PieceAskedForEarlyWaitsAndStartsOnceLoaded) {
 // Its own process, with DUSKBELL_SOUNDFONT naming a missing file.
 using MusicNoSoundfont = MusicFolder;
 TEST_F(MusicNoSoundfont, MusicIsSilentAndNeverStuck) {
-    ASSERT_FALSE(QFile::exists(qEnvironmentVariable("DUSKBELL_SOUNDFONT", "/usr/share/sounds/sf2/default-GM.sf2")));
+    ASSERT_FALSE(
+        QFile::exists(qEnvironmentVariable("DUSKBELL_SOUNDFONT", "/usr/share/sounds/sf2/default-GM.sf2")));
     StartMusicSystem();
     ASSERT_TRUE(WaitSoundfontReady(60000));
     PlayMidi("Held.mid"), KeepMidiPlaying("Held.mid");
     EXPECT_FALSE(MidiIsPlaying() || Sounding());
 }
 
-struct Music : MusicFolder { static void SetUpTestSuite() { StartMusicSystem(), WaitSoundfontReady(60000); } };
+struct Music : MusicFolder {
+    static void SetUpTestSuite() { StartMusicSystem(), WaitSoundfontReady(60000); }
+};
 
 TEST_F(Music, KeepAliveRestartsOnlyAnEndedPiece) {
     // One short note, then a rest until 3.5 s: sound in the rest means the piece started again.
@@ -76,10 +92,12 @@ TEST_F(Music, KeepAliveRestartsOnlyAnEndedPiece) {
     PlayMidi("M00C.mid"); // any case finds it
     ASSERT_TRUE(WaitFor(Sounding) && WaitFor(Quiet));
     KeepMidiPlaying("M00C.mid");
-    EXPECT_TRUE(!WaitFor(Sounding, 100) && MidiIsPlaying()) << "the keep-alive restarted a piece that was playing";
+    EXPECT_TRUE(!WaitFor(Sounding, 100) && MidiIsPlaying())
+        << "the keep-alive restarted a piece that was playing";
     ASSERT_TRUE(WaitFor(Ended)) << "the piece never ended";
     KeepMidiPlaying("M00C.mid");
-    EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 10000)) << "the keep-alive did not restart the ended piece";
+    EXPECT_TRUE(MidiIsPlaying() && WaitFor(Sounding, 10000))
+        << "the keep-alive did not restart the ended piece";
 }
 
 TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) {
@@ -101,4 +119,3 @@ TEST_F(Music, NextPieceClosesTheOldOneOnlyAGoodOnePlaysAndMusicOffOpensNothing) 
 }
 
 } // namespace
-

@@ -9,11 +9,11 @@
 #include "frontend/DblStart.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Windows.h"
+#include "platform/DiskFile.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
 #include <QApplication>
 #include <QProcess>
-#include "platform/DiskFile.h"
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -35,7 +35,8 @@ DblMain &freeAt(int minute) {
 // The afternoons a child process keeps on writing, and the two records.
 GameState state(bool b) {
     GameState g;
-    g.Myouji = QStringLiteral(" 山,田"), g.Namae = b ? QStringLiteral("花子さん") : QStringLiteral("太郎"), g.GameMinute = b ? 32 : 7;
+    g.Myouji = QStringLiteral(" 山,田"), g.Namae = b ? QStringLiteral("花子さん") : QStringLiteral("太郎"),
+    g.GameMinute = b ? 32 : 7;
     g.Affection = {0, 1, 2, 3, 4, 5, 6}, g.TargetGirl = b ? 6 : 1, g.Location = 2;
     if (b) g.MetFlag = {0, 1, 1, 1, 1, 1, 1};
     return g;
@@ -53,10 +54,12 @@ int runChild(const QString &mode, const QString &folder) {
     OnQuitSignals(EndAtDesktopRequest);
     OnDesktopGone(EndAtDesktopRequest);
     StartMusicSystem();
-    while (!SoundfontReady()) QThread::msleep(5);
+    while (!SoundfontReady())
+        QThread::msleep(5);
     CleanSaveLeftovers();
-    const bool asking = mode == QLatin1String("asking");  // the campus window with its close question open
-    if (mode == QLatin1String("campus") || asking) G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
+    const bool asking = mode == QLatin1String("asking"); // the campus window with its close question open
+    if (mode == QLatin1String("campus") || asking)
+        G = state(false), G.CrLf = QStringLiteral("\r\n"), BeginAfternoon(true);
     if (mode == QLatin1String("start")) Win<DblStart>().Show();
     const auto ready = [] { std::printf("ready\n"), std::fflush(stdout); };
     if (mode == QLatin1String("campus") || asking) {
@@ -77,12 +80,15 @@ int runChild(const QString &mode, const QString &folder) {
         });
     for (bool a = false; mode.startsWith(QLatin1String("writer:")); a = !a)
         G = a ? state(false) : state(true), StoreSaveFile(), WriteClearRecord(a ? RecordA : RecordB);
-    if (mode == QLatin1String("full")) {  // no file may grow past 150 bytes; the game takes SIGXFSZ itself
+    if (mode == QLatin1String("full")) { // no file may grow past 150 bytes; the game takes SIGXFSZ itself
         const rlimit limit{150, 150};
         setrlimit(RLIMIT_FSIZE, &limit);
-        SetMsgBoxHook([](const MsgBoxRequest &r) { return std::printf("%s\n", qPrintable(r.text)), MsgAnswer::Ok; });
+        SetMsgBoxHook(
+            [](const MsgBoxRequest &r) { return std::printf("%s\n", qPrintable(r.text)), MsgAnswer::Ok; });
         G = state(false), G.Namae = QString(100, QChar(u'あ'));
-        std::printf("%d%d%d\n", WriteSaveFile(), SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae"), G.Namae),
+        std::printf("%d%d%d\n", WriteSaveFile(),
+                    SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
+                                QStringLiteral("SavedNamae"), G.Namae),
                     WriteClearRecord(RecordB));
         return 0;
     }
@@ -91,7 +97,8 @@ int runChild(const QString &mode, const QString &folder) {
 
 // Starts a child in the test's folder and waits until it is ready; its process id, or 0.
 qint64 startChild(QProcess &p, const char *mode) {
-    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QString::fromLatin1(mode), QDir::currentPath()});
+    p.start(QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--child"), QString::fromLatin1(mode), QDir::currentPath()});
     while (!p.canReadLine())
         if (!p.waitForReadyRead(10000)) return 0;
     return p.readLine() == "ready\n" ? p.processId() : 0;
@@ -101,10 +108,12 @@ qint64 startChild(QProcess &p, const char *mode) {
 QProcessEnvironment onNewDisplay(QProcess &server) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The server takes a free display and names it on its standard output once it listens.
-    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     while (!server.canReadLine())
         if (!server.waitForReadyRead(30000)) return {};
-    env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+    env.insert(QStringLiteral("DISPLAY"),
+               QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     return env;
 }
@@ -121,52 +130,65 @@ class TestQuitting : public QObject {
     void expectSavedAfternoon(QProcess &child) {
         const bool ended = child.waitForFinished(30000);
         const QByteArray said = child.readAllStandardError();
-        QVERIFY2(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+        QVERIFY2(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 said.constData());
         // No box was asked for, and a session manager was there to be heard.
-        QVERIFY2(!said.contains(QStringLiteral("Duskbell:").toLocal8Bit()) && !said.contains("Session management error"), said.constData());
+        QVERIFY2(!said.contains(QStringLiteral("Duskbell:").toLocal8Bit()) &&
+                     !said.contains("Session management error"),
+                 said.constData());
         ResetGameState();
         G.CrLf = QStringLiteral("\r\n");
-        QVERIFY(LoadSaveFile() && G.Myouji == QStringLiteral(" 山,田") && G.Namae == QStringLiteral("太郎") && G.GameMinute == 7 &&
-                G.TargetGirl == 1 && G.Location == 2 && G.Affection[6] == 6);
+        QVERIFY(LoadSaveFile() && G.Myouji == QStringLiteral(" 山,田") && G.Namae == QStringLiteral("太郎") &&
+                G.GameMinute == 7 && G.TargetGirl == 1 && G.Location == 2 && G.Affection[6] == 6);
         QVERIFY(leftovers().isEmpty());
     }
 
   private slots:
-    void init() { ResetWorld(6000); }  // a game minute in 10 ms
+    void init() { ResetWorld(6000); } // a game minute in 10 ms
 
     // At 4:59 PM the save question, and the box that tells of a refused save, stay open over several
     // minutes' worth of ticks: the gate waits. A folder that refuses the save: a true message, and the
     // afternoon goes on until a save is written.
     void closingAsksWithoutLosingTheAfternoon() {
-        const struct { MsgAnswer answer; int minute; bool refused; } cases[] = {
-            {MsgAnswer::Cancel, 29, false}, {MsgAnswer::Yes, 29, false}, {MsgAnswer::Yes, 29, true}};
+        const struct {
+            MsgAnswer answer;
+            int minute;
+            bool refused;
+        } cases[] = {{MsgAnswer::Cancel, 29, false}, {MsgAnswer::Yes, 29, false}, {MsgAnswer::Yes, 29, true}};
         for (const auto &c : cases) {
             ResetWorld(6000);
             DblMain &m = freeAt(c.minute);
-            if (c.refused) {  // where the file should go, something that is no file
+            if (c.refused) { // where the file should go, something that is no file
                 QVERIFY(QDir().mkdir(QStringLiteral("DBLDATA.DAT")));
                 World().answers = {MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::Yes};
             }
-            SetMsgBoxHook([answer = c.answer](const MsgBoxRequest &r) mutable {  // answered after the loop ran under it
-                World().boxes.push_back(r);
-                RunUntil([] { return false; }, 100);
-                std::vector<MsgAnswer> &queue = World().answers;
-                if (!queue.empty()) answer = queue.front(), queue.erase(queue.begin());
-                return answer;
-            });
+            SetMsgBoxHook(
+                [answer = c.answer](const MsgBoxRequest &r) mutable { // answered after the loop ran under it
+                    World().boxes.push_back(r);
+                    RunUntil([] { return false; }, 100);
+                    std::vector<MsgAnswer> &queue = World().answers;
+                    if (!queue.empty()) answer = queue.front(), queue.erase(queue.begin());
+                    return answer;
+                });
             const bool ended = RunEnding([&] { CloseBox(&m); });
-            QVERIFY(World().boxes.size() == 1u + c.refused && G.GameMinute == c.minute && G.Mode == ModeFree &&
-                    ended == (c.answer == MsgAnswer::Yes && !c.refused));
+            QVERIFY(World().boxes.size() == 1u + c.refused && G.GameMinute == c.minute &&
+                    G.Mode == ModeFree && ended == (c.answer == MsgAnswer::Yes && !c.refused));
             if (ended) {
                 QVERIFY(World().ended && LoadSaveFile() && G.GameMinute == 29 && G.Namae == "健");
             } else if (c.refused) {
-                QVERIFY(World().boxes[1].text.contains(QStringLiteral("書き込めませんでした")) &&
-                        !World().boxes[1].text.contains(QStringLiteral("前のセーブデータ")));  // there was none
-                QVERIFY(IsLoaded<DblMain>() && m.Timer1->Enabled() && QDir().rmdir(QStringLiteral("DBLDATA.DAT")));
+                QVERIFY(
+                    World().boxes[1].text.contains(QStringLiteral("書き込めませんでした")) &&
+                    !World().boxes[1].text.contains(QStringLiteral("前のセーブデータ"))); // there was none
+                QVERIFY(IsLoaded<DblMain>() && m.Timer1->Enabled() &&
+                        QDir().rmdir(QStringLiteral("DBLDATA.DAT")));
                 QVERIFY(RunEnding([&] { CloseBox(&m); }) && FileExists(QStringLiteral("DblData.dat")));
-            } else {  // Cancel: the next tick brings the gate.
+            } else { // Cancel: the next tick brings the gate.
                 QVERIFY(IsLoaded<DblMain>());
-                Later([] { if (G.Mode == ModeEnding) LeaveGame(); }, 50);
+                Later(
+                    [] {
+                        if (G.Mode == ModeEnding) LeaveGame();
+                    },
+                    50);
                 QVERIFY(RunEnding([] { RunUntil([] { return false; }, 3000); }) && G.GameMinute == 30);
             }
         }
@@ -175,10 +197,12 @@ class TestQuitting : public QObject {
     // The gesture at 4:59 PM starts the gate inside its own mouse press; the gate's lines are then
     // clicked through, the gesture again does nothing, and closing the staff roll still records.
     void fromTheGestureToAClosedRoll() {
-        ResetWorld(100);  // the clock never ticks on its own here; a roll step in 30 ms
+        ResetWorld(100); // the clock never ticks on its own here; a roll step in 30 ms
         UseCodedPictures();
         DblMain &m = freeAt(29);
-        const auto gesture = [&] { PressOn(m.KaKushiDummy, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier); };
+        const auto gesture = [&] {
+            PressOn(m.KaKushiDummy, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+        };
         Player player;
         std::vector<Shown> lines;
         WriteDown(player, lines, true);
@@ -188,13 +212,16 @@ class TestQuitting : public QObject {
             if (!gestured) gestured = true, gesture();
         };
         std::function<void()> closeRoll = [&] {
-            if (IsLoaded<DblEnding>() && Win<DblEnding>().isVisible() && Win<DblEnding>().Step >= 3) CloseBox(&Win<DblEnding>());
-            else Later(closeRoll, 10);
+            if (IsLoaded<DblEnding>() && Win<DblEnding>().isVisible() && Win<DblEnding>().Step >= 3)
+                CloseBox(&Win<DblEnding>());
+            else
+                Later(closeRoll, 10);
         };
         Later(closeRoll, 10);
         QVERIFY(RunEnding(gesture) && World().ended && gestured && G.EndingNo == 2);
-        const auto gateLines = std::count_if(lines.begin(), lines.end(), [](const Shown &l) { return l.code == "C80C"; });
-        QCOMPARE(gateLines, 3);  // once: the gate, the voice from behind, the greeting
+        const auto gateLines =
+            std::count_if(lines.begin(), lines.end(), [](const Shown &l) { return l.code == "C80C"; });
+        QCOMPARE(gateLines, 3); // once: the gate, the voice from behind, the greeting
         QCOMPARE(lines.back().text, QString::fromUtf16(EpilogueLines[2].back()));
         QCOMPARE(ReadClearRecord(), EndingChar(2) + QStringLiteral("2"));
     }
@@ -203,12 +230,14 @@ class TestQuitting : public QObject {
     void theDesktopEndsTheConfession() {
         DblMain &m = freeAt(29);
         std::function<void()> read = [&] {
-            if (G.Mode == ModeEnding && !m.Label2->text().isEmpty() && m.Label2->text() != QStringLiteral("女の子の声"))
+            if (G.Mode == ModeEnding && !m.Label2->text().isEmpty() &&
+                m.Label2->text() != QStringLiteral("女の子の声"))
                 EndAtDesktopRequest();
             G.Clicked = True, Later(read, 20);
         };
         Later(read, 20);
-        QVERIFY(RunEnding([] { RunUntil([] { return false; }, 20000); }) && World().ended && G.Mode == ModeEnding);
+        QVERIFY(RunEnding([] { RunUntil([] { return false; }, 20000); }) && World().ended &&
+                G.Mode == ModeEnding);
         QCOMPARE(ReadClearRecord(), EndingChar(2) + QStringLiteral("2"));
     }
 
@@ -219,19 +248,22 @@ class TestQuitting : public QObject {
     void leftoversLocksForeignRecordsAndARecordThatCannotBeStored() {
         PutGameFile(QStringLiteral("DBLDATA.DAT.aB3dE9"), "half a save");
         PutGameFile(QStringLiteral("settings/Velmor.ini.Zz09Yy"), "half a record");
-        for (const char *rm : {"settings/Velmor.ini.lock.rmlock", "settings/Velmor.ini.lock.rmlock.rmlock"})  // empty, just now
+        for (const char *rm :
+             {"settings/Velmor.ini.lock.rmlock", "settings/Velmor.ini.lock.rmlock.rmlock"}) // empty, just now
             QVERIFY(QFile(QString::fromLatin1(rm)).open(QIODevice::WriteOnly));
-        PutGameFile(QStringLiteral("settings/Velmor.ini"), "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=鶴1,鷹2;雁1\n");
-        QFile lock(QStringLiteral("settings/Velmor.ini.lock"));  // empty and a minute old: its writer died
-        QVERIFY(lock.open(QIODevice::ReadWrite) &&
-                lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        PutGameFile(QStringLiteral("settings/Velmor.ini"),
+                    "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=鶴1,鷹2;雁1\n");
+        QFile lock(QStringLiteral("settings/Velmor.ini.lock")); // empty and a minute old: its writer died
+        QVERIFY(lock.open(QIODevice::ReadWrite) && lock.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                                                    QFileDevice::FileModificationTime));
         lock.close();
         SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
         CleanSaveLeftovers();
         QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2;雁1"));
         QVERIFY(WriteClearRecord(AddClear(ReadClearRecord(), 9, LevelConfessed)));
         QFile ini(QStringLiteral("settings/Velmor.ini"));
-        QVERIFY(ini.open(QIODevice::ReadOnly) && ini.readAll() == "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=\"鶴1,鷹2;雁1蘭1\"\n");
+        QVERIFY(ini.open(QIODevice::ReadOnly) &&
+                ini.readAll() == "; theirs\n[Other]\nx=1\n[Duskwatch]\nCString=\"鶴1,鷹2;雁1蘭1\"\n");
         QCOMPARE(ReadClearRecord(), QStringLiteral("鶴1,鷹2;雁1蘭1"));
         QVERIFY(leftovers().isEmpty());
         ResetWorld(1000);
@@ -240,29 +272,41 @@ class TestQuitting : public QObject {
         G.EndingNo = 3, G.TargetGirl = 3;
         QVERIFY(RunEnding([] { RecordEnding(); }) && World().ended && World().boxes.size() == 1);
         QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。")));
-        QVERIFY(World().boxes[0].text.contains(QDir::toNativeSeparators(QDir::current().filePath("blocker/settings/Velmor.ini"))));
+        QVERIFY(World().boxes[0].text.contains(
+            QDir::toNativeSeparators(QDir::current().filePath("blocker/settings/Velmor.ini"))));
         ResetWorld(1000);
-        QVERIFY(QDir().mkpath(QStringLiteral("settings/Velmor.ini.lock")));  // a lock that no one can remove
+        QVERIFY(QDir().mkpath(QStringLiteral("settings/Velmor.ini.lock"))); // a lock that no one can remove
         G.EndingNo = 3, G.TargetGirl = 3;
         QVERIFY(RunEnding([] { RecordEnding(); }) && World().boxes.size() == 1);
-        QVERIFY(World().boxes[0].text.startsWith(QStringLiteral("クリアの記録を保存できませんでした。設定ファイルのロックが外れません。")));
+        QVERIFY(World().boxes[0].text.startsWith(
+            QStringLiteral("クリアの記録を保存できませんでした。設定ファイルのロックが外れません。")));
     }
 
     // On a full disk (here a file-size limit) nothing that does not fit replaces what is there: the
     // player is told that the disk is full, the old save and names stay whole, and what fits is written.
     void aFullDiskKeepsTheOldFiles() {
-        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText(state(true))) && WriteClearRecord(RecordA) &&
-                SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae"), QStringLiteral("健")));
-        const auto saved = [] { QFile f(QStringLiteral("DBLDATA.DAT")); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
+        QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText(state(true))) &&
+                WriteClearRecord(RecordA) &&
+                SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
+                            QStringLiteral("SavedNamae"), QStringLiteral("健")));
+        const auto saved = [] {
+            QFile f(QStringLiteral("DBLDATA.DAT"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
         const QByteArray before = saved();
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QStringLiteral("full"), QDir::currentPath()});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child"), QStringLiteral("full"), QDir::currentPath()});
         QVERIFY(child.waitForFinished(60000) && child.exitCode() == 0);
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
-        QVERIFY2(out.contains(QStringLiteral("セーブデータを書き込めませんでした。ディスクの空きが足りません。")) &&
-                     out.contains(QStringLiteral("前のセーブデータはそのまま残っています。")) && out.endsWith("001\n"), qPrintable(out));
+        QVERIFY2(out.contains(
+                     QStringLiteral("セーブデータを書き込めませんでした。ディスクの空きが足りません。")) &&
+                     out.contains(QStringLiteral("前のセーブデータはそのまま残っています。")) &&
+                     out.endsWith("001\n"),
+                 qPrintable(out));
         QVERIFY(saved() == before && before.size() > 60 && ReadClearRecord() == RecordB &&
-                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SavedNamae")) == QStringLiteral("健"));
+                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
+                           QStringLiteral("SavedNamae")) == QStringLiteral("健"));
         QVERIFY(leftovers().isEmpty());
     }
 
@@ -279,18 +323,21 @@ class TestQuitting : public QObject {
         };
         const QByteArray refusal = QStringLiteral("Duskbell はもう起動しています。").toLocal8Bit();
         QProcess copies[3];
-        for (QProcess &p : copies) p.setProcessEnvironment(env), p.setProgram(QStringLiteral(GAME_DIR "/duskbell"));
+        for (QProcess &p : copies)
+            p.setProcessEnvironment(env), p.setProgram(QStringLiteral(GAME_DIR "/duskbell"));
         copies[0].start();
         QVERIFY(RunUntil(held, 30000));
         copies[1].start();
         QByteArray said;
-        QVERIFY(RunUntil([&] { return (said += copies[1].readAllStandardError()).contains(refusal); }, 30000));
+        QVERIFY(
+            RunUntil([&] { return (said += copies[1].readAllStandardError()).contains(refusal); }, 30000));
         copies[1].kill(), copies[0].kill();
         QVERIFY(copies[0].waitForFinished() && copies[1].waitForFinished() && !held());
         copies[2].start();
         QVERIFY(RunUntil(held, 30000) && copies[2].state() == QProcess::Running);
         copies[2].terminate();
-        QVERIFY(copies[2].waitForFinished(30000) && copies[2].exitCode() == 0 && !copies[2].readAllStandardError().contains(refusal));
+        QVERIFY(copies[2].waitForFinished(30000) && copies[2].exitCode() == 0 &&
+                !copies[2].readAllStandardError().contains(refusal));
     }
 
     // The display goes away under the game, on the campus window and under its save question: the
@@ -324,8 +371,11 @@ class TestQuitting : public QObject {
         const QString home = QDir::current().filePath(QStringLiteral("home"));
         QVERIFY(QDir().mkpath(home));
         PutGameFile(QStringLiteral("home/.xsmstartup"), QFile::encodeName(home) + "/address.sh\n");
-        PutGameFile(QStringLiteral("home/address.sh"), "#!/bin/sh\necho \"$SESSION_MANAGER\" >\"$HOME/a\" && mv \"$HOME/a\" \"$HOME/address\"\n");
-        QFile(QStringLiteral("home/address.sh")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        PutGameFile(
+            QStringLiteral("home/address.sh"),
+            "#!/bin/sh\necho \"$SESSION_MANAGER\" >\"$HOME/a\" && mv \"$HOME/a\" \"$HOME/address\"\n");
+        QFile(QStringLiteral("home/address.sh"))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         env.insert(QStringLiteral("HOME"), home);
         manager.setProcessEnvironment(env);
         manager.start(xsm, {});
@@ -347,33 +397,48 @@ class TestQuitting : public QObject {
     // whole one or the new whole one, and temporary files and locks never pile up.
     void signalsAndKillsNeverLoseAFile() {
         const QString saves[] = {SaveText(state(false)), SaveText(state(true))};
-        const struct { const char *mode; int sig, rounds; } cases[] = {
-            {"campus", SIGTERM, 1}, {"campus", SIGHUP, 1}, {"campus", SIGINT, 1}, {"start", SIGTERM, 1}, {"writer", SIGKILL, 12}};
+        const struct {
+            const char *mode;
+            int sig, rounds;
+        } cases[] = {{"campus", SIGTERM, 1},
+                     {"campus", SIGHUP, 1},
+                     {"campus", SIGINT, 1},
+                     {"start", SIGTERM, 1},
+                     {"writer", SIGKILL, 12}};
         for (const auto &c : cases) {
             const bool killed = c.sig == SIGKILL;
-            if (killed) QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), saves[0]) && WriteClearRecord(RecordA));
+            if (killed)
+                QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), saves[0]) && WriteClearRecord(RecordA));
             for (int round = 0; round < c.rounds; ++round) {
                 if (!killed) QFile::remove(QStringLiteral("DblData.dat"));
                 QProcess child;
-                // Three points a write, two writes a round of the writer: twelve kills cover every point twice.
-                const QByteArray mode = killed ? "writer:" + QByteArray::number(round + 1) : QByteArray(c.mode);
+                // Three points a write, two writes a round of the writer: twelve kills cover every point
+                // twice.
+                const QByteArray mode =
+                    killed ? "writer:" + QByteArray::number(round + 1) : QByteArray(c.mode);
                 const qint64 pid = startChild(child, mode.constData());
                 QVERIFY2(pid > 0, c.mode);
                 if (!killed) ::kill(static_cast<pid_t>(pid), c.sig);
-                QVERIFY2(child.waitForFinished(5000) && (killed ? child.exitStatus() == QProcess::CrashExit : child.exitStatus() == QProcess::NormalExit), c.mode);
+                QVERIFY2(child.waitForFinished(5000) && (killed ? child.exitStatus() == QProcess::CrashExit
+                                                                : child.exitStatus() == QProcess::NormalExit),
+                         c.mode);
                 if (QByteArray(c.mode) == "start") {
                     QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
                 } else if (!killed) {
                     ResetGameState();
                     G.CrLf = QStringLiteral("\r\n");
                     const GameState a = state(false);
-                    QVERIFY2(LoadSaveFile() && G.Myouji == a.Myouji && G.GameMinute == a.GameMinute && G.Affection == a.Affection &&
-                                 G.TargetGirl == a.TargetGirl && G.Location == a.Location, c.mode);
+                    QVERIFY2(LoadSaveFile() && G.Myouji == a.Myouji && G.GameMinute == a.GameMinute &&
+                                 G.Affection == a.Affection && G.TargetGirl == a.TargetGirl &&
+                                 G.Location == a.Location,
+                             c.mode);
                 } else {
                     SetSettingsFolder(QDir::current().filePath(QStringLiteral("settings")));
-                    const QString save = ReadTextFile(QStringLiteral("DblData.dat")), record = ReadClearRecord();
+                    const QString save = ReadTextFile(QStringLiteral("DblData.dat")),
+                                  record = ReadClearRecord();
                     // At most the one write of each file that this kill interrupted, and its lock.
-                    QVERIFY2((save == saves[0] || save == saves[1]) && (record == RecordA || record == RecordB) && leftovers().size() <= 3,
+                    QVERIFY2((save == saves[0] || save == saves[1]) &&
+                                 (record == RecordA || record == RecordB) && leftovers().size() <= 3,
                              qPrintable(save + '|' + record + '|' + leftovers().join(' ')));
                 }
             }
@@ -383,7 +448,8 @@ class TestQuitting : public QObject {
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    if (argc == 4 && QByteArray(argv[1]) == "--child") return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && QByteArray(argv[1]) == "--child")
+        return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestQuitting t;
     return QTest::qExec(&t, argc, argv);
 }

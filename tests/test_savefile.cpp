@@ -14,7 +14,8 @@ QByteArray fileBytes() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 void sampleState() {
-    G.Myouji = QStringLiteral("山田"), G.Namae = QStringLiteral("太郎"), G.GameMinute = 12, G.TargetGirl = 3, G.Location = 7;
+    G.Myouji = QStringLiteral("山田"), G.Namae = QStringLiteral("太郎"), G.GameMinute = 12, G.TargetGirl = 3,
+    G.Location = 7;
     G.Affection = {0, 0, 4, -3, 10, 2, 1};
     G.MetFlag = {0, 1, 0, 0, 0, 0, 1};
 }
@@ -34,11 +35,15 @@ class TestSaveFile : public QObject {
         QVERIFY(FileExists(QStringLiteral("DblData.dat")) && FileExists(QStringLiteral("dbldata.dat")));
         // Writing under another spelling replaces the one file rather than making a second.
         QVERIFY(WriteTextFile(QStringLiteral("dbldata.dat"), QStringLiteral("y\r\n")));
-        QCOMPARE(QDir::current().entryList(QDir::Files).filter(QStringLiteral("dbldata"), Qt::CaseInsensitive).size(), 1);
+        QCOMPARE(QDir::current()
+                     .entryList(QDir::Files)
+                     .filter(QStringLiteral("dbldata"), Qt::CaseInsensitive)
+                     .size(),
+                 1);
         QCOMPARE(ReadTextFile(QStringLiteral("DblData.DAT")), QStringLiteral("y\r\n"));
         KillFile(QStringLiteral("DBLDATA.dat"));
         QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
-        KillFile(QStringLiteral("DblData.dat"));  // deleting what is not there is harmless
+        KillFile(QStringLiteral("DblData.dat")); // deleting what is not there is harmless
     }
 
     void textIsCodePage932OnDisk() {
@@ -52,17 +57,22 @@ class TestSaveFile : public QObject {
         QVERIFY(raw.startsWith("\x94\x92") && raw.size() == 8 * 2 + 2);
         FileStatus status;
         QVERIFY(ReadTextFile(QStringLiteral("T.TXT"), &status) == text && status == FileStatus::Ok);
-        QVERIFY(ReadTextFile(QStringLiteral("missing.txt"), &status).isEmpty() && status == FileStatus::Missing);
+        QVERIFY(ReadTextFile(QStringLiteral("missing.txt"), &status).isEmpty() &&
+                status == FileStatus::Missing);
         // Half a two-byte character at the end, and a byte that is no character: damaged, not missing,
         // and nothing half-decoded is handed on.
-        for (const QByteArray &bad : {raw.left(raw.size() - 3), QByteArray("ab\xa0" "cd\r\n")}) {
+        for (const QByteArray &bad : {raw.left(raw.size() - 3), QByteArray("ab\xa0"
+                                                                           "cd\r\n")}) {
             PutGameFile(QStringLiteral("t.txt"), bad);
-            QVERIFY(ReadTextFile(QStringLiteral("t.txt"), &status).isEmpty() && status == FileStatus::Damaged);
+            QVERIFY(ReadTextFile(QStringLiteral("t.txt"), &status).isEmpty() &&
+                    status == FileStatus::Damaged);
         }
         // What code page 932 cannot hold is refused, and no file is left.
         QVERIFY(CanEncodeCp932(QStringLiteral("山田　太郎ＡＢＣ～")));
-        for (const QString s : {"Ω😀", "한국"}) QVERIFY(!CanEncodeCp932(s));
-        QVERIFY(!WriteTextFile(QStringLiteral("bad.txt"), QStringLiteral("😀")) && !FileExists(QStringLiteral("bad.txt")));
+        for (const QString s : {"Ω😀", "한국"})
+            QVERIFY(!CanEncodeCp932(s));
+        QVERIFY(!WriteTextFile(QStringLiteral("bad.txt"), QStringLiteral("😀")) &&
+                !FileExists(QStringLiteral("bad.txt")));
     }
 
     void numericValueAndFields() {
@@ -71,19 +81,19 @@ class TestSaveFile : public QObject {
         FieldReader r(QStringLiteral("14A,101, 102\r\n  \"a, b\"tail,c d \r\n-7 x\r\nlast"));
         QCOMPARE(r.ReadField(), QStringLiteral("14A"));
         QVERIFY(r.ReadNumber() == 101 && r.ReadNumber() == 102);
-        QCOMPARE(r.ReadField(), QStringLiteral("a, b"));  // quotes keep the comma, the tail is dropped
-        QCOMPARE(r.ReadField(), QStringLiteral("c d "));  // trailing blanks stay
+        QCOMPARE(r.ReadField(), QStringLiteral("a, b")); // quotes keep the comma, the tail is dropped
+        QCOMPARE(r.ReadField(), QStringLiteral("c d ")); // trailing blanks stay
         QCOMPARE(r.ReadNumber(), -7);                    // the rest of the field is consumed
         QCOMPARE(r.ReadField(), QStringLiteral("last"));
-        QVERIFY(r.AtEnd() && r.ReadField().isEmpty());  // reading past the end gives nothing and never hangs
+        QVERIFY(r.AtEnd() && r.ReadField().isEmpty()); // reading past the end gives nothing and never hangs
     }
 
     // Byte for byte; read back into a fresh state, the file used up; names of blanks and commas kept.
     void writesTheSeventeenLinesAndReadsThemBackOnce() {
         sampleState();
         QVERIFY(WriteSaveFile());
-        QCOMPARE(fileBytes(), QByteArray("\x8e\x52\x93\x63\r\n"  // 山田
-                                         "\x91\xbe\x98\x59\r\n"  // 太郎
+        QCOMPARE(fileBytes(), QByteArray("\x8e\x52\x93\x63\r\n" // 山田
+                                         "\x91\xbe\x98\x59\r\n" // 太郎
                                          " 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n"
                                          " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n"));
         for (const QString name : {"山田", " 先頭に空白", "カンマ,入り", "　", "   "}) {
@@ -93,20 +103,24 @@ class TestSaveFile : public QObject {
             const GameState before = G;
             ResetGameState();
             G.CrLf = QStringLiteral("\r\n");
-            G.PhoneCount = 2;  // not part of the save: kept as it is
+            G.PhoneCount = 2; // not part of the save: kept as it is
             QVERIFY(LoadSaveFile());
-            QVERIFY2(saved(G) == saved(before) && G.PhoneCount == 2 && !FileExists("dbldata.dat") && World().boxes.empty(),
+            QVERIFY2(saved(G) == saved(before) && G.PhoneCount == 2 && !FileExists("dbldata.dat") &&
+                         World().boxes.empty(),
                      qPrintable(name));
         }
     }
 
     // Only what the writer itself writes is taken: anything else is refused, named damaged and kept.
     void damagedFilesAreRefusedAndKept() {
-        const QByteArray base("a\r\nb\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 7 \r\n");
-        QList<QByteArray> damaged = {QByteArray(), base.left(17), base + "extra\r\n", QByteArray(base).replace("\r\n", "\n")};
-        const std::pair<int, QByteArray> lines[] = {
-            {2, " xx "}, {16, " 9 "}, {2, "12"}, {2, " +12 "}, {3, ""}, {3, " "}, {15, " 0 "},  // no pick yet
-            {0, "a\tb"}, {0, "\"a"}, {1, "\x82"}, {0, "\x83\x7f"}, {9, " 2 "}, {16, " 8 "}};
+        const QByteArray base("a\r\nb\r\n 12 \r\nH\r\nL\r\nE\r\nR\r\nJ\r\nI\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n "
+                              "0 \r\n 1 \r\n 3 \r\n 7 \r\n");
+        QList<QByteArray> damaged = {QByteArray(), base.left(17), base + "extra\r\n",
+                                     QByteArray(base).replace("\r\n", "\n")};
+        const std::pair<int, QByteArray> lines[] = {{2, " xx "}, {16, " 9 "}, {2, "12"},   {2, " +12 "},
+                                                    {3, ""},     {3, " "},    {15, " 0 "}, // no pick yet
+                                                    {0, "a\tb"}, {0, "\"a"},  {1, "\x82"}, {0, "\x83\x7f"},
+                                                    {9, " 2 "},  {16, " 8 "}};
         for (const auto &[line, bytes] : lines) {
             QList<QByteArray> l = base.split('\n');
             l[line] = bytes + "\r";
@@ -120,20 +134,24 @@ class TestSaveFile : public QObject {
             World().boxes.clear();
             QVERIFY2(!LoadSaveFile(), bytes.constData());
             QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.contains(QStringLiteral("壊れて")));
-            QCOMPARE(fileBytes(), bytes);  // left in place untouched
+            QCOMPARE(fileBytes(), bytes); // left in place untouched
             QVERIFY(G.GameMinute == 12 && G.Myouji == "山田");
         }
         PutGameFile(QStringLiteral("DblData.dat"), base);
-        QVERIFY(LoadSaveFile());  // the lines that were spoiled above are good as they stand
+        QVERIFY(LoadSaveFile()); // the lines that were spoiled above are good as they stand
         // What no save can be: a device, a pipe that nobody writes, a file of 400 MB. Refused at once,
         // never read whole (the first two never end), and left where they are.
         const std::function<bool()> puts[] = {
             [] { return QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("DblData.dat")); },
             [] { return ::mkfifo("DblData.dat", 0644) == 0; },
-            [] { QFile f(QStringLiteral("DblData.dat")); return f.open(QIODevice::WriteOnly) && f.resize(400 << 20); }};
+            [] {
+                QFile f(QStringLiteral("DblData.dat"));
+                return f.open(QIODevice::WriteOnly) && f.resize(400 << 20);
+            }};
         for (const auto &put : puts) {
             World().boxes.clear();
-            QVERIFY(put() && FileExists(QStringLiteral("dbldata.dat")) && !LoadSaveFile() && FileExists(QStringLiteral("DblData.dat")));
+            QVERIFY(put() && FileExists(QStringLiteral("dbldata.dat")) && !LoadSaveFile() &&
+                    FileExists(QStringLiteral("DblData.dat")));
             QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.contains(QStringLiteral("壊れて")));
             KillFile(QStringLiteral("DblData.dat"));
         }
@@ -155,7 +173,7 @@ class TestSaveFile : public QObject {
         sampleState();
         QVERIFY(WriteSaveFile());
         const QByteArray old = fileBytes();
-        G.Myouji = QStringLiteral("😀");  // cannot be written in the file's code page
+        G.Myouji = QStringLiteral("😀"); // cannot be written in the file's code page
         QVERIFY(!WriteSaveFile());
         QVERIFY(World().boxes.size() == 1 && fileBytes() == old);
     }

@@ -10,7 +10,9 @@
 
 namespace {
 const QSize Campus(5700, 4230), Album(7815, 6690);
-QString storedScale() { return GetSetting("Velmor", "Display", "Scale"); }
+QString storedScale() {
+    return GetSetting("Velmor", "Display", "Scale");
+}
 } // namespace
 
 class TestScale : public QObject {
@@ -21,7 +23,11 @@ class TestScale : public QObject {
 
     // Two thirds of the height for the campus window, the whole area for the album, pictures exact.
     void chosenForScreens() {
-        const struct { int w, h; double desktop; int pictures, fitting, roomy; } cases[] = {
+        const struct {
+            int w, h;
+            double desktop;
+            int pictures, fitting, roomy;
+        } cases[] = {
             {1920, 1080, 1.0, 3, 2, 2}, {1920, 1032, 1.0, 3, 2, 2}, {2560, 1440, 1.0, 3, 3, 3},
             {3840, 2160, 1.0, 3, 3, 4}, {3840, 2160, 1.0, 4, 4, 4}, {1366, 768, 1.0, 3, 1, 1},
             {1280, 720, 1.0, 3, 1, 1},  {1920, 1080, 2.0, 3, 1, 2}, {1707, 960, 1.5, 3, 2, 2},
@@ -40,7 +46,7 @@ class TestScale : public QObject {
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(1920, 1080));
         UseChosenScale();
         QCOMPARE(FormScale(), 2);
-        QCOMPARE(storedScale(), QString());  // the screen's choice is not the player's
+        QCOMPARE(storedScale(), QString()); // the screen's choice is not the player's
         DblMain &campus = Win<DblMain>();
         campus.Show();
         campus.ShowPicture(QStringLiteral("C10C.DBL"));
@@ -56,12 +62,12 @@ class TestScale : public QObject {
         QCOMPARE(campus.Image1->pixmap().size(), QSize(300, 200));
         QCOMPARE(campus.Label1->font().pixelSize(), 13);
         QCOMPARE(storedScale(), QStringLiteral("1"));
-        QTest::keyClick(&campus, Qt::Key_F9);  // no smaller scale
+        QTest::keyClick(&campus, Qt::Key_F9); // no smaller scale
         QCOMPARE(FormScale(), 1);
 
         // A window opened later is laid out at the scale in force, and stays on the screen.
         QTest::keyClick(&campus, Qt::Key_F10);
-        QTest::keyClick(&campus, Qt::Key_F10);  // 3x has no room for the album on this screen
+        QTest::keyClick(&campus, Qt::Key_F10); // 3x has no room for the album on this screen
         QCOMPARE(FormScale(), 2);
         QCOMPARE(storedScale(), QStringLiteral("2"));
         DblAlbum &album = Win<DblAlbum>();

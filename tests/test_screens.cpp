@@ -18,7 +18,8 @@ class TestScreens : public QObject {
         const auto check = [](Form &w, const char *name, bool centredDown) {
             w.Show();
             const QRect r = w.frameGeometry();
-            QVERIFY2(QRect(1920, 0, 1280, 1024).contains(r), qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(r.x()).arg(r.y())));
+            QVERIFY2(QRect(1920, 0, 1280, 1024).contains(r),
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(r.x()).arg(r.y())));
             QVERIFY2(std::abs(r.center().x() - 2560) <= 1, name);
             if (centredDown) QVERIFY2(std::abs(r.center().y() - 512) <= 1, name);
         };

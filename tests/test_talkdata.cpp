@@ -10,7 +10,8 @@
 
 namespace {
 const QString Placeholder = QStringLiteral(u"ＸＸＸ");
-const QRegularExpression Number(QStringLiteral("^[0-9]{3}.")), Change(QStringLiteral(".([+-][0-9]|[0-9]{2})$"));
+const QRegularExpression Number(QStringLiteral("^[0-9]{3}.")),
+    Change(QStringLiteral(".([+-][0-9]|[0-9]{2})$"));
 
 // A file's lines: code page 932, no blank at the start, no quote, no comma that would cut a text short.
 QStringList LinesOf(const char *name, QStringList *bad, int commas = 0) {
@@ -51,7 +52,8 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
     int withPlaceholder = 0;
     for (const QString &code : codes) {
         SCOPED_TRACE(code.toStdString());
-        QList<int> talks, changes; // read the way the game reads them: the first field equal to the code, ten numbers
+        QList<int> talks,
+            changes; // read the way the game reads them: the first field equal to the code, ten numbers
         for (const QString &field : kcode.mid(kcode.indexOf(code) + 1, kcode.contains(code) ? 10 : 0))
             talks << Val(field);
         const std::set<int> own(talks.begin(), talks.end()); // a repeat would fill two buttons alike
@@ -83,7 +85,8 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
                 none *= std::max(0, 10 - n - k) / (10.0 - k);
             return 1 - none;
         };
-        EXPECT_TRUE(drawn([](int v) { return v >= 5; }) >= 0.95 && drawn([](int v) { return v == 0; }) >= 0.90);
+        EXPECT_TRUE(drawn([](int v) { return v >= 5; }) >= 0.95 &&
+                    drawn([](int v) { return v == 0; }) >= 0.90);
     }
     for (const auto &[talk, lines] : replies)
         EXPECT_TRUE(lines.size() == 1 && offered.count(talk)) << talk << ": repeated or never offered";
@@ -96,8 +99,10 @@ TEST(TalkData, EveryCodeHasTenRepliesWithTheirResponsesInItsOwnSection) {
 // when every girl started at 4.
 TEST(TalkData, EveryEndingCanBeReached) {
     for (int girl = 1; girl <= 6; ++girl) {
-        EXPECT_TRUE(Provable({girl, 6, 0, true}, WorstFor(girl))) << "girl " << girl << " cannot surely be won";
-        EXPECT_TRUE(Provable({8, 1, girl}, AloneAt3(girl))) << "no reply of girl " << girl << " keeps her at 3";
+        EXPECT_TRUE(Provable({girl, 6, 0, true}, WorstFor(girl)))
+            << "girl " << girl << " cannot surely be won";
+        EXPECT_TRUE(Provable({8, 1, girl}, AloneAt3(girl)))
+            << "no reply of girl " << girl << " keeps her at 3";
         EXPECT_TRUE(Provable({9, 1, girl}, AllAt4())) << "no cold reply for girl " << girl;
     }
 }

@@ -1,6 +1,7 @@
 // The whole program from Main to the end through the real windows: demo, title, start, names, prologue,
 // album, an afternoon with replies, 5:00 PM, confession, epilogue, staff roll and the clear record; whole
-// afternoons to each kind of ending. The prologue and the album's pick (her −2, the lens gesture), then 4:31 PM.
+// afternoons to each kind of ending. The prologue and the album's pick (her −2, the lens gesture), then 4:31
+// PM.
 #include "EndingSupport.h"
 #include "core/Main.h"
 #include "core/Prologue.h"
@@ -35,27 +36,30 @@ bool finishedAndRecorded() {
     if (!RunEnding([] { RunUntil([] { return false; }, 60000); })) return false;
     const QString r = ReadClearRecord();
     const int ending = r.size() == 2 ? EndingOfChar(r[0]) : 0;
-    return ending == G.EndingNo && ClearLevel(r, ending) == (ending == G.TargetGirl ? LevelMutual : LevelConfessed);
+    return ending == G.EndingNo &&
+           ClearLevel(r, ending) == (ending == G.TargetGirl ? LevelMutual : LevelConfessed);
 }
 } // namespace
 
 class TestWholeGame : public QObject {
     Q_OBJECT
   private slots:
-    void init() { ResetWorld(600); }  // a game minute in 100 ms
+    void init() { ResetWorld(600); } // a game minute in 100 ms
 
     void fromMainToTheEnd() {
-        Player player(0, 0, {0});  // picks the first girl, answers everyone, walks once
-        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1 && G.TargetGirl == 1 &&
-                G.GameMinute == 1);
+        Player player(0, 0, {0}); // picks the first girl, answers everyone, walks once
+        QVERIFY(throughTitle(QStringLiteral("山田"), QStringLiteral("太郎")) && player.picks == 1 &&
+                G.TargetGirl == 1 && G.GameMinute == 1);
         QVERIFY(finishedAndRecorded() && player.walks == 1 && player.replies > 0);
     }
 
     // Boys' photos do nothing, a quick second click picks nobody; lenses, unless another girl is picked.
     void pickingAGirl() {
         const std::tuple<Qt::KeyboardModifiers, int, int, bool> cases[] = {{Qt::NoModifier, 3, 2, false},
-            {Qt::ShiftModifier, 5, 3, true}, {Qt::ControlModifier, 7, 3, true}, {Qt::AltModifier, 3, 3, true},
-            {Qt::ShiftModifier, 3, 1, false}};
+                                                                           {Qt::ShiftModifier, 5, 3, true},
+                                                                           {Qt::ControlModifier, 7, 3, true},
+                                                                           {Qt::AltModifier, 3, 3, true},
+                                                                           {Qt::ShiftModifier, 3, 1, false}};
         for (const auto &[mods, photo, pick, lenses] : cases) {
             ResetWorld();
             Win<DblMain>().Show();
@@ -63,14 +67,17 @@ class TestWholeGame : public QObject {
             QString picked;
             QWidget *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
             const Qt::KeyboardModifiers held = mods;
-            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); }, 5);
+            Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); },
+                  5);
             Later([&] { picked = thought(), ClickOn(girl); }, 10); // then a wait
             Later([&] { picked += thought(), ClickOn(boy); }, 15);
-            Later([&] { picked += QString::number(G.TargetGirl), ClickOn(girl), ClickOn(album().Image1[0]); }, 20);
+            Later([&] { picked += QString::number(G.TargetGirl), ClickOn(girl), ClickOn(album().Image1[0]); },
+                  20);
             PickInAlbum();
             QCOMPARE(picked, Str(lenses ? AlbumPickedLenses : AlbumPicked) + "0");
             QVERIFY(!IsLoaded<DblAlbum>() && G.TargetGirl == pick + 1 && (G.ContactLensFlag != 0) == lenses);
-            QVERIFY(G.Affection[pick + 1] == -2 && std::count(G.Affection.begin(), G.Affection.end(), 0) == 6);
+            QVERIFY(G.Affection[pick + 1] == -2 &&
+                    std::count(G.Affection.begin(), G.Affection.end(), 0) == 6);
         }
     }
     // The prologue's seven waits, the album's pick (her −2), then 4:31 PM; a continued afternoon has neither.
@@ -87,7 +94,8 @@ class TestWholeGame : public QObject {
         };
         BeginAfternoon(false);
         QVERIFY(lines.size() == 7 && IsLoaded<DblMain>() && World().boxes.size() == 1);
-        for (int i = 0; i < 7; ++i) QCOMPARE(lines[i], Str(PrologueLines[i]));
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(lines[i], Str(PrologueLines[i]));
         QVERIFY(player.picks == 1 && !IsLoaded<DblAlbum>() && G.TargetGirl == 5 && G.Affection[5] == 0);
         QVERIFY(m.Label1->text() == Str(AfterAlbumLine) && m.Label3->text().isEmpty());
         QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->isEnabled() &&
@@ -101,22 +109,30 @@ class TestWholeGame : public QObject {
     // Whole afternoons walking, answering and clicking as a player does, to each kind of ending and into
     // the clear record.
     void eachKindOfEnding() {
-        const struct { const char *what; int target; std::array<int, 7> liking; bool answers;
-                       int ending, scriptLines; const char *greeting, *record; } afternoons[] = {
+        const struct {
+            const char *what;
+            int target;
+            std::array<int, 7> liking;
+            bool answers;
+            int ending, scriptLines;
+            const char *greeting, *record;
+        } afternoons[] = {
             {"her ending, mutual", 2, {0, 0, 20, 0, 0, 0, 0}, true, 2, 8, "鳴海君…", "鷹2"},
             {"her ending, surprised", 4, {0, 0, 20, 0, 0, 0, 0}, true, 2, 11, "鳴海君…", "鷹3"},
             // Every girl met and left unanswered loses 3: 7 becomes 4, the rest go below zero.
             {"the classmate", 4, {0, 0, 0, 0, 7, 0, 0}, false, 8, 15, "鳴海君…", "鷹3楓1"},
             {"the sister", 1, {0, -20, -20, -20, -20, -20, -20}, true, 9, 11, "鳴海先輩…", "鷹3楓1蘭1"},
         };
-        QString record;  // carried from one afternoon to the next, as on one player's machine
+        QString record; // carried from one afternoon to the next, as on one player's machine
         for (const auto &a : afternoons) {
-            ResetWorld(0.01);  // no clock of its own: the player keeps it
+            ResetWorld(0.01); // no clock of its own: the player keeps it
             UseCodedPictures();
             WriteClearRecord(record);
             // A continued afternoon at 4:31 PM on the schoolyard.
-            G.Myouji = QStringLiteral("鳴海"), G.TargetGirl = static_cast<Integer>(a.target), G.Location = 3, G.GameMinute = 1;
-            for (int k = 1; k <= 6; ++k) G.Affection[k] = static_cast<Integer>(a.liking[k]);
+            G.Myouji = QStringLiteral("鳴海"), G.TargetGirl = static_cast<Integer>(a.target), G.Location = 3,
+            G.GameMinute = 1;
+            for (int k = 1; k <= 6; ++k)
+                G.Affection[k] = static_cast<Integer>(a.liking[k]);
             // Schoolyard to the rooftop (a three-minute walk with the friend's call), the gymnasium,
             // the court, back to the gymnasium and on to the music room to wait out the afternoon.
             Player player(-1, a.answers ? 0 : -1, {0, 3, 5, 3, 1});
@@ -124,12 +140,17 @@ class TestWholeGame : public QObject {
             std::vector<Shown> gate;
             WriteDown(player, gate, true);
             QVERIFY2(RunEnding([] { BeginAfternoon(true), RunUntil([] { return false; }, 60000); }), a.what);
-            // Answered or not; met on the rooftop and in the music room; her greeting and picture at the gate.
-            QVERIFY2((a.answers ? player.replies >= 3 : player.replies == 0) && G.MetFlag[2] != 0 && G.MetFlag[4] != 0, a.what);
-            QVERIFY2(G.EndingNo == a.ending && gate[2].text == a.greeting && gate[3].code == QStringLiteral("C8%1C").arg(a.ending),
+            // Answered or not; met on the rooftop and in the music room; her greeting and picture at the
+            // gate.
+            QVERIFY2((a.answers ? player.replies >= 3 : player.replies == 0) && G.MetFlag[2] != 0 &&
+                         G.MetFlag[4] != 0,
+                     a.what);
+            QVERIFY2(G.EndingNo == a.ending && gate[2].text == a.greeting &&
+                         gate[3].code == QStringLiteral("C8%1C").arg(a.ending),
                      a.what);
             // Lines of the script: from its first to the epilogue's.
-            QCOMPARE(std::find_if(gate.begin() + 3, gate.end(), [](auto &l) { return l.code == "C80D"; }) - gate.begin() - 3,
+            QCOMPARE(std::find_if(gate.begin() + 3, gate.end(), [](auto &l) { return l.code == "C80D"; }) -
+                         gate.begin() - 3,
                      a.scriptLines);
             QCOMPARE(record = ReadClearRecord(), QString::fromUtf8(a.record));
         }

@@ -12,9 +12,10 @@ class TestWiring : public QObject {
     Q_OBJECT
   private slots:
     void everyTimerHasItsIntervalAndReachesItsHandler() {
-        ResetWorld(100);  // a game minute in 0.6 s, a keep-alive in 10 ms
+        ResetWorld(100); // a game minute in 0.6 s, a keep-alive in 10 ms
         StartMusicSystem();
-        G.Myouji = QStringLiteral("佐藤"), G.TargetGirl = 1, G.PhoneCount = 5, G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
+        G.Myouji = QStringLiteral("佐藤"), G.TargetGirl = 1, G.PhoneCount = 5,
+        G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
         DblMain &m = StandAt(3, 5);
         StartClock();
         QCOMPARE(m.Timer1->Interval(), 60000);

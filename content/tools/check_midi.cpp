@@ -17,17 +17,24 @@
 namespace {
 using Bytes = std::vector<uint8_t>;
 using Fault = std::runtime_error;
-Bytes Read(const std::string &name) { std::ifstream f(name, std::ios::binary); return {std::istreambuf_iterator<char>(f), {}}; }
+Bytes Read(const std::string &name) {
+    std::ifstream f(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
 uint32_t Num(const Bytes &d, size_t at, int n, bool littleEndian = false) {
     if (at + n > d.size()) throw Fault("the file ends inside an event");
     uint32_t v = 0;
-    for (int i = 0; i < n; ++i) v = v << 8 | d[at + (littleEndian ? n - 1 - i : i)];
+    for (int i = 0; i < n; ++i)
+        v = v << 8 | d[at + (littleEndian ? n - 1 - i : i)];
     return v;
 }
 
 // Seconds through the tempo map; levels: the most note-on velocities one melodic channel uses (beat
 // accents alone give three).
-struct Piece { double seconds; size_t levels; };
+struct Piece {
+    double seconds;
+    size_t levels;
+};
 
 // Reads a standard MIDI file; throws what is malformed.
 Piece ReadMidi(const Bytes &d) {
@@ -40,7 +47,8 @@ Piece ReadMidi(const Bytes &d) {
     size_t p = 14;
     auto var = [&] { // a variable-length number
         uint32_t v = 0, b = 0x80;
-        for (int i = 0; i < 4 && b & 0x80; ++i) b = Num(d, p++, 1), v = v << 7 | (b & 0x7f);
+        for (int i = 0; i < 4 && b & 0x80; ++i)
+            b = Num(d, p++, 1), v = v << 7 | (b & 0x7f);
         return b & 0x80 ? throw Fault("variable-length number over four bytes") : v;
     };
     for (uint32_t track = 0; track < tracks; ++track) {
@@ -73,7 +81,8 @@ Piece ReadMidi(const Bytes &d) {
     if (tracks > 1 && ends[0] > *std::max_element(ends.begin() + 1, ends.end()) + division / 16)
         throw Fault("the tempo track runs on past the music");
     size_t levels = 0;
-    for (const auto &v : velocities) levels = std::max(levels, v.size());
+    for (const auto &v : velocities)
+        levels = std::max(levels, v.size());
     double quarterUs = 0; // quarter notes times their microseconds
     uint32_t at = 0, us = 500000;
     for (auto [t, v] : tempo)

@@ -18,7 +18,10 @@ int main(int argc, char **argv) {
     }
     const double zoom = argc > 3 ? QString(argv[3]).toDouble() : 1.0;
     QDir dir(argv[1]);
-    struct Entry { QString name; QImage image; };
+    struct Entry {
+        QString name;
+        QImage image;
+    };
     std::vector<Entry> entries;
     // Pictures are recognised by content: the scene pictures carry the ".DBL" name.
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
@@ -40,9 +43,12 @@ int main(int argc, char **argv) {
 
     const int pad = 8, label = 16;
     int sheetWidth = 1280;
-    for (const Entry &e : entries) sheetWidth = std::max(sheetWidth, int(e.image.width() * zoom) + 2 * pad);
+    for (const Entry &e : entries)
+        sheetWidth = std::max(sheetWidth, int(e.image.width() * zoom) + 2 * pad);
     // Flow layout: rows of cells as wide as their picture.
-    struct Cell { int x, y; };
+    struct Cell {
+        int x, y;
+    };
     std::vector<Cell> cells;
     int x = pad, y = pad, rowHeight = 0;
     for (const Entry &e : entries) {
@@ -75,7 +81,8 @@ int main(int argc, char **argv) {
         p.fillRect(r, QBrush(checker));
         p.drawImage(r, e.image);
         p.setPen(QColor(235, 235, 235));
-        p.drawText(QRect(r.x(), r.bottom() + 2, std::max(r.width(), 80), label - 2), Qt::AlignLeft | Qt::AlignTop,
+        p.drawText(QRect(r.x(), r.bottom() + 2, std::max(r.width(), 80), label - 2),
+                   Qt::AlignLeft | Qt::AlignTop,
                    QString("%1 %2x%3").arg(e.name).arg(e.image.width()).arg(e.image.height()));
     }
     p.end();

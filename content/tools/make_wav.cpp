@@ -53,16 +53,16 @@ std::vector<int16_t> jingle() {
     // window closes at 4.4 s. A D major arpeggio (the key of the title music) climbs a note per group
     // to the leading tone, and the wand lands on the tonic chord.
     const Strike strikes[] = {
-        {0.60, pitch(81), 0.50, 0.35}, // A5    cyan
-        {0.80, pitch(86), 0.50, 0.35}, // D6    green
-        {1.00, pitch(90), 0.50, 0.35}, // F#6   white
-        {1.20, pitch(93), 0.50, 0.35}, // A6    red
-        {1.40, pitch(97), 0.45, 0.30}, // C#7   magenta, leaning on the chord to come
-        {1.60, pitch(98), 0.50, 0.80}, // the wand: D7
-        {1.60, pitch(93), 0.40, 0.80}, //           A6
-        {1.60, pitch(90), 0.40, 0.85}, //           F#6
-        {1.60, pitch(86), 0.45, 0.90}, //           D6
-        {1.60, pitch(74), 0.40, 1.10}, //           D5 underneath for body
+        {0.60, pitch(81), 0.50, 0.35},  // A5    cyan
+        {0.80, pitch(86), 0.50, 0.35},  // D6    green
+        {1.00, pitch(90), 0.50, 0.35},  // F#6   white
+        {1.20, pitch(93), 0.50, 0.35},  // A6    red
+        {1.40, pitch(97), 0.45, 0.30},  // C#7   magenta, leaning on the chord to come
+        {1.60, pitch(98), 0.50, 0.80},  // the wand: D7
+        {1.60, pitch(93), 0.40, 0.80},  //           A6
+        {1.60, pitch(90), 0.40, 0.85},  //           F#6
+        {1.60, pitch(86), 0.45, 0.90},  //           D6
+        {1.60, pitch(74), 0.40, 1.10},  //           D5 underneath for body
         {2.40, pitch(105), 0.16, 0.45}, // the year: a twinkle high above, A7
         {2.48, pitch(110), 0.12, 0.40}, //                                  D8
     };
@@ -79,7 +79,8 @@ std::vector<int16_t> jingle() {
         // While the window is still black, a soft open fifth swells in and gives way to the first bell.
         if (t > 0.15 && t < 0.75) {
             const double swell = std::sin(Pi * (t - 0.15) / 0.6);
-            s += 0.05 * swell * swell * (std::sin(2.0 * Pi * pitch(74) * t) + 0.7 * std::sin(2.0 * Pi * pitch(81) * t));
+            s += 0.05 * swell * swell *
+                 (std::sin(2.0 * Pi * pitch(74) * t) + 0.7 * std::sin(2.0 * Pi * pitch(81) * t));
         }
         if (t > fadeStart) s *= 0.5 * (1.0 + std::cos(Pi * (t - fadeStart) / (length - fadeStart)));
         mix[n] = s;

@@ -85,7 +85,8 @@ int main(int argc, char **argv) {
         // The ".DBL" files are PNG data whatever their name says.
         QString name = f[0];
         if (scale > 1)
-            name.insert(name.contains('.') ? name.lastIndexOf('.') : name.size(), QStringLiteral("@%1x").arg(scale));
+            name.insert(name.contains('.') ? name.lastIndexOf('.') : name.size(),
+                        QStringLiteral("@%1x").arg(scale));
         QImageWriter w(outDir + "/" + name, "png");
         if (!w.write(img.convertToFormat(QImage::Format_ARGB32))) {
             std::fprintf(stderr, "rasterise: cannot write %s\n", qPrintable(name));
