@@ -9,6 +9,8 @@ HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
+# A real screen reader beside the game, and the speech service that the game's own voice uses.
+DEBS += orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox libspeechd-dev
 PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan

@@ -1,6 +1,7 @@
 #include "core/DblLog.h"
 
 #include "core/Scene.h"
+#include "platform/Speech.h"
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -54,6 +55,7 @@ void DblLog::AddLine(const QString &speaker, const QString &text) {
     const bool atEnd = bar->value() >= bar->maximum();
     Text1->append(LineHtml(speaker, text));
     if (atEnd) ScrollToEnd();
+    Announce(this, SpokenLine(speaker, text));
 }
 
 void DblLog::Form_KeyDown(Key key, int) {

@@ -5,6 +5,7 @@
 #include "core/DblLog.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "platform/Speech.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include <QApplication>
@@ -143,7 +144,10 @@ void DblMain::ShowLine(const QString &speaker, const QString &text) {
     // A screen reader reads the line with who says it.
     Label1->setAccessibleDescription(speaker);
     Label1->setText(text);
-    if (!text.isEmpty() && IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+    if (text.isEmpty()) return;
+    // Spoken where the player is reading: over the lookback while it is open.
+    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+    else Announce(this, SpokenLine(speaker, text));
 }
 
 void DblMain::ShowPicture(const QString &file) { Image1->SetPicture(LoadPicture(file)); }

@@ -8,6 +8,7 @@
 #include "frontend/DblTitle.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
+#include "platform/Speech.h"
 
 namespace {
 // Each call reaches the window of the moment: created on first use, a fresh one after an unload.
@@ -47,10 +48,15 @@ class ModalWindows final : public SequenceView {
     void OpenStartScreen() override {
         Win<DblStart>().Show();
         Unload<DblTitle>();
+        // The keys come along from the title, which had them.
+        Win<DblStart>().activateWindow();
     }
     void CloseStartScreen() override { Unload<DblStart>(); }
     void OpenAlbum() override { Win<DblAlbum>().ShowModal(); }
-    void AlbumThought(const QString &text) override { Win<DblAlbum>().Label1->setText(text); }
+    void AlbumThought(const QString &text) override {
+        Win<DblAlbum>().Label1->setText(text);
+        Announce(&Win<DblAlbum>(), text);
+    }
     void CloseAlbum() override { Unload<DblAlbum>(); }
     void RollCredits() override {
         Win<DblEnding>().ShowModal();

@@ -2,6 +2,8 @@
 
 #include "platform/System.h"
 #include "platform/TextFile.h"
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QCloseEvent>
@@ -34,6 +36,7 @@ Key KeyOf(int qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key::Enter;
     case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Space: return Key::Space;
     case Qt::Key_Shift: return Key::Shift;
     case Qt::Key_Control: return Key::Control;
     case Qt::Key_Alt: return Key::Alt;
@@ -215,7 +218,18 @@ void Timer::apply() {
 
 // ---- Form ----
 
+namespace {
+// A window is a frame to a screen reader, as a main window is: Orca speaks a frame's new name while
+// it is active (see Announce), where a plain widget's name changes go unheard.
+QAccessibleInterface *formAccessible(const QString &, QObject *object) {
+    auto *form = dynamic_cast<Form *>(object);
+    return form ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+} // namespace
+
 Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    static const bool framed = (QAccessible::installFactory(formAccessible), true);
+    (void)framed;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setMouseTracking(true);

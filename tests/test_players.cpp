@@ -9,6 +9,7 @@
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QAccessible>
+#include <QFile>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -132,6 +133,39 @@ class TestPlayers : public QObject {
         QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
         const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
         QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")), qPrintable(tree));
+    }
+
+    // A real screen reader speaks each new line once, who says it first: on the campus window, over the
+    // start screen and in the album (only beside Orca, tests/orca.sh).
+    void orcaSpeaksEachLineWithItsSpeaker() {
+        const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
+        if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
+        const auto spoken = [&](const QString &words) {
+            return RunUntil([&] {
+                QFile f(log);
+                return f.open(QIODevice::ReadOnly) &&
+                       QString::fromUtf8(f.readAll()).contains(QStringLiteral("SPEECH OUTPUT: '") + words);
+            }, 30000);
+        };
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 30000));
+        ShowScene({}, QStringLiteral("私立夕鐘学園高校。"), {});
+        QVERIFY(spoken(QStringLiteral("私立夕鐘学園高校。")));
+        ShowScene({}, QStringLiteral("もしもし、俺だよ。"), QStringLiteral("電話の声"));
+        QVERIFY(spoken(QStringLiteral("電話の声「もしもし、俺だよ。」")));
+        // The hero's own line right after: never under the last speaker's name.
+        ShowScene({}, QStringLiteral("し、白石さん！？"), QStringLiteral("俺"));
+        QVERIFY(spoken(QStringLiteral("俺「し、白石さん！？」")));
+        DblAlbum &album = Win<DblAlbum>();
+        album.Show(), album.activateWindow();
+        QVERIFY(RunUntil([&] { return album.isActiveWindow(); }, 30000));
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right}) KeyOn(&album, k);
+        QVERIFY(spoken(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        Unload<DblAlbum>(), Unload<DblMain>();
+        DblStart &start = Win<DblStart>();
+        start.Show(), start.activateWindow();
+        QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
     }
 };
 
