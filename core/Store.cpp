@@ -8,6 +8,8 @@ const QString Section = QStringLiteral("Duskwatch");
 const QString RecordKey = QStringLiteral("CString");
 const QString MyoujiKey = QStringLiteral("SavedMyouji");
 const QString NamaeKey = QStringLiteral("SavedNamae");
+const QString AccessSection = QStringLiteral("Access");
+const QString VoiceKey = QStringLiteral("SelfVoicing");
 } // namespace
 
 QString ReadClearRecord() { return GetSetting(App, Section, RecordKey); }
@@ -19,4 +21,6 @@ bool SaveLastNames(const QString &myouji, const QString &namae) {
     return SaveSetting(App, Section, NamaeKey, namae) && surname;
 }
 bool EraseStore() { return DeleteSetting(App, Section); }
+bool SelfVoicingChosen() { return GetSetting(App, AccessSection, VoiceKey) == QLatin1String("1"); }
+bool StoreSelfVoicing(bool on) { return SaveSetting(App, AccessSection, VoiceKey, on ? QStringLiteral("1") : QStringLiteral("0")); }
 QString StoreFile() { return SettingsFile(App); }

@@ -13,5 +13,8 @@ QString LastNamae();
 bool SaveLastNames(const QString &myouji, const QString &namae);
 // The data room's erase: the whole section goes, record and names; false when it could not be written.
 bool EraseStore();
+// The player's own voice, remembered in a section of its own (the data room's erase leaves it).
+bool SelfVoicingChosen();
+bool StoreSelfVoicing(bool on);
 // The store's file, for telling the player where it should be.
 QString StoreFile();

@@ -5,6 +5,7 @@
 #include "core/Views.h"
 #include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
+#include "core/Store.h"
 #include "frontend/DblTitle.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
@@ -65,7 +66,21 @@ class ModalWindows final : public SequenceView {
 };
 } // namespace
 
+namespace {
+// F9, a key that types nothing (so never a click), turns the own voice on or off on every window.
+bool VoiceKey(Key key, int) {
+    if (key != Key::F9) return false;
+    const bool on = !SelfVoicing();
+    SetSelfVoicing(on);
+    StoreSelfVoicing(on);
+    Speak(QStringLiteral("読み上げ、オン"));
+    return true;
+}
+} // namespace
+
 void InstallWindowViews() {
+    SetSelfVoicing(SelfVoicingChosen());
+    SetAnyWindowKey(VoiceKey);
     static CampusWindow campus;
     static ReplyWindow replies;
     static ModalWindows sequence;

@@ -371,7 +371,17 @@ void Form::closeEvent(QCloseEvent *e) {
     if (!AnyFormLoaded()) EndProcess();
 }
 
+namespace {
+std::function<bool(Key, int)> &anyWindowKey() {
+    static std::function<bool(Key, int)> handler;
+    return handler;
+}
+} // namespace
+
+void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler) { anyWindowKey() = std::move(handler); }
+
 void Form::keyPressEvent(QKeyEvent *e) {
+    if (anyWindowKey() && anyWindowKey()(KeyOf(e->key()), ShiftState(e->modifiers()))) return;
     Form_KeyDown(KeyOf(e->key()), ShiftState(e->modifiers()));
     if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
 }

@@ -164,6 +164,9 @@ class Form : public QWidget {
     bool unloaded_ = false;
 };
 
+// A key that every window answers alike, before its own handler: true when it was taken.
+void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler);
+
 // Puts the window in the middle of the available area of its screen (the desktop's panels left out).
 void CenterForm(Form &form);
 // True when any window is still loaded.

@@ -11,6 +11,7 @@
 #include <libspeechd.h>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 // An invisible object that holds a line while it has the keys, and passes every key to its window.
@@ -33,11 +34,11 @@ const bool readerFactory = (QAccessible::installFactory(readerAccessible), true)
 // no sound device, and the game's clock must never wait for it. Only the newest text is kept.
 class Voice {
   public:
-    void Say(const QString &text) {
+    void Say(const QString &text, bool interrupt) {
         {
             std::lock_guard lock(mutex_);
-            pending_ = text.toStdString();
-            hasPending_ = true;
+            if (interrupt) pending_.clear(), cancel_ = true;
+            pending_.push_back(text.toStdString());
             // Never joined: a hung service must not hold up the end of the program.
             if (!started_) std::thread([this] { run(); }).detach(), started_ = true;
         }
@@ -49,16 +50,18 @@ class Voice {
         SPDConnection *spd = spd_open("duskbell", "main", nullptr, SPD_MODE_THREADED);
         if (spd) chooseJapanese(spd);
         for (;;) {
-            std::string text;
+            std::vector<std::string> texts;
+            bool cancel = false;
             {
                 std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return hasPending_; });
-                text = std::move(pending_);
-                hasPending_ = false;
+                wake_.wait(lock, [this] { return !pending_.empty() || cancel_; });
+                texts.swap(pending_);
+                std::swap(cancel, cancel_);
             }
             if (!spd) continue;  // no service: silent, and the game goes on
-            spd_cancel(spd);
-            if (!text.empty()) spd_say(spd, SPD_MESSAGE, text.c_str());
+            if (cancel) spd_cancel(spd);
+            for (const std::string &text : texts)
+                if (!text.empty()) spd_say(spd, SPD_MESSAGE, text.c_str());
         }
     }
     // A Japanese voice where one is installed; otherwise the desktop's default voice.
@@ -76,8 +79,8 @@ class Voice {
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::string pending_;
-    bool hasPending_ = false, started_ = false;
+    std::vector<std::string> pending_;  // said in turn after what is being said
+    bool cancel_ = false, started_ = false;
 };
 
 struct State {
@@ -126,14 +129,23 @@ void Announce(QWidget *window, const QString &text) {
 void SetSelfVoicing(bool on) {
     if (!on) Speak(QString());  // stops a line being read
     state().on = on;
+    // The control that takes the keys is read as it takes them: a reply as the selection moves, a
+    // message box's button after its text.
+    static const bool following = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {
+            if (qobject_cast<QAbstractButton *>(now) || qobject_cast<QLineEdit *>(now)) SpeakFocus(now);
+        });
+        return true;
+    }();
+    (void)following;
 }
 
 bool SelfVoicing() { return state().on; }
 
-void Speak(const QString &text) {
+void Speak(const QString &text, bool interrupt) {
     if (!state().on) return;
     state().last = text;
-    state().voice.Say(text);
+    state().voice.Say(text, interrupt);
 }
 
 void SpeakFocus(QWidget *control) {
@@ -141,7 +153,7 @@ void SpeakFocus(QWidget *control) {
     QString text = control->accessibleName();
     if (text.isEmpty())
         if (auto *button = qobject_cast<QAbstractButton *>(control)) text = button->text();
-    Speak(text.remove('&'));
+    Speak(text.remove('&'), false);
 }
 
 QString LastSpoken() { return state().last; }

@@ -14,9 +14,10 @@ void Announce(QWidget *window, const QString &text);
 // The own voice, off until turned on. With no speech service on the desktop it stays silent.
 void SetSelfVoicing(bool on);
 bool SelfVoicing();
-// Says text in the own voice while it is on, cutting off what it was saying; never waits for it.
-void Speak(const QString &text);
-// Announces the control that has just taken the keys in the own voice (a screen reader does that itself).
+// Says text in the own voice while it is on, cutting off what it was saying (or after it, when not
+// interrupting); never waits for the speech service.
+void Speak(const QString &text, bool interrupt = true);
+// Says the control that has just taken the keys in the own voice, after what is being said.
 void SpeakFocus(QWidget *control);
 // What the own voice was last asked to say, for checking the seam without a speech service.
 QString LastSpoken();

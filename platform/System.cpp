@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QApplication>
 #include <QMessageBox>
+#include "platform/Speech.h"
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTime>
@@ -80,6 +81,7 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  MsgAnswer defaultButton) {
+    Speak(text);
     if (msgHook) return msgHook(MsgBoxRequest{text, title, buttons, icon, defaultButton});
     // Over the window it speaks for, on that window's screen.
     QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();

@@ -9,6 +9,10 @@
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QAccessible>
+#include "core/Views.h"
+#include "platform/Settings.h"
+#include "platform/Speech.h"
+#include "platform/System.h"
 #include <QFile>
 #include <QProcess>
 #include <QScrollBar>
@@ -133,6 +137,32 @@ class TestPlayers : public QObject {
         QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
         const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
         QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")), qPrintable(tree));
+    }
+
+    // F9, on any window and never a click, turns the game's own voice on and off, remembered outside the
+    // game's section; it reads a line with its speaker, the reply the keys reach and a message box.
+    void theOwnVoiceReadsLinesRepliesAndMessages() {
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        G.Clicked = 0;
+        KeyOn(&m, Qt::Key_F9);
+        QVERIFY(SelfVoicing() && G.Clicked == 0);
+        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")), QStringLiteral("1"));
+        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SelfVoicing")), QString());
+        ShowScene({}, QStringLiteral("やっほー！"), QStringLiteral("春日　ひなた"));
+        QCOMPARE(LastSpoken(), QStringLiteral("春日　ひなた「やっほー！」"));
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        DblSerif &s = Win<DblSerif>();
+        QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        KeyOn(&s, Qt::Key_Down);
+        QVERIFY2(LastSpoken().contains(QStringLiteral("いいね")), qPrintable(LastSpoken()));
+        MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Duskbell"));
+        QCOMPARE(LastSpoken(), QStringLiteral("セーブしました。"));
+        KeyOn(&s, Qt::Key_F9);  // from the reply window too
+        QVERIFY(!SelfVoicing());
+        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")), QStringLiteral("0"));
+        ShowScene({}, QStringLiteral("またね"), QStringLiteral("春日　ひなた"));
+        QCOMPARE(LastSpoken(), QString());
     }
 
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
