@@ -165,6 +165,27 @@ class TestPlayers : public QObject {
         QCOMPARE(LastSpoken(), QString());
     }
 
+    // Page Up opens the lookback from the reply window too, and Esc gives the keys back to the window
+    // that had them: the replies while she waits, the story otherwise.
+    void theLookbackGivesTheKeysBack() {
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        ShowScene({}, QStringLiteral("やっほー！"), QStringLiteral("春日　ひなた"));
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        DblSerif &s = Win<DblSerif>();
+        QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        KeyOn(&s, Qt::Key_PageUp);
+        QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
+        KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
+        QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        Unload<DblSerif>();
+        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 5000));
+        KeyOn(&m, Qt::Key_PageUp);
+        QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
+        KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
+        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 5000));
+    }
+
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
     // start screen and in the album (only beside Orca, tests/orca.sh).
     void orcaSpeaksEachLineWithItsSpeaker() {
