@@ -150,6 +150,10 @@ void DblMain::ShowLine(const QString &speaker, const QString &text) {
     else Announce(this, SpokenLine(speaker, text));
 }
 
+void DblMain::KeepLine(const QString &speaker, const QString &text) {
+    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+}
+
 void DblMain::ShowPicture(const QString &file) { Image1->SetPicture(LoadPicture(file)); }
 void DblMain::ShowCaption(const QString &caption) { SetCaption(caption); }
 void DblMain::ShowClock(const QString &time) { lblClock->setText(time); }

@@ -32,6 +32,9 @@ class CampusWindow final : public CampusView {
         if (intervalMs > 0 || IsLoaded<DblMain>()) Win<DblMain>().RunClock(intervalMs);
     }
     void Close() override { Unload<DblMain>(); }
+    void KeepLine(const QString &speaker, const QString &text) override {
+        if (IsLoaded<DblMain>()) Win<DblMain>().KeepLine(speaker, text);
+    }
 };
 
 class ReplyWindow final : public ReplyView {

@@ -123,6 +123,13 @@ class TestPlayers : public QObject {
         QCOMPARE(int(G.GameMinute), 1 + ticks);  // the clock moved only on the player's ticks
         QVERIFY(AfternoonLines().size() > 9 && AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) && !m.Label2->text().isEmpty() &&
                 AfternoonLines().back() == std::make_pair(m.Label2->text(), m.Label1->text()));
+        // The lookback keeps what he saw elsewhere too: her thought over the album, then his own reply
+        // under his name, right before her answer.
+        const auto &lines = AfternoonLines();
+        const auto thought = std::find(lines.begin(), lines.end(), std::make_pair(QString(), QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") && !lines[lines.size() - 2].second.isEmpty());
+        OpenLookback(m);
+        QVERIFY(Win<DblLog>().Text1->toPlainText().contains(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
     }
 
     // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
