@@ -25,7 +25,8 @@ DblMain::DblMain() {
     Label1 = AddLabel(120, 3360, 5535, 855);
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     Label3 = AddLabel(3960, 3960, 1575, 240);
-    Label3->SetForeColor(Qt::red);
+    // A red dark enough to read: 4.5:1 or more on the window's grey.
+    Label3->SetForeColor(QColor(200, 0, 0));
     // Small enough that the whole prompt fits the narrow label.
     Label3->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 8));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);

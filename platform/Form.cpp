@@ -233,6 +233,10 @@ Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setMouseTracking(true);
+    // A disabled caption still readable (4.5:1 or more on the button face), though clearly greyed.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(100, 100, 100));
+    setPalette(p);
     loadedForms().insert(this);
 }
 

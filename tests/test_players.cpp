@@ -14,6 +14,7 @@
 #include "platform/Speech.h"
 #include "platform/System.h"
 #include <QFile>
+#include <cmath>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -191,6 +192,25 @@ class TestPlayers : public QObject {
         QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
         KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
         QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 5000));
+    }
+
+    // Text the colours leave free reads at 4.5:1 or more: the click prompt, a disabled destination.
+    void promptAndDisabledButtonsReadWell() {
+        const auto luminance = [](const QColor &c) {
+            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        };
+        const auto contrast = [&](const QColor &a, const QColor &b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        DblMain &m = Win<DblMain>();
+        m.Show();
+        const QColor ground = m.palette().color(QPalette::Window);
+        QVERIFY2(contrast(m.Label3->palette().color(QPalette::WindowText), ground) >= 4.5, qPrintable(ground.name()));
+        QVERIFY(!m.Command1[0]->isEnabled());
+        const QPalette b = m.Command1[0]->palette();
+        QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText), b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
     }
 
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
