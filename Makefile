@@ -10,7 +10,7 @@ DEBS += desktop-file-utils appstream strace dpkg-dev debootstrap
 # The screen-reader test: a private X server, a session bus and the accessibility bus.
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 # A real screen reader beside the game, and the speech service that the game's own voice uses.
-DEBS += orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox libspeechd-dev
+DEBS += orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox x11-utils libspeechd-dev
 PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan

@@ -4,6 +4,7 @@
 # log, where each utterance is a line "SPEECH OUTPUT: '...'", in DUSKBELL_ORCA_LOG; with ORCA_SPOKEN
 # set to a file, the log is kept there.
 set -e
+status=1
 home=$(mktemp -d)
 display=:$((150 + $$ % 100))
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run" XDG_DATA_HOME="$home/.local/share"
@@ -13,17 +14,9 @@ sed 's/^#\? *AudioOutputMethod .*/AudioOutputMethod "libao"/' /etc/speech-dispat
 echo default_driver=null >"$home/.libao"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-cleanup() {
-    [ -n "$orca" ] && kill -9 $orca 2>/dev/null
-    [ -n "$wm" ] && kill $wm 2>/dev/null
-    kill $xvfb 2>/dev/null
-    spd-say -S >/dev/null 2>&1 || true
-    [ -n "$DBUS_SESSION_BUS_PID" ] && kill $DBUS_SESSION_BUS_PID 2>/dev/null
-    rm -rf "$home"
-}
-trap cleanup EXIT
+trap 'set +e; kill -9 $orca $wm $xvfb $DBUS_SESSION_BUS_PID $(cat "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid) 2>/dev/null; rm -rf "$home"; exit $status' EXIT
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 SDL_AUDIODRIVER=dummy
-for i in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.3; done
+until xdpyinfo >/dev/null 2>&1; do sleep 0.3; done
 eval "$(dbus-launch --sh-syntax)"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 openbox >/dev/null 2>&1 &
@@ -37,11 +30,12 @@ exec(compile(plain("/usr/bin/orca").read(), "/usr/bin/orca", "exec"))' --replace
 orca=$!
 # Orca is ready once it has said that it is on.
 for i in $(seq 1 150); do grep -q "SPEECH OUTPUT" "$home/orca.log" 2>/dev/null && break; sleep 0.2; done
+
 status=0
 DUSKBELL_ORCA_LOG="$home/orca.log" "$@" || status=$?
 sleep 1
 # Orca does not end on a plain kill while it waits on its speech service.
 kill -9 $orca 2>/dev/null; wait $orca 2>/dev/null || true
-orca=
-[ -n "$ORCA_SPOKEN" ] && cp "$home/orca.log" "$ORCA_SPOKEN"
+
+if [ -n "$ORCA_SPOKEN" ]; then cp "$home/orca.log" "$ORCA_SPOKEN"; fi
 exit $status
