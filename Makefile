@@ -12,6 +12,8 @@ DEBS += desktop-file-utils appstream gir1.2-appstream-1.0 python3-gi strace dpkg
 DEBS += xvfb dbus-x11 at-spi2-core python3-pyatspi
 # The session's end under a real session manager: xsm, and iceauth for its connections.
 DEBS += x11-session-utils x11-xserver-utils
+# A real screen reader beside the game, and the speech service that the game's own voice uses.
+DEBS += orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox x11-utils libspeechd-dev
 PREFIX ?= /usr/local
 
 SANBUILD ?= build-asan

@@ -1,6 +1,8 @@
 #include "core/DblLog.h"
 
 #include "core/Scene.h"
+#include "platform/Speech.h"
+#include <QApplication>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -58,6 +60,7 @@ void DblLog::AddLine(const QString &speaker, const QString &text) {
     const bool atEnd = bar->value() >= bar->maximum();
     Text1->append(LineHtml(speaker, text));
     if (atEnd) ScrollToEnd();
+    Announce(this, SpokenLine(speaker, text));
 }
 
 void DblLog::Form_KeyDown(Key key, int) {
@@ -68,9 +71,17 @@ void DblLog::Form_MouseDown(int, int, int, int) {
     UnloadNow();
 }
 
+void DblLog::TakeKeys() {
+    QWidget *active = QApplication::activeWindow();
+    if (active && active != this) keysBefore_ = active;
+    activateWindow();
+    Text1->setFocus();
+}
+
 void DblLog::Form_Unload() {
-    // The keys go back to the story.
-    if (campus_) campus_->activateWindow();
+    // The keys go back where they were: the reply window while she waits for an answer, else the story.
+    QWidget *back = keysBefore_ && keysBefore_->isVisible() ? keysBefore_.data() : campus_.data();
+    if (back) back->activateWindow();
 }
 
 bool DblLog::eventFilter(QObject *watched, QEvent *e) {
@@ -97,6 +108,5 @@ void OpenLookback(Form &campus) {
     log.Follow(campus);
     log.Show();
     log.ScrollToEnd();
-    log.activateWindow();
-    log.Text1->setFocus();
+    log.TakeKeys();
 }

@@ -19,6 +19,8 @@ class DblLog : public Form {
     // Adds a line at the bottom; a reader who was at the end stays there.
     void AddLine(const QString &speaker, const QString &text);
     void ScrollToEnd();
+    // Remembers the window that has the keys now, to give them back to it on closing.
+    void TakeKeys();
 
   protected:
     // Clicks and the wheel past the end close the lookback instead of reaching the text.
@@ -26,6 +28,7 @@ class DblLog : public Form {
 
   private:
     QPointer<Form> campus_;
+    QPointer<QWidget> keysBefore_;  // the window that had the keys when the lookback opened
 };
 
 // Opens the lookback over the campus window, scrolled to the newest line.

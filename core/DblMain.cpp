@@ -5,6 +5,7 @@
 #include "core/DblLog.h"
 #include "core/GameState.h"
 #include "core/Scene.h"
+#include "platform/Speech.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include <QApplication>
@@ -24,7 +25,8 @@ DblMain::DblMain() {
     Label1 = AddLabel(120, 3360, 5535, 855);
     Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     Label3 = AddLabel(3960, 3960, 1575, 240);
-    Label3->SetForeColor(Qt::red);
+    // A red dark enough to read: 4.5:1 or more on the window's grey.
+    Label3->SetForeColor(QColor(200, 0, 0));
     // Small enough that the whole prompt fits the narrow label.
     Label3->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 8));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -145,7 +147,14 @@ void DblMain::ShowLine(const QString &speaker, const QString &text) {
     // A screen reader reads the line with who says it.
     Label1->setAccessibleDescription(speaker);
     Label1->setText(text);
-    if (!text.isEmpty() && IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+    if (text.isEmpty()) return;
+    // Spoken where the player is reading: over the lookback while it is open.
+    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
+    else Announce(this, SpokenLine(speaker, text));
+}
+
+void DblMain::KeepLine(const QString &speaker, const QString &text) {
+    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
 }
 
 void DblMain::ShowPicture(const QString &file) { Image1->SetPicture(LoadPicture(file)); }

@@ -33,6 +33,7 @@ class DblMain : public Form {
     void ShowDestinations(const std::array<bool, 7> &enabled);
     void ShowPrompt(bool waiting);
     void RunClock(int intervalMs);
+    void KeepLine(const QString &speaker, const QString &text);
 
   protected:
     // The desktop adds the frame only once the window is shown: keep the reply window's place right.

@@ -30,6 +30,12 @@ QString EmptyPlaceCode() {
 
 const std::vector<std::pair<QString, QString>> &AfternoonLines() { return pastLines; }
 void ForgetAfternoonLines() { pastLines.clear(); }
+
+void KeepLine(const QString &speaker, const QString &text) {
+    if (text.isEmpty()) return;
+    pastLines.emplace_back(speaker, text);
+    View().campus->KeepLine(speaker, text);
+}
 QString ShownSpeaker() { return shownSpeaker; }
 
 void ShowScene(const QString &code, const QString &text, const QString &speaker) {

@@ -21,5 +21,7 @@ QString MusicOfDigit(QChar digit);
 // This afternoon's lines, speaker and text, for the lookback; a new or resumed afternoon forgets them.
 const std::vector<std::pair<QString, QString>> &AfternoonLines();
 void ForgetAfternoonLines();
+// Keeps a line the player saw outside the campus window's text, in order with the others.
+void KeepLine(const QString &speaker, const QString &text);
 // The speaker of the line on screen.
 QString ShownSpeaker();

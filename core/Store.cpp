@@ -13,6 +13,8 @@ const QString DisplaySection = QStringLiteral("Display");
 const QString ScaleKey = QStringLiteral("Scale");
 // The campus window's client area and the largest window's (the album), in twips.
 constexpr QSize CampusTw(5700, 4230), LargestTw(7815, 6690);
+const QString AccessSection = QStringLiteral("Access");
+const QString VoiceKey = QStringLiteral("SelfVoicing");
 } // namespace
 
 QString ReadClearRecord() { return GetSetting(App, Section, RecordKey); }
@@ -24,6 +26,8 @@ bool SaveLastNames(const QString &myouji, const QString &namae) {
     return SaveSetting(App, Section, NamaeKey, namae) && surname;
 }
 bool EraseStore() { return DeleteSetting(App, Section); }
+bool SelfVoicingChosen() { return GetSetting(App, AccessSection, VoiceKey) == QLatin1String("1"); }
+bool StoreSelfVoicing(bool on) { return SaveSetting(App, AccessSection, VoiceKey, on ? QStringLiteral("1") : QStringLiteral("0")); }
 QString StoreFile() { return SettingsFile(App); }
 bool ClaimStoreForThisCopy() { return ClaimSingleCopy(App); }
 

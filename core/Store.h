@@ -18,5 +18,8 @@ bool EraseStore();
 void UseChosenScale();
 // Held for the life of the process: false when another copy of the game already holds the store.
 bool ClaimStoreForThisCopy();
+// The player's own voice, remembered in a section of its own (the data room's erase leaves it).
+bool SelfVoicingChosen();
+bool StoreSelfVoicing(bool on);
 // The store's file, for telling the player where it should be.
 QString StoreFile();

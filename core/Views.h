@@ -18,6 +18,8 @@ class CampusView {
     virtual void ShowPrompt(bool waiting) = 0;
     virtual void RunClock(int intervalMs) = 0;                     // 0 stops the clock
     virtual void Close() = 0;                                       // gone without asking
+    // A line the player saw elsewhere (his chosen reply, a thought over the album), for the lookback.
+    virtual void KeepLine(const QString &speaker, const QString &text) { (void)speaker, (void)text; }
 };
 
 // The reply window under the campus window.

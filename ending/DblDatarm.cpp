@@ -42,6 +42,10 @@ DblDatarm::DblDatarm() {
     Command1->Click = [this] { Command1_Click(); };
     Command2->Click = [this] { Command2_Click(); };
     Command3->Click = [this] { Command3_Click(); };
+    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
+    Image1->setAccessibleName(QStringLiteral("データルーム"));
+    Image4[0]->setAccessibleName(QStringLiteral("告白のマーク"));
+    Image4[1]->setAccessibleName(QStringLiteral("両想いのマーク"));
 
     // Below the visible client area: the store of portraits.
     for (int k = 0; k < 9; ++k) {
@@ -72,6 +76,16 @@ void DblDatarm::Form_Load() {
         G.CrLf + QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") +
         G.CrLf +
         QStringLiteral("　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
+}
+
+void DblDatarm::showEvent(QShowEvent *e) {
+    Form::showEvent(e);
+    Command1->setFocus();
+}
+
+void DblDatarm::Form_KeyDown(Key key, int) {
+    if (key != Key::Enter) return;
+    if (auto *button = dynamic_cast<Button *>(focusWidget()); button && button->isEnabled()) button->click();
 }
 
 void DblDatarm::Command1_Click() {

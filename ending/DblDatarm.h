@@ -17,7 +17,13 @@ class DblDatarm : public Form {
     Button *Command1, *Command2, *Command3;
 
     void Form_Load() override;
+    // Return presses the button that has the keys, as Space does.
+    void Form_KeyDown(Key key, int shift) override;
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+
+  protected:
+    // The keys start on "戻る", the harmless button, with its mark showing.
+    void showEvent(QShowEvent *e) override;
 };

@@ -5,6 +5,7 @@
 #include "ending/DblDatarm.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Start.h"
+#include "platform/Speech.h"
 #include "platform/TextFile.h"
 #include "sound/Music.h"
 #include <QPainter>
@@ -143,7 +144,13 @@ void DblStart::Section1() {
     }
     const int h = CurrentHour();
     const char16_t *greeting = h < 4 ? GreetNight : h < 11 ? GreetMorning : h < 18 ? GreetDay : GreetNight;
-    Serif->setText(Str(greeting) + Say(AskToday));
+    ShowSerif(Str(greeting) + Say(AskToday));
+}
+
+void DblStart::ShowSerif(const QString &text) {
+    Serif->setText(text);
+    // Her name as the cast line under her picture gives it, before " : as your ...".
+    Announce(this, SpokenLine(Label4->text().section(QStringLiteral(" : "), 0, 0), text));
 }
 
 void DblStart::RestoreMenuColours() {
@@ -188,7 +195,7 @@ void DblStart::Label1_Click(int index) {
         Text1->setText(LastMyouji());
         Text2->setText(LastNamae());
         Text1->setFocus();
-        Serif->setText(Say(AskNames));
+        ShowSerif(Say(AskNames));
         break;
     case 1:
         if (SaveFileExists()) {
@@ -196,9 +203,9 @@ void DblStart::Label1_Click(int index) {
                 l->hide();
             LOADOK->show();
             LOADOK->setFocus();
-            Serif->setText(Say(WillLoad));
+            ShowSerif(Say(WillLoad));
         } else {
-            Serif->setText(Say(NoSave));
+            ShowSerif(Say(NoSave));
         }
         break;
     case 2:
@@ -206,7 +213,7 @@ void DblStart::Label1_Click(int index) {
             Win<DblDatarm>().ShowModal();
             Unload<DblDatarm>();
         } else {
-            Serif->setText(Str(NoRecord));
+            ShowSerif(Str(NoRecord));
         }
         break;
     }
@@ -230,7 +237,7 @@ void DblStart::OKBUTTON_Click() {
     // Blanks alone are a name: nothing is trimmed.
     for (const QString &refusal : {RefusalFor(myouji, 0), RefusalFor(namae, 1)}) {
         if (!refusal.isEmpty()) {
-            Serif->setText(refusal);
+            ShowSerif(refusal);
             return;
         }
     }
@@ -243,7 +250,7 @@ void DblStart::LOADOK_Click() {
     LOADOK->hide();
     for (Label *l : Label1)
         l->show();
-    Serif->setText(Say(SaveDamaged));
+    ShowSerif(Say(SaveDamaged));
 }
 
 void DblStart::Timer1_Timer() {

@@ -28,6 +28,8 @@ class DblStart : public Form {
     // The arrows move over the menu and Enter chooses; Enter on O K confirms.
     void Form_KeyDown(Key key, int shift) override;
     void Section1();
+    // The hostess says a line: shown beside her, and announced with her name.
+    void ShowSerif(const QString &text);
     void Label1_MouseMove(int index);
     void Label1_Click(int index);
     void OKBUTTON_Click();

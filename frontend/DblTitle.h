@@ -20,6 +20,8 @@ class DblTitle : public Form {
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
+    // Enter or Space chooses "S t a r t" as a click does; a modifier held with Enter turns the music off.
+    void Form_KeyDown(Key key, int shift) override;
     void Label2_MouseMove();
     void Label2_MouseDown(int button, int shift);
     void Label2_Click();

@@ -5,9 +5,11 @@
 #include "core/Views.h"
 #include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
+#include "core/Store.h"
 #include "frontend/DblTitle.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
+#include "platform/Speech.h"
 
 namespace {
 // Each call reaches the window of the moment: created on first use, a fresh one after an unload.
@@ -30,6 +32,9 @@ class CampusWindow final : public CampusView {
         if (intervalMs > 0 || IsLoaded<DblMain>()) Win<DblMain>().RunClock(intervalMs);
     }
     void Close() override { Unload<DblMain>(); }
+    void KeepLine(const QString &speaker, const QString &text) override {
+        if (IsLoaded<DblMain>()) Win<DblMain>().KeepLine(speaker, text);
+    }
 };
 
 class ReplyWindow final : public ReplyView {
@@ -47,10 +52,15 @@ class ModalWindows final : public SequenceView {
     void OpenStartScreen() override {
         Win<DblStart>().Show();
         Unload<DblTitle>();
+        // The keys come along from the title, which had them.
+        Win<DblStart>().activateWindow();
     }
     void CloseStartScreen() override { Unload<DblStart>(); }
     void OpenAlbum() override { Win<DblAlbum>().ShowModal(); }
-    void AlbumThought(const QString &text) override { Win<DblAlbum>().Label1->setText(text); }
+    void AlbumThought(const QString &text) override {
+        Win<DblAlbum>().Label1->setText(text);
+        Announce(&Win<DblAlbum>(), text);
+    }
     void CloseAlbum() override { Unload<DblAlbum>(); }
     void RollCredits() override {
         Win<DblEnding>().ShowModal();
@@ -59,7 +69,21 @@ class ModalWindows final : public SequenceView {
 };
 } // namespace
 
+namespace {
+// F12, a key that types nothing (so never a click), turns the own voice on or off on every window.
+bool VoiceKey(Key key, int) {
+    if (key != Key::F12) return false;
+    const bool on = !SelfVoicing();
+    SetSelfVoicing(on);
+    StoreSelfVoicing(on);
+    Speak(QStringLiteral("読み上げ、オン"));
+    return true;
+}
+} // namespace
+
 void InstallWindowViews() {
+    SetSelfVoicing(SelfVoicingChosen());
+    SetAnyWindowKey(VoiceKey);
     static CampusWindow campus;
     static ReplyWindow replies;
     static ModalWindows sequence;

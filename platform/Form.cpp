@@ -2,6 +2,8 @@
 
 #include "platform/System.h"
 #include "platform/TextFile.h"
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QCloseEvent>
@@ -34,6 +36,7 @@ Key KeyOf(int qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key::Enter;
     case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Space: return Key::Space;
     case Qt::Key_Shift: return Key::Shift;
     case Qt::Key_Control: return Key::Control;
     case Qt::Key_Alt: return Key::Alt;
@@ -230,10 +233,25 @@ void Timer::apply() {
 
 // ---- Form ----
 
+namespace {
+// A window is a frame to a screen reader, as a main window is: Orca speaks a frame's new name while
+// it is active (see Announce), where a plain widget's name changes go unheard.
+QAccessibleInterface *formAccessible(const QString &, QObject *object) {
+    auto *form = dynamic_cast<Form *>(object);
+    return form ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+} // namespace
+
 Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    static const bool framed = (QAccessible::installFactory(formAccessible), true);
+    (void)framed;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setMouseTracking(true);
+    // A disabled caption still readable (4.5:1 or more on the button face), though clearly greyed.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(100, 100, 100));
+    setPalette(p);
     loadedForms().append(this);
 }
 
@@ -388,10 +406,20 @@ void Form::closeEvent(QCloseEvent *e) {
     if (!AnyFormLoaded()) EndProcess();
 }
 
+namespace {
+std::function<bool(Key, int)> &anyWindowKey() {
+    static std::function<bool(Key, int)> handler;
+    return handler;
+}
+} // namespace
+
+void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler) { anyWindowKey() = std::move(handler); }
+
 void Form::keyPressEvent(QKeyEvent *e) {
     // The size keys belong to every window and to none of its handlers.
     const Key key = KeyOf(e->key());
     if (key == Key::F9 || key == Key::F10) return StepFormScale(key == Key::F9 ? -1 : +1);
+    if (anyWindowKey() && anyWindowKey()(key, ShiftState(e->modifiers()))) return;
     Form_KeyDown(key, ShiftState(e->modifiers()));
     if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
 }

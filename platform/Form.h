@@ -24,7 +24,7 @@ int ShiftState(Qt::KeyboardModifiers mods);
 // Keys as the handlers receive them: those the game acts on by name, any other as Other. Function
 // keys are in order, so F1 + n is function key n + 1.
 enum class Key { Other, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, PageUp, PageDown, Up, Down, Left, Right,
-                 Enter, Escape, Shift, Control, Alt };
+                 Enter, Escape, Shift, Control, Alt, Space };
 // 0 for F1 ... 11 for F12, -1 for any other key.
 constexpr int FunctionKeyIndex(Key k) { return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1; }
 int ButtonOf(Qt::MouseButton b);
@@ -172,6 +172,9 @@ class Form : public QWidget {
     QSize clientTw_;
     bool unloaded_ = false;
 };
+
+// A key that every window answers alike, before its own handler: true when it was taken.
+void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler);
 
 // Puts the window in the middle of the available area of its screen (the desktop's panels left out).
 void CenterForm(Form &form);

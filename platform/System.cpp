@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QApplication>
 #include <QMessageBox>
+#include "platform/Speech.h"
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QStyle>
@@ -131,6 +132,7 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  MsgAnswer defaultButton) {
+    Speak(text);
     if (msgHook) return msgHook(MsgBoxRequest{text, title, buttons, icon, defaultButton});
     // No one to show it to: the text goes where the desktop keeps a program's messages.
     if (gone) {

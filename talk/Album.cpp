@@ -23,13 +23,21 @@ void PickInAlbum() {
 
 bool AlbumPickMade() { return picked; }
 
+namespace {
+// Her thought under the album, kept for the lookback as every line the player saw.
+void ShowThought(const QString &text) {
+    View().sequence->AlbumThought(text);
+    KeepLine({}, text);
+}
+} // namespace
+
 void AlbumPhotoPointed(int index) {
     if (lastPointed == -1) {
-        View().sequence->AlbumThought(Str(AlbumOpening));
+        ShowThought(Str(AlbumOpening));
         lastPointed = -2;
     } else if (index != lastPointed && index >= 0 && index < static_cast<int>(AlbumThought.size())) {
         lastPointed = index;
-        View().sequence->AlbumThought(Str(AlbumThought[index]));
+        ShowThought(Str(AlbumThought[index]));
     }
 }
 
@@ -44,11 +52,11 @@ void AlbumPhotoClicked(int index) {
         return;
     }
     picked = true;
-    View().sequence->AlbumThought(Str(AlbumPicked));
+    ShowThought(Str(AlbumPicked));
     G.Clicked = 0;
     if (G.ContactLensFlag) {
         if (index == GirlFour)
-            View().sequence->AlbumThought(Str(AlbumPickedLenses));
+            ShowThought(Str(AlbumPickedLenses));
         else
             G.ContactLensFlag = False;
     }

@@ -45,6 +45,8 @@ void OpenConversation(const QString &code) {
 void AnswerReply(int slot) {
     CloseReplyWindow();
     if (slot < 1 || slot > Offered) return;
+    // What he said, under his name, before her answer.
+    KeepLine(G.Myouji + QStringLiteral("　") + G.Namae, InsertSurname(ReadReplyText(G.OfferedTalk[slot]), G.Myouji));
     const QString line = ReadResponseLine(G.TalkCode, G.OfferedTalk[slot]);
     // Her answer, under her name from the greeting.
     ShowScene(QString(), ResponseText(line), ShownSpeaker());

@@ -1,5 +1,6 @@
 #include "talk/DblSerif.h"
 
+#include "core/DblLog.h"
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "talk/Conversation.h"
@@ -44,6 +45,11 @@ void DblSerif::Form_Unload() {
 }
 
 void DblSerif::Form_KeyDown(Key key, int) {
+    // The lookback opens from here too; closing it gives the keys back to the replies.
+    if (key == Key::PageUp && IsLoaded<DblMain>()) {
+        OpenLookback(Win<DblMain>());
+        return;
+    }
     const int index = FunctionKeyIndex(key);
     if (index >= 0 && index < 5) {
         if (Command1[index]->isEnabled()) Command1_Click(index);

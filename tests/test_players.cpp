@@ -9,6 +9,13 @@
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QAccessible>
+#include "core/Views.h"
+#include "platform/Settings.h"
+#include "platform/Speech.h"
+#include "platform/System.h"
+#include <QFile>
+#include <cmath>
+#include <tuple>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -118,6 +125,13 @@ class TestPlayers : public QObject {
         QCOMPARE(int(G.GameMinute), 1 + ticks);  // the clock moved only on the player's ticks
         QVERIFY(AfternoonLines().size() > 9 && AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) && !m.Label2->text().isEmpty() &&
                 AfternoonLines().back() == std::make_pair(m.Label2->text(), m.Label1->text()));
+        // The lookback keeps what he saw elsewhere too: her thought over the album, then his own reply
+        // under his name, right before her answer.
+        const auto &lines = AfternoonLines();
+        const auto thought = std::find(lines.begin(), lines.end(), std::make_pair(QString(), QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") && !lines[lines.size() - 2].second.isEmpty());
+        OpenLookback(m);
+        QVERIFY(Win<DblLog>().Text1->toPlainText().contains(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
     }
 
     // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
@@ -132,6 +146,92 @@ class TestPlayers : public QObject {
         QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
         const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
         QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")), qPrintable(tree));
+    }
+
+    // F12, on any window and never a click, turns the game's own voice on and off, remembered outside the
+    // game's section; it reads a line with its speaker, the reply the keys reach and a message box.
+    void theOwnVoiceReadsLinesRepliesAndMessages() {
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        G.Clicked = 0;
+        KeyOn(&m, Qt::Key_F12);
+        QVERIFY(SelfVoicing() && G.Clicked == 0);
+        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")), QStringLiteral("1"));
+        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SelfVoicing")), QString());
+        ShowScene({}, QStringLiteral("やっほー！"), QStringLiteral("春日　ひなた"));
+        QCOMPARE(LastSpoken(), QStringLiteral("春日　ひなた「やっほー！」"));
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        DblSerif &s = Win<DblSerif>();
+        QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        KeyOn(&s, Qt::Key_Down);
+        QVERIFY2(LastSpoken().contains(QStringLiteral("いいね")), qPrintable(LastSpoken()));
+        MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Duskbell"));
+        QCOMPARE(LastSpoken(), QStringLiteral("セーブしました。"));
+        KeyOn(&s, Qt::Key_F12), ShowScene({}, QStringLiteral("またね"), QStringLiteral("春日　ひなた"));  // off from the replies too
+        QVERIFY(!SelfVoicing() && LastSpoken().isEmpty() &&
+                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")) == QStringLiteral("0"));
+    }
+
+    // Page Up opens the lookback from the reply window too, and Esc gives the keys back to the window
+    // that had them: the replies while she waits, the story otherwise.
+    void theLookbackGivesTheKeysBack() {
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        for (QWidget *had : {static_cast<QWidget *>(&Win<DblSerif>()), static_cast<QWidget *>(&m)}) {
+            QVERIFY(RunUntil([&] { return had->isActiveWindow(); }, 5000));
+            KeyOn(had, Qt::Key_PageUp);
+            QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
+            KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
+            QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return had->isActiveWindow(); }, 5000));
+            Unload<DblSerif>();
+        }
+    }
+
+    // Text the colours leave free reads at 4.5:1 or more: the click prompt, a disabled destination.
+    void promptAndDisabledButtonsReadWell() {
+        const auto lum = [](const QColor &c) {
+            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
+        };
+        const auto contrast = [&](const QColor &a, const QColor &b) { return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b)); };
+        DblMain &m = Win<DblMain>();
+        const QPalette b = m.Command1[0]->palette();
+        QVERIFY(contrast(m.Label3->palette().color(QPalette::WindowText), m.palette().color(QPalette::Window)) >= 4.5);
+        QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText), b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
+    }
+
+    // A real screen reader speaks each new line once, who says it first: on the campus window, over the
+    // start screen and in the album (only beside Orca, tests/orca.sh).
+    void orcaSpeaksEachLineWithItsSpeaker() {
+        const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
+        if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
+        const auto spoken = [&](const QString &words) {
+            return RunUntil([&] {
+                QFile f(log);
+                return f.open(QIODevice::ReadOnly) &&
+                       QString::fromUtf8(f.readAll()).contains(QStringLiteral("SPEECH OUTPUT: '") + words);
+            }, 30000);
+        };
+        DblMain &m = Win<DblMain>();
+        m.Show(), m.activateWindow();
+        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 30000));
+        // The hero's own line right after a call: never under the last speaker's name.
+        for (const auto &[speaker, text, heard] : {std::tuple{"", "私立夕鐘学園高校。", "私立夕鐘学園高校。"},
+                                                  {"電話の声", "もしもし、俺だよ。", "電話の声「もしもし、俺だよ。」"},
+                                                  {"俺", "し、白石さん！？", "俺「し、白石さん！？」"}}) {
+            ShowScene({}, QString::fromUtf8(text), QString::fromUtf8(speaker));
+            QVERIFY(spoken(QString::fromUtf8(heard)));
+        }
+        DblAlbum &album = Win<DblAlbum>();
+        album.Show(), album.activateWindow();
+        QVERIFY(RunUntil([&] { return album.isActiveWindow(); }, 30000));
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right}) KeyOn(&album, k);
+        QVERIFY(spoken(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        Unload<DblAlbum>(), Unload<DblMain>();
+        DblStart &start = Win<DblStart>();
+        start.Show(), start.activateWindow();
+        QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
     }
 };
 

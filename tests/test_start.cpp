@@ -13,6 +13,7 @@
 #include "frontend/SaveFile.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
+#include <QAccessible>
 #include <QApplication>
 #include <set>
 
@@ -83,6 +84,22 @@ class TestStart : public QObject {
             QCOMPARE(RunUntil(MidiIsPlaying, mod ? 500 : 30000), !mod);
             PlayMidi("M00C.mid"), KeepMidiPlaying(G.MusicFile);
             QCOMPARE(MidiIsPlaying(), !mod);
+        }
+        // The keys' way: the one item has the keys, a mark and a name; Enter or Space chooses it, a
+        // modifier with Enter starts quietly; other keys leave the title as it is.
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; bool leaves, quiet; } keys[] = {
+            {Qt::Key_Tab, Qt::NoModifier, false, false}, {Qt::Key_A, Qt::NoModifier, false, false},
+            {Qt::Key_Return, Qt::NoModifier, true, false}, {Qt::Key_Space, Qt::NoModifier, true, false},
+            {Qt::Key_Enter, Qt::NoModifier, true, false}, {Qt::Key_Return, Qt::ShiftModifier, true, true},
+            {Qt::Key_Return, Qt::ControlModifier, true, true}, {Qt::Key_Return, Qt::AltModifier, true, true}};
+        for (const auto &k : keys) {
+            init();
+            DblTitle &t = Win<DblTitle>();
+            t.Show();
+            QVERIFY(t.focusProxy() == t.Label2 && t.Label2->focusPolicy() == Qt::StrongFocus && t.Label2->styleSheet().contains(":focus") &&
+                    QAccessible::queryAccessibleInterface(t.Label2)->text(QAccessible::Name) == QStringLiteral("Start"));
+            KeyOn(&t, k.key, k.mods);
+            QVERIFY2(IsLoaded<DblTitle>() != k.leaves && G.MusicOff == (k.quiet ? True : False), QByteArray::number(k.key, 16).constData());
         }
     }
     // Cover B slides off to the right in ten steps, closes again at tick 31 to meet cover A, then ten

@@ -1,0 +1,159 @@
+#include "platform/Speech.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QLineEdit>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QWidget>
+#include <condition_variable>
+#include <libspeechd.h>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+// An invisible object that holds a line while it has the keys, and passes every key to its window.
+class LineReader : public QWidget {
+  public:
+    explicit LineReader(QWidget *window) : QWidget(window) {
+        setFocusPolicy(Qt::ClickFocus);  // out of the Tab order, and never clicked: see below
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 1, 1);
+    }
+};
+
+QAccessibleInterface *readerAccessible(const QString &, QObject *object) {
+    auto *reader = dynamic_cast<LineReader *>(object);
+    return reader ? new QAccessibleWidget(reader, QAccessible::StaticText) : nullptr;
+}
+const bool readerFactory = (QAccessible::installFactory(readerAccessible), true);
+
+// Speech Dispatcher on a thread of its own: connecting may take seconds, or hang where the desktop has
+// no sound device, and the game's clock must never wait for it. Only the newest text is kept.
+class Voice {
+  public:
+    void Say(const QString &text, bool interrupt) {
+        {
+            std::lock_guard lock(mutex_);
+            if (interrupt) pending_.clear(), cancel_ = true;
+            pending_.push_back(text.toStdString());
+            // Never joined: a hung service must not hold up the end of the program.
+            if (!started_) std::thread([this] { run(); }).detach(), started_ = true;
+        }
+        wake_.notify_one();
+    }
+
+  private:
+    void run() {
+        SPDConnection *spd = spd_open("duskbell", "main", nullptr, SPD_MODE_THREADED);
+        if (spd) chooseJapanese(spd);
+        for (;;) {
+            std::vector<std::string> texts;
+            bool cancel = false;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return !pending_.empty() || cancel_; });
+                texts.swap(pending_);
+                std::swap(cancel, cancel_);
+            }
+            if (!spd) continue;  // no service: silent, and the game goes on
+            if (cancel) spd_cancel(spd);
+            for (const std::string &text : texts)
+                if (!text.empty()) spd_say(spd, SPD_MESSAGE, text.c_str());
+        }
+    }
+    // A Japanese voice where one is installed; otherwise the desktop's default voice.
+    static void chooseJapanese(SPDConnection *spd) {
+        SPDVoice **voices = spd_list_synthesis_voices(spd);
+        bool found = false;
+        for (SPDVoice **v = voices; v && *v && !found; ++v) {
+            if ((*v)->language && std::string((*v)->language).rfind("ja", 0) == 0) {
+                found = spd_set_synthesis_voice(spd, (*v)->name) == 0;
+            }
+        }
+        if (voices) free_spd_voices(voices);
+        if (found) spd_set_language(spd, "ja");
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::vector<std::string> pending_;  // said in turn after what is being said
+    bool cancel_ = false, started_ = false;
+};
+
+struct State {
+    bool on = false;
+    QString last;
+    Voice voice;
+};
+// Kept to the end of the process, with the voice's thread that uses it.
+State &state() {
+    static State *s = new State;
+    return *s;
+}
+} // namespace
+
+void Announce(QWidget *window, const QString &text) {
+    if (text.isEmpty()) return;
+    Speak(text);
+    if (!window) return;
+    QWidget *target = window->window();
+    // A window not yet shown says its line as it opens: Orca speaks a frame's name as it activates.
+    if (!target->isVisible()) {
+        target->setAccessibleName(text);
+        return;
+    }
+    // Orca 43 drops name changes on labels, and with Qt 6.4 it cannot read any other object's new
+    // name (the toolkit sends the object instead of the text) nor receive an announcement: what it
+    // surely speaks is the object that takes the keys. So the line takes the keys, by turns in one of
+    // two readers of the window, which pass every key on to the window. Never from a control that
+    // has the keys (a reply, a name box): the player is working it.
+    QWidget *active = QApplication::activeWindow();
+    if (active) target = active;
+    QWidget *focus = target->focusWidget();
+    if (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus) ||
+        qobject_cast<QAbstractScrollArea *>(focus))
+        return;
+    QList<LineReader *> readers;  // found by type: without a meta-object of its own, findChildren cannot
+    for (QWidget *child : target->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (auto *reader = dynamic_cast<LineReader *>(child)) readers.append(reader);
+    while (readers.size() < 2) readers.append(new LineReader(target));
+    LineReader *next = readers[0] == focus ? readers[1] : readers[0];
+    next->setAccessibleName(text);
+    next->show();
+    next->setFocus(Qt::OtherFocusReason);
+}
+
+void SetSelfVoicing(bool on) {
+    if (!on) Speak(QString());  // stops a line being read
+    state().on = on;
+    // The control that takes the keys is read as it takes them: a reply as the selection moves, a
+    // message box's button after its text.
+    static const bool following = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {
+            if (qobject_cast<QAbstractButton *>(now) || qobject_cast<QLineEdit *>(now)) SpeakFocus(now);
+        });
+        return true;
+    }();
+    (void)following;
+}
+
+bool SelfVoicing() { return state().on; }
+
+void Speak(const QString &text, bool interrupt) {
+    if (!state().on) return;
+    state().last = text;
+    state().voice.Say(text, interrupt);
+}
+
+void SpeakFocus(QWidget *control) {
+    if (!control) return;
+    QString text = control->accessibleName();
+    if (text.isEmpty())
+        if (auto *button = qobject_cast<QAbstractButton *>(control)) text = button->text();
+    Speak(text.remove('&'), false);
+}
+
+QString LastSpoken() { return state().last; }
