@@ -2,7 +2,7 @@
 BUILD ?= build
 DEBS := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev \
         libfluidsynth-dev fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho \
-        abcmidi libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+        abcmidi libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
 HEADLESS := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Installing and packaging: the desktop's validators and AppStream's list of content ratings, strace
 # for the installed-game check, the Debian package tools, lintian, and debootstrap for the fresh

@@ -11,7 +11,8 @@ namespace {
 QString LineHtml(const QString &speaker, const QString &text) {
     QString body = text.toHtmlEscaped();
     body.replace(QStringLiteral("\r\n"), QStringLiteral("<br>")).replace('\n', QStringLiteral("<br>"));
-    const QString head = speaker.isEmpty() ? QString() : QStringLiteral("<b>%1</b><br>").arg(speaker.toHtmlEscaped());
+    const QString head =
+        speaker.isEmpty() ? QString() : QStringLiteral("<b>%1</b><br>").arg(speaker.toHtmlEscaped());
     return QStringLiteral("<p style=\"margin-bottom:6px\">") + head + body + QStringLiteral("</p>");
 }
 } // namespace
@@ -33,7 +34,8 @@ DblLog::DblLog() {
 }
 
 void DblLog::Form_Load() {
-    for (const auto &[speaker, text] : AfternoonLines()) Text1->append(LineHtml(speaker, text));
+    for (const auto &[speaker, text] : AfternoonLines())
+        Text1->append(LineHtml(speaker, text));
 }
 
 void DblLog::ScrollToEnd() {

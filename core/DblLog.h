@@ -28,7 +28,7 @@ class DblLog : public Form {
 
   private:
     QPointer<Form> campus_;
-    QPointer<QWidget> keysBefore_;  // the window that had the keys when the lookback opened
+    QPointer<QWidget> keysBefore_; // the window that had the keys when the lookback opened
 };
 
 // Opens the lookback over the campus window, scrolled to the newest line.

@@ -68,7 +68,9 @@ void DblMain::Form_Load() {
     G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
 }
 
-void DblMain::Form_Rescaled() { G.SerifTop = static_cast<Integer>(Top() + Height() + 50); }
+void DblMain::Form_Rescaled() {
+    G.SerifTop = static_cast<Integer>(Top() + Height() + 50);
+}
 
 void DblMain::moveEvent(QMoveEvent *e) {
     Form::moveEvent(e);
@@ -149,23 +151,34 @@ void DblMain::ShowLine(const QString &speaker, const QString &text) {
     Label1->setText(text);
     if (text.isEmpty()) return;
     // Spoken where the player is reading: over the lookback while it is open.
-    if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
-    else Announce(this, SpokenLine(speaker, text));
+    if (IsLoaded<DblLog>())
+        Win<DblLog>().AddLine(speaker, text);
+    else
+        Announce(this, SpokenLine(speaker, text));
 }
 
 void DblMain::KeepLine(const QString &speaker, const QString &text) {
     if (IsLoaded<DblLog>()) Win<DblLog>().AddLine(speaker, text);
 }
 
-void DblMain::ShowPicture(const QString &file) { Image1->SetPicture(LoadPicture(file)); }
-void DblMain::ShowCaption(const QString &caption) { SetCaption(caption); }
-void DblMain::ShowClock(const QString &time) { lblClock->setText(time); }
-
-void DblMain::ShowDestinations(const std::array<bool, 7> &enabled) {
-    for (int i = 0; i < 7; ++i) Command1[i]->setEnabled(enabled[i]);
+void DblMain::ShowPicture(const QString &file) {
+    Image1->SetPicture(LoadPicture(file));
+}
+void DblMain::ShowCaption(const QString &caption) {
+    SetCaption(caption);
+}
+void DblMain::ShowClock(const QString &time) {
+    lblClock->setText(time);
 }
 
-void DblMain::ShowPrompt(bool waiting) { Label3->setText(waiting ? QStringLiteral("クリックしてください") : QString()); }
+void DblMain::ShowDestinations(const std::array<bool, 7> &enabled) {
+    for (int i = 0; i < 7; ++i)
+        Command1[i]->setEnabled(enabled[i]);
+}
+
+void DblMain::ShowPrompt(bool waiting) {
+    Label3->setText(waiting ? QStringLiteral("クリックしてください") : QString());
+}
 
 void DblMain::RunClock(int intervalMs) {
     Timer1->SetEnabled(intervalMs > 0);

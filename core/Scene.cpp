@@ -16,7 +16,7 @@ constexpr std::array<const char *, 10> MusicByDigit = {
 
 std::vector<std::pair<QString, QString>> pastLines;
 QString shownSpeaker;
-int waiting = 0;  // waits under way: a tick can run one inside another
+int waiting = 0; // waits under way: a tick can run one inside another
 } // namespace
 
 QString MusicOfDigit(QChar digit) {
@@ -28,15 +28,21 @@ QString EmptyPlaceCode() {
     return QStringLiteral("C") + QString::number(G.Location, 16).toUpper() + QStringLiteral("0C");
 }
 
-const std::vector<std::pair<QString, QString>> &AfternoonLines() { return pastLines; }
-void ForgetAfternoonLines() { pastLines.clear(); }
+const std::vector<std::pair<QString, QString>> &AfternoonLines() {
+    return pastLines;
+}
+void ForgetAfternoonLines() {
+    pastLines.clear();
+}
 
 void KeepLine(const QString &speaker, const QString &text) {
     if (text.isEmpty()) return;
     pastLines.emplace_back(speaker, text);
     View().campus->KeepLine(speaker, text);
 }
-QString ShownSpeaker() { return shownSpeaker; }
+QString ShownSpeaker() {
+    return shownSpeaker;
+}
 
 void ShowScene(const QString &code, const QString &text, const QString &speaker) {
     CampusView &campus = *View().campus;
@@ -70,8 +76,12 @@ void WaitClick() {
     View().campus->ShowPrompt(false);
 }
 
-void PlayerClicked() { G.Clicked = True; }
-bool LineWaiting() { return waiting > 0; }
+void PlayerClicked() {
+    G.Clicked = True;
+}
+bool LineWaiting() {
+    return waiting > 0;
+}
 
 void ArriveAlone() {
     ShowScene(EmptyPlaceCode(), Str(ArriveAloneLine), QString());

@@ -17,19 +17,37 @@ const QString AccessSection = QStringLiteral("Access");
 const QString VoiceKey = QStringLiteral("SelfVoicing");
 } // namespace
 
-QString ReadClearRecord() { return GetSetting(App, Section, RecordKey); }
-bool WriteClearRecord(const QString &record) { return SaveSetting(App, Section, RecordKey, record); }
-QString LastMyouji() { return GetSetting(App, Section, MyoujiKey); }
-QString LastNamae() { return GetSetting(App, Section, NamaeKey); }
+QString ReadClearRecord() {
+    return GetSetting(App, Section, RecordKey);
+}
+bool WriteClearRecord(const QString &record) {
+    return SaveSetting(App, Section, RecordKey, record);
+}
+QString LastMyouji() {
+    return GetSetting(App, Section, MyoujiKey);
+}
+QString LastNamae() {
+    return GetSetting(App, Section, NamaeKey);
+}
 bool SaveLastNames(const QString &myouji, const QString &namae) {
     const bool surname = SaveSetting(App, Section, MyoujiKey, myouji);
     return SaveSetting(App, Section, NamaeKey, namae) && surname;
 }
-bool EraseStore() { return DeleteSetting(App, Section); }
-bool SelfVoicingChosen() { return GetSetting(App, AccessSection, VoiceKey) == QLatin1String("1"); }
-bool StoreSelfVoicing(bool on) { return SaveSetting(App, AccessSection, VoiceKey, on ? QStringLiteral("1") : QStringLiteral("0")); }
-QString StoreFile() { return SettingsFile(App); }
-bool ClaimStoreForThisCopy() { return ClaimSingleCopy(App); }
+bool EraseStore() {
+    return DeleteSetting(App, Section);
+}
+bool SelfVoicingChosen() {
+    return GetSetting(App, AccessSection, VoiceKey) == QLatin1String("1");
+}
+bool StoreSelfVoicing(bool on) {
+    return SaveSetting(App, AccessSection, VoiceKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+QString StoreFile() {
+    return SettingsFile(App);
+}
+bool ClaimStoreForThisCopy() {
+    return ClaimSingleCopy(App);
+}
 
 void UseChosenScale() {
     StartFormScale(GetSetting(App, DisplaySection, ScaleKey).toInt(), CampusTw, LargestTw);

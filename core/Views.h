@@ -9,15 +9,15 @@
 class CampusView {
   public:
     virtual ~CampusView() = default;
-    virtual void Open() = 0;                                        // shown, created on first use
+    virtual void Open() = 0; // shown, created on first use
     virtual void ShowLine(const QString &speaker, const QString &text) = 0;
-    virtual void ShowPicture(const QString &file) = 0;             // "C10C.DBL"
+    virtual void ShowPicture(const QString &file) = 0; // "C10C.DBL"
     virtual void ShowCaption(const QString &caption) = 0;
     virtual void ShowClock(const QString &time) = 0;
     virtual void ShowDestinations(const std::array<bool, 7> &enabled) = 0;
     virtual void ShowPrompt(bool waiting) = 0;
-    virtual void RunClock(int intervalMs) = 0;                     // 0 stops the clock
-    virtual void Close() = 0;                                       // gone without asking
+    virtual void RunClock(int intervalMs) = 0; // 0 stops the clock
+    virtual void Close() = 0;                  // gone without asking
     // A line the player saw elsewhere (his chosen reply, a thought over the album), for the lookback.
     virtual void KeepLine(const QString &speaker, const QString &text) { (void)speaker, (void)text; }
 };
@@ -34,12 +34,12 @@ class ReplyView {
 class SequenceView {
   public:
     virtual ~SequenceView() = default;
-    virtual void OpenStartScreen() = 0;         // in the title's place
+    virtual void OpenStartScreen() = 0; // in the title's place
     virtual void CloseStartScreen() = 0;
-    virtual void OpenAlbum() = 0;               // until AlbumPick has taken a girl
+    virtual void OpenAlbum() = 0; // until AlbumPick has taken a girl
     virtual void AlbumThought(const QString &text) = 0;
     virtual void CloseAlbum() = 0;
-    virtual void RollCredits() = 0;             // the staff roll, until it closes or hides
+    virtual void RollCredits() = 0; // the staff roll, until it closes or hides
 };
 
 struct Views {

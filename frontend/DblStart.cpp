@@ -63,7 +63,7 @@ DblStart::DblStart() {
         l->SetBackColor(MenuColour[i]);
         l->setMouseTracking(true);
         l->setCursor(Qt::PointingHandCursor);
-        l->setLineWidth(3);  // the focus frame, shown on the item the arrows have reached
+        l->setLineWidth(3); // the focus frame, shown on the item the arrows have reached
         l->MouseMove = [this, i](int, int, int, int) { Label1_MouseMove(i); };
         l->Click = [this, i] { Label1_Click(i); };
         Label1[i] = l;
@@ -223,11 +223,16 @@ QString DblStart::RefusalFor(const QString &name, int which) const {
     const QString field = Str(WhichName[which]);
     const NameCheck check = CheckName(name);
     switch (check.fault) {
-    case NameFault::None: return {};
-    case NameFault::Empty: return Say(EmptyName);
-    case NameFault::Quote: return Say(NameHasQuote).arg(field);
-    case NameFault::Unwritable: return Say(NameHasUnwritable).arg(field, check.character);
-    case NameFault::Control: break;
+    case NameFault::None:
+        return {};
+    case NameFault::Empty:
+        return Say(EmptyName);
+    case NameFault::Quote:
+        return Say(NameHasQuote).arg(field);
+    case NameFault::Unwritable:
+        return Say(NameHasUnwritable).arg(field, check.character);
+    case NameFault::Control:
+        break;
     }
     return Say(NameHasOddCharacter).arg(field);
 }

@@ -1,18 +1,18 @@
 // The start screen: the hostess, the menu, name entry for a new game, continuing the saved one.
 #pragma once
-#include "platform/Form.h"
 #include "frontend/HostessLines.h"
+#include "platform/Form.h"
 #include <array>
 
 class DblStart : public Form {
   public:
     DblStart();
-    std::array<Label *, 2> Image1{};  // 0: the classmate, 1: her sister, lying behind
-    Shape *Shape1;                    // the speech bubble
-    QWidget *Tail;                    // its tail
+    std::array<Label *, 2> Image1{}; // 0: the classmate, 1: her sister, lying behind
+    Shape *Shape1;                   // the speech bubble
+    QWidget *Tail;                   // its tail
     Label *Serif;
-    std::array<Label *, 3> Label1{};  // the menu
-    QWidget *Picture1;                // name-entry panel
+    std::array<Label *, 3> Label1{}; // the menu
+    QWidget *Picture1;               // name-entry panel
     Label *Label2, *Label3, *Label4;
     QLineEdit *Text1, *Text2;
     Button *OKBUTTON, *LOADOK;
@@ -20,7 +20,7 @@ class DblStart : public Form {
 
     bool HostessIsJunior = false;
     bool MenuAtRest = false;
-    int MenuFocus = -1;  // the menu item the arrows have reached, framed; -1 before the first arrow
+    int MenuFocus = -1; // the menu item the arrows have reached, framed; -1 before the first arrow
 
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;

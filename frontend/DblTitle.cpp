@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 namespace {
-constexpr int CoverHeight = 2175;  // enough to hide the 144-pixel logotype
+constexpr int CoverHeight = 2175; // enough to hide the 144-pixel logotype
 }
 
 DblTitle::DblTitle() {
@@ -77,7 +77,9 @@ void DblTitle::Form_QueryUnload(bool &cancel, bool byUser) {
     if (byUser) EndProcess();
 }
 
-void DblTitle::Form_MouseMove(int, int, int, int) { Label2->SetBackColor(StartColour); }
+void DblTitle::Form_MouseMove(int, int, int, int) {
+    Label2->SetBackColor(StartColour);
+}
 
 void DblTitle::Form_KeyDown(Key key, int shift) {
     if (key != Key::Enter && key != Key::Space) return;
@@ -85,7 +87,9 @@ void DblTitle::Form_KeyDown(Key key, int shift) {
     Label2_Click();
 }
 
-void DblTitle::Label2_MouseMove() { Label2->SetBackColor(StartHoverColour); }
+void DblTitle::Label2_MouseMove() {
+    Label2->SetBackColor(StartHoverColour);
+}
 
 void DblTitle::Label2_MouseDown(int, int shift) {
     // The quiet start: music stays off for the rest of the run.

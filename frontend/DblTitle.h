@@ -6,10 +6,10 @@
 class DblTitle : public Form {
   public:
     DblTitle();
-    std::array<Shape *, 2> Shape1{};  // cover A, cover B
-    Label *Label2;                    // "S t a r t"
-    std::array<Shape *, 2> Line1{};   // its shadow
-    Label *Label1;                    // the maker's notice
+    std::array<Shape *, 2> Shape1{}; // cover A, cover B
+    Label *Label2;                   // "S t a r t"
+    std::array<Shape *, 2> Line1{};  // its shadow
+    Label *Label1;                   // the maker's notice
     Timer *Timer1;
     int WipeStep = 0;
 

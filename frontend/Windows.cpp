@@ -2,14 +2,14 @@
 
 #include "core/DblLog.h"
 #include "core/DblMain.h"
+#include "core/Store.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
-#include "core/Store.h"
 #include "frontend/DblTitle.h"
+#include "platform/Speech.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
-#include "platform/Speech.h"
 
 namespace {
 // Each call reaches the window of the moment: created on first use, a fresh one after an unload.
@@ -18,13 +18,17 @@ class CampusWindow final : public CampusView {
   public:
     void Open() override {
         Win<DblMain>().Show();
-        Unload<DblLog>();  // an afternoon begins: the last one's lookback goes
+        Unload<DblLog>(); // an afternoon begins: the last one's lookback goes
     }
-    void ShowLine(const QString &speaker, const QString &text) override { Win<DblMain>().ShowLine(speaker, text); }
+    void ShowLine(const QString &speaker, const QString &text) override {
+        Win<DblMain>().ShowLine(speaker, text);
+    }
     void ShowPicture(const QString &file) override { Win<DblMain>().ShowPicture(file); }
     void ShowCaption(const QString &caption) override { Win<DblMain>().ShowCaption(caption); }
     void ShowClock(const QString &time) override { Win<DblMain>().ShowClock(time); }
-    void ShowDestinations(const std::array<bool, 7> &enabled) override { Win<DblMain>().ShowDestinations(enabled); }
+    void ShowDestinations(const std::array<bool, 7> &enabled) override {
+        Win<DblMain>().ShowDestinations(enabled);
+    }
     void ShowPrompt(bool waiting) override {
         if (waiting || IsLoaded<DblMain>()) Win<DblMain>().ShowPrompt(waiting);
     }
@@ -42,7 +46,8 @@ class ReplyWindow final : public ReplyView {
     void Offer(const std::array<QString, 5> &replies) override {
         DblSerif &serif = Win<DblSerif>();
         serif.Show();
-        for (int k = 0; k < 5; ++k) serif.SetReply(k, replies[k]);
+        for (int k = 0; k < 5; ++k)
+            serif.SetReply(k, replies[k]);
     }
     void Close() override { Unload<DblSerif>(); }
 };

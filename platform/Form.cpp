@@ -5,15 +5,15 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QScreen>
-#include <QWindow>
+#include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QHash>
+#include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -25,22 +25,36 @@ QList<Form *> &loadedForms() {
 
 namespace {
 Key KeyOf(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return static_cast<Key>(int(Key::F1) + qtKey - Qt::Key_F1);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return static_cast<Key>(int(Key::F1) + qtKey - Qt::Key_F1);
     switch (qtKey) {
-    case Qt::Key_PageUp: return Key::PageUp;
-    case Qt::Key_PageDown: return Key::PageDown;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Key::Enter;
-    case Qt::Key_Escape: return Key::Escape;
-    case Qt::Key_Space: return Key::Space;
-    case Qt::Key_Shift: return Key::Shift;
-    case Qt::Key_Control: return Key::Control;
-    case Qt::Key_Alt: return Key::Alt;
-    default: return Key::Other;
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Shift:
+        return Key::Shift;
+    case Qt::Key_Control:
+        return Key::Control;
+    case Qt::Key_Alt:
+        return Key::Alt;
+    default:
+        return Key::Other;
     }
 }
 } // namespace
@@ -52,10 +66,14 @@ int ShiftState(Qt::KeyboardModifiers mods) {
 
 int ButtonOf(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return LeftButton;
-    case Qt::RightButton: return RightButton;
-    case Qt::MiddleButton: return MiddleButton;
-    default: return 0;
+    case Qt::LeftButton:
+        return LeftButton;
+    case Qt::RightButton:
+        return RightButton;
+    case Qt::MiddleButton:
+        return MiddleButton;
+    default:
+        return 0;
     }
 }
 
@@ -110,7 +128,9 @@ QPixmap LoadPicture(const QString &file) {
     return picture;
 }
 
-QString PictureFile(const QPixmap &p) { return p.isNull() ? QString() : pictureFiles().value(p.cacheKey()); }
+QString PictureFile(const QPixmap &p) {
+    return p.isNull() ? QString() : pictureFiles().value(p.cacheKey());
+}
 
 // ---- Label ----
 
@@ -127,7 +147,9 @@ void Label::SetBackColor(const QColor &c) {
     setPalette(p);
 }
 
-void Label::SetTransparent() { setAutoFillBackground(false); }
+void Label::SetTransparent() {
+    setAutoFillBackground(false);
+}
 
 void Label::SetForeColor(const QColor &c) {
     QPalette p = palette();
@@ -170,7 +192,9 @@ Button::Button(QWidget *parent) : QPushButton(parent) {
 
 // ---- Shape ----
 
-Shape::Shape(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, false); }
+Shape::Shape(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
 
 void Shape::paintEvent(QPaintEvent *) {
     QPainter p(this);
@@ -255,19 +279,31 @@ Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     loadedForms().append(this);
 }
 
-Form::~Form() { loadedForms().removeOne(this); }
+Form::~Form() {
+    loadedForms().removeOne(this);
+}
 
-void Form::RunLoad() { Form_Load(); }
+void Form::RunLoad() {
+    Form_Load();
+}
 
 void Form::SetClientSize(int widthTw, int heightTw) {
     clientTw_ = QSize(widthTw, heightTw);
     setFixedSize(Px(widthTw), Px(heightTw));
 }
 
-int Form::Left() const { return Tw(frameGeometry().x()); }
-int Form::Top() const { return Tw(frameGeometry().y()); }
-int Form::Width() const { return Tw(frameGeometry().width()); }
-int Form::Height() const { return Tw(frameGeometry().height()); }
+int Form::Left() const {
+    return Tw(frameGeometry().x());
+}
+int Form::Top() const {
+    return Tw(frameGeometry().y());
+}
+int Form::Width() const {
+    return Tw(frameGeometry().width());
+}
+int Form::Height() const {
+    return Tw(frameGeometry().height());
+}
 
 namespace {
 // The window's frame moved into the available area of the screen its middle is on, as far as it fits.
@@ -275,7 +311,9 @@ QPoint keptOnScreen(const Form &form, QPoint topLeft) {
     const QRect frame = form.frameGeometry();
     const QSize outer = frame.size();
     QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(outer.width() / 2, outer.height() / 2));
-    if (!screen) screen = form.windowHandle() && form.isVisible() ? form.windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        screen = form.windowHandle() && form.isVisible() ? form.windowHandle()->screen()
+                                                         : QGuiApplication::primaryScreen();
     if (!screen) return topLeft;
     const QRect area = screen->availableGeometry();
     const int x = std::max(area.left(), std::min(topLeft.x(), area.left() + area.width() - outer.width()));
@@ -284,7 +322,9 @@ QPoint keptOnScreen(const Form &form, QPoint topLeft) {
 }
 } // namespace
 
-void Form::Move(int leftTw, int topTw) { move(keptOnScreen(*this, QPoint(Px(leftTw), Px(topTw)))); }
+void Form::Move(int leftTw, int topTw) {
+    move(keptOnScreen(*this, QPoint(Px(leftTw), Px(topTw))));
+}
 
 void Form::SetBackColor(const QColor &c) {
     QPalette p = palette();
@@ -298,7 +338,9 @@ void Form::SetBackPicture(const QPixmap &p) {
     update();
 }
 
-void Form::Place(QWidget *w, int l, int t, int wd, int h) { w->setGeometry(Px(l), Px(t), Px(wd), Px(h)); }
+void Form::Place(QWidget *w, int l, int t, int wd, int h) {
+    w->setGeometry(Px(l), Px(t), Px(wd), Px(h));
+}
 
 Label *Form::AddLabel(int l, int t, int w, int h, const QString &caption) {
     auto *lb = new Label(this);
@@ -387,7 +429,8 @@ void Form::UnloadNow() {
 void Form::finishUnload() {
     Form_Unload();
     unloaded_ = true;
-    for (Timer *t : timers_) t->SetEnabled(false);
+    for (Timer *t : timers_)
+        t->SetEnabled(false);
     loadedForms().removeOne(this);
     if (clearSlot_) clearSlot_();
     hide();
@@ -413,7 +456,9 @@ std::function<bool(Key, int)> &anyWindowKey() {
 }
 } // namespace
 
-void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler) { anyWindowKey() = std::move(handler); }
+void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler) {
+    anyWindowKey() = std::move(handler);
+}
 
 void Form::keyPressEvent(QKeyEvent *e) {
     // The size keys belong to every window and to none of its handlers.
@@ -438,7 +483,8 @@ void Form::Rescale(int from, int to) {
     const auto scaled = [from, to](int v) { return static_cast<int>(std::lround(double(v) * to / from)); };
     // The middle keeps its place relative to the middle of the screen's available area, so windows
     // laid out around it stay together.
-    QScreen *screen = windowHandle() && isVisible() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    QScreen *screen =
+        windowHandle() && isVisible() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
     const QPointF areaMiddle = screen ? QRectF(screen->availableGeometry()).center() : QPointF();
     const QRect frameBefore = frameGeometry();
     const QSize frameExtra = frameBefore.size() - size();
@@ -455,7 +501,8 @@ void Form::Rescale(int from, int to) {
     widgets.append(this);
     // Every font is read before any is set, so that none grows twice through its parent's.
     QList<QFont> fonts;
-    for (QWidget *w : widgets) fonts.append(w->font());
+    for (QWidget *w : widgets)
+        fonts.append(w->font());
     for (qsizetype i = 0; i < widgets.size(); ++i) {
         QWidget *w = widgets[i];
         if (w->isWindow() && w != this) continue;
@@ -498,7 +545,9 @@ QScreen *playerScreen() {
 }
 } // namespace
 
-void OnFormScaleChanged(std::function<void(int)> listener) { listener_ = std::move(listener); }
+void OnFormScaleChanged(std::function<void(int)> listener) {
+    listener_ = std::move(listener);
+}
 
 namespace {
 bool applyScale(int scale) {
@@ -506,7 +555,8 @@ bool applyScale(int scale) {
     if (scale == FormScale()) return false;
     const int from = FormScale();
     SetScaleValue(scale);
-    for (Form *f : LoadedForms()) f->Rescale(from, scale);
+    for (Form *f : LoadedForms())
+        f->Rescale(from, scale);
     return true;
 }
 } // namespace
@@ -520,14 +570,17 @@ void StartFormScale(int stored, QSize mainTw, QSize largestTw) {
     QScreen *screen = playerScreen();
     const QSize area = screen ? screen->availableGeometry().size() : QSize(640, 480);
     const int chosen = stored > 0 ? std::min(stored, RoomyScale(area, largestTw))
-                                  : FittingScale(area, screen ? screen->devicePixelRatio() : 1.0, LargestPictureScale, mainTw, largestTw);
+                                  : FittingScale(area, screen ? screen->devicePixelRatio() : 1.0,
+                                                 LargestPictureScale, mainTw, largestTw);
     // Choosing at start is no change by the player: nothing is stored for it.
     applyScale(chosen);
 }
 
 void StepFormScale(int step) {
     QScreen *screen = playerScreen();
-    const int roomy = screen && largestTw_.isValid() ? RoomyScale(screen->availableGeometry().size(), largestTw_) : LargestFormScale;
+    const int roomy = screen && largestTw_.isValid()
+                          ? RoomyScale(screen->availableGeometry().size(), largestTw_)
+                          : LargestFormScale;
     SetFormScale(std::clamp(FormScale() + step, 1, std::max(roomy, 1)));
 }
 
@@ -535,16 +588,24 @@ void StepFormScale(int step) {
 
 void PumpUntil(const std::function<bool()> &done) {
     // Blocks in the toolkit until something happens: a wait costs no processor time.
-    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-bool AnyFormLoaded() { return !loadedForms().isEmpty(); }
+bool AnyFormLoaded() {
+    return !loadedForms().isEmpty();
+}
 
-std::vector<Form *> LoadedForms() { return {loadedForms().begin(), loadedForms().end()}; }
+std::vector<Form *> LoadedForms() {
+    return {loadedForms().begin(), loadedForms().end()};
+}
 
 void UnloadAllForms() {
     const QList<Form *> forms = loadedForms();
-    for (Form *f : forms) f->UnloadNow();
+    for (Form *f : forms)
+        f->UnloadNow();
 }

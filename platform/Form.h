@@ -1,5 +1,7 @@
 // Windows laid out in twips, their controls, timers and the one-instance-per-window rule.
 #pragma once
+#include "platform/Scale.h"
+#include "platform/System.h"
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,14 +10,16 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
-#include "platform/Scale.h"
-#include "platform/System.h"
 #include <functional>
 #include <vector>
 
 // Twips to pixels and back at the windows' scale.
-inline int Px(int twips) { return twips * FormScale() / TwipsPerPixel; }
-inline int Tw(int pixels) { return pixels * TwipsPerPixel / FormScale(); }
+inline int Px(int twips) {
+    return twips * FormScale() / TwipsPerPixel;
+}
+inline int Tw(int pixels) {
+    return pixels * TwipsPerPixel / FormScale();
+}
 
 // Mouse buttons and modifier bits as the handlers receive them.
 enum : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
@@ -23,10 +27,37 @@ enum : int { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
 int ShiftState(Qt::KeyboardModifiers mods);
 // Keys as the handlers receive them: those the game acts on by name, any other as Other. Function
 // keys are in order, so F1 + n is function key n + 1.
-enum class Key { Other, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, PageUp, PageDown, Up, Down, Left, Right,
-                 Enter, Escape, Shift, Control, Alt, Space };
+enum class Key {
+    Other,
+    F1,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+    PageUp,
+    PageDown,
+    Up,
+    Down,
+    Left,
+    Right,
+    Enter,
+    Escape,
+    Shift,
+    Control,
+    Alt,
+    Space
+};
 // 0 for F1 ... 11 for F12, -1 for any other key.
-constexpr int FunctionKeyIndex(Key k) { return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1; }
+constexpr int FunctionKeyIndex(Key k) {
+    return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1;
+}
 int ButtonOf(Qt::MouseButton b);
 
 // A font by its Japanese name (substituted to the IPA fonts) at a point size, at the windows' scale.
@@ -41,21 +72,22 @@ QString PictureFile(const QPixmap &p);
 QString PictureVariant(const QString &file, int scale);
 
 // A focus mark seen at a glance, on the buttons and text boxes that the keys reach.
-inline constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, 40, 40); background: rgb(255, 255, 192); }";
+inline constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, "
+                                         "40, 40); background: rgb(255, 255, 192); }";
 
 // Mouse events that labels, pictures and shapes pass to their window's handlers.
 struct MouseHandlers {
     std::function<void()> Click;
-    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp;  // x, y in twips
+    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp; // x, y in twips
 };
 
 class Label : public QLabel, public MouseHandlers {
   public:
     explicit Label(QWidget *parent);
-    void SetBackColor(const QColor &c);   // opaque background
-    void SetTransparent();                // no background of its own
+    void SetBackColor(const QColor &c); // opaque background
+    void SetTransparent();              // no background of its own
     void SetForeColor(const QColor &c);
-    void SetPicture(const QPixmap &p);    // a picture control: shows p unstretched from the top-left
+    void SetPicture(const QPixmap &p); // a picture control: shows p unstretched from the top-left
 
   protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -80,7 +112,7 @@ class Shape : public QWidget, public MouseHandlers {
     bool Filled = false;
     int BorderWidth = 1;
     bool IsLine = false;
-    QPoint From, To;  // line ends in pixels at scale 1, relative to the shape
+    QPoint From, To; // line ends in pixels at scale 1, relative to the shape
 
   protected:
     void paintEvent(QPaintEvent *) override;
@@ -92,7 +124,7 @@ class Shape : public QWidget, public MouseHandlers {
 class Timer : public QObject {
   public:
     explicit Timer(QObject *parent);
-    void SetInterval(int ms);  // 0 stops it, as Enabled(false) does
+    void SetInterval(int ms); // 0 stops it, as Enabled(false) does
     int Interval() const { return interval_; }
     void SetEnabled(bool on);
     bool Enabled() const { return enabled_; }
@@ -117,8 +149,12 @@ class Form : public QWidget {
     virtual void Form_Unload() {}
     virtual void Form_KeyPress(int key) { (void)key; }
     virtual void Form_KeyDown(Key key, int shift) { (void)key, (void)shift; }
-    virtual void Form_MouseDown(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
-    virtual void Form_MouseMove(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void Form_MouseDown(int button, int shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void Form_MouseMove(int button, int shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
     // After the scale changed and the window was laid out again; it may place itself anew.
     virtual void Form_Rescaled() {}
 
@@ -205,6 +241,12 @@ template <class T> class FormSlot {
     static inline T *instance = nullptr;
 };
 
-template <class T> T &Win() { return FormSlot<T>::Get(); }
-template <class T> void Unload() { FormSlot<T>::Unload(); }
-template <class T> bool IsLoaded() { return FormSlot<T>::Loaded(); }
+template <class T> T &Win() {
+    return FormSlot<T>::Get();
+}
+template <class T> void Unload() {
+    FormSlot<T>::Unload();
+}
+template <class T> bool IsLoaded() {
+    return FormSlot<T>::Loaded();
+}

@@ -2,10 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QLineEdit>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 #include <condition_variable>
 #include <libspeechd.h>
@@ -18,7 +18,7 @@ namespace {
 class LineReader : public QWidget {
   public:
     explicit LineReader(QWidget *window) : QWidget(window) {
-        setFocusPolicy(Qt::ClickFocus);  // out of the Tab order, and never clicked: see below
+        setFocusPolicy(Qt::ClickFocus); // out of the Tab order, and never clicked: see below
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(0, 0, 1, 1);
     }
@@ -58,7 +58,7 @@ class Voice {
                 texts.swap(pending_);
                 std::swap(cancel, cancel_);
             }
-            if (!spd) continue;  // no service: silent, and the game goes on
+            if (!spd) continue; // no service: silent, and the game goes on
             if (cancel) spd_cancel(spd);
             for (const std::string &text : texts)
                 if (!text.empty()) spd_say(spd, SPD_MESSAGE, text.c_str());
@@ -79,7 +79,7 @@ class Voice {
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::vector<std::string> pending_;  // said in turn after what is being said
+    std::vector<std::string> pending_; // said in turn after what is being said
     bool cancel_ = false, started_ = false;
 };
 
@@ -116,10 +116,11 @@ void Announce(QWidget *window, const QString &text) {
     if (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus) ||
         qobject_cast<QAbstractScrollArea *>(focus))
         return;
-    QList<LineReader *> readers;  // found by type: without a meta-object of its own, findChildren cannot
+    QList<LineReader *> readers; // found by type: without a meta-object of its own, findChildren cannot
     for (QWidget *child : target->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (auto *reader = dynamic_cast<LineReader *>(child)) readers.append(reader);
-    while (readers.size() < 2) readers.append(new LineReader(target));
+    while (readers.size() < 2)
+        readers.append(new LineReader(target));
     LineReader *next = readers[0] == focus ? readers[1] : readers[0];
     next->setAccessibleName(text);
     next->show();
@@ -127,7 +128,7 @@ void Announce(QWidget *window, const QString &text) {
 }
 
 void SetSelfVoicing(bool on) {
-    if (!on) Speak(QString());  // stops a line being read
+    if (!on) Speak(QString()); // stops a line being read
     state().on = on;
     // The control that takes the keys is read as it takes them: a reply as the selection moves, a
     // message box's button after its text.
@@ -140,7 +141,9 @@ void SetSelfVoicing(bool on) {
     (void)following;
 }
 
-bool SelfVoicing() { return state().on; }
+bool SelfVoicing() {
+    return state().on;
+}
 
 void Speak(const QString &text, bool interrupt) {
     if (!state().on) return;
@@ -156,4 +159,6 @@ void SpeakFocus(QWidget *control) {
     Speak(text.remove('&'), false);
 }
 
-QString LastSpoken() { return state().last; }
+QString LastSpoken() {
+    return state().last;
+}

@@ -1,21 +1,21 @@
 #include "platform/System.h"
 #include "platform/Scale.h"
 
+#include "platform/Speech.h"
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QApplication>
 #include <QMessageBox>
-#include "platform/Speech.h"
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QStyle>
 #include <QTime>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <csignal>
 #include <random>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -26,20 +26,36 @@ std::mt19937 generator{0};
 std::function<int()> hourSource;
 std::function<void()> endHook;
 std::function<MsgAnswer(const MsgBoxRequest &)> msgHook;
-bool ending = false;  // EndProcess has begun
+bool ending = false; // EndProcess has begun
 } // namespace
 
-void SetTimeScale(double scale) { timeScale = scale > 0 ? scale : 1.0; }
-double TimeScale() { return timeScale; }
+void SetTimeScale(double scale) {
+    timeScale = scale > 0 ? scale : 1.0;
+}
+double TimeScale() {
+    return timeScale;
+}
 
-void Randomize() { generator.seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch())); }
-void Randomize(unsigned seed) { generator.seed(seed); }
-double Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator); }
+void Randomize() {
+    generator.seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+}
+void Randomize(unsigned seed) {
+    generator.seed(seed);
+}
+double Rnd() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
 
-int CurrentHour() { return hourSource ? hourSource() : QTime::currentTime().hour(); }
-void SetHourSource(std::function<int()> source) { hourSource = std::move(source); }
+int CurrentHour() {
+    return hourSource ? hourSource() : QTime::currentTime().hour();
+}
+void SetHourSource(std::function<int()> source) {
+    hourSource = std::move(source);
+}
 
-void SetEndProcessHook(std::function<void()> hook) { endHook = std::move(hook); }
+void SetEndProcessHook(std::function<void()> hook) {
+    endHook = std::move(hook);
+}
 
 void EndProcess() {
     // Every change of the settings store is already on disk.
@@ -73,7 +89,8 @@ void OnQuitSignals(std::function<void()> handler) {
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaction(sig, &sa, nullptr);
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(sig, &sa, nullptr);
     // A file-size limit then fails the write, which the player is told of, instead of killing the game
     // in the middle of a save.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -90,8 +107,9 @@ void desktopGoneNow() {
 }
 
 // When its display connection breaks, the toolkit ends the process with exit() from inside its own
-// event handling (and the session library does when the manager's connection breaks). exit() destroys the ending thread's thread_local objects before any static one
-// and before the atexit functions, so the handler runs while everything it needs is still there.
+// event handling (and the session library does when the manager's connection breaks). exit() destroys the
+// ending thread's thread_local objects before any static one and before the atexit functions, so the handler
+// runs while everything it needs is still there.
 struct ExitWatch {
     ~ExitWatch() { desktopGoneNow(); }
 };
@@ -123,7 +141,9 @@ void OnDesktopGone(std::function<void()> handler) {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) { msgHook = std::move(hook); }
+void SetMsgBoxHook(std::function<MsgAnswer(const MsgBoxRequest &)> hook) {
+    msgHook = std::move(hook);
+}
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) {
     const MsgAnswer first = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
@@ -140,7 +160,8 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         return defaultButton;
     }
     // Over the window it speaks for, on that window's screen.
-    QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    QWidget *owner =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
     QMessageBox box(owner);
     // At the windows' scale, the text and the icon alike.
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -150,7 +171,8 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         // The toolkit wraps a box's text past a fixed width in pixels; at a larger scale that would
         // break short Japanese lines, so the label is allowed the scaled width.
         int widest = 0;
-        for (const QString &line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n'))
+        for (const QString &line :
+             QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n'))
             widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
         if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
             label->setMinimumWidth(std::min(widest + 2, 500 * FormScale()));
@@ -158,20 +180,32 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     if (FormScale() > 1 && !box.iconPixmap().isNull()) {
         const QMessageBox::Icon shown = box.icon();
         const QStyle::StandardPixmap kind = shown == QMessageBox::Warning    ? QStyle::SP_MessageBoxWarning
                                             : shown == QMessageBox::Question ? QStyle::SP_MessageBoxQuestion
-                                            : shown == QMessageBox::Critical ? QStyle::SP_MessageBoxCritical
-                                                                             : QStyle::SP_MessageBoxInformation;
+                                            : shown == QMessageBox::Critical
+                                                ? QStyle::SP_MessageBoxCritical
+                                                : QStyle::SP_MessageBoxInformation;
         const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * FormScale();
-        box.setIconPixmap(box.style()->standardIcon(kind, nullptr, &box).pixmap(QSize(side, side), box.devicePixelRatio()));
+        box.setIconPixmap(
+            box.style()->standardIcon(kind, nullptr, &box).pixmap(QSize(side, side), box.devicePixelRatio()));
     }
     QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr;
     // Japanese captions, as the buttons of a Japanese desktop read.

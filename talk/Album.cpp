@@ -11,7 +11,7 @@ namespace {
 constexpr int GirlPhotos = 6;
 constexpr int GirlFour = 3;
 bool picked = false;
-int lastPointed = -1;  // -1 when opened, -2 once the opening thought is shown, then the photo
+int lastPointed = -1; // -1 when opened, -2 once the opening thought is shown, then the photo
 } // namespace
 
 void PickInAlbum() {
@@ -21,7 +21,9 @@ void PickInAlbum() {
     View().sequence->CloseAlbum();
 }
 
-bool AlbumPickMade() { return picked; }
+bool AlbumPickMade() {
+    return picked;
+}
 
 namespace {
 // Her thought under the album, kept for the lookback as every line the player saw.
@@ -41,10 +43,12 @@ void AlbumPhotoPointed(int index) {
     }
 }
 
-void AlbumLensGesture() { G.ContactLensFlag = True; }
+void AlbumLensGesture() {
+    G.ContactLensFlag = True;
+}
 
 void AlbumPhotoClicked(int index) {
-    if (index < 0 || index >= GirlPhotos) return;  // the boys' photos neither pick nor continue
+    if (index < 0 || index >= GirlPhotos) return; // the boys' photos neither pick nor continue
     // A click while the pick's own wait is pending only ends that wait; so does a quick click that
     // comes after the wait has ended but before the page has closed: the pick is final.
     if (G.Clicked == 0 || picked) {

@@ -38,7 +38,8 @@ void OpenConversation(const QString &code) {
     }
 
     std::array<QString, Offered> replies;
-    for (int k = 1; k <= Offered; ++k) replies[k - 1] = InsertSurname(ReadReplyText(G.OfferedTalk[k]), G.Myouji);
+    for (int k = 1; k <= Offered; ++k)
+        replies[k - 1] = InsertSurname(ReadReplyText(G.OfferedTalk[k]), G.Myouji);
     View().replies->Offer(replies);
 }
 
@@ -46,7 +47,8 @@ void AnswerReply(int slot) {
     CloseReplyWindow();
     if (slot < 1 || slot > Offered) return;
     // What he said, under his name, before her answer.
-    KeepLine(G.Myouji + QStringLiteral("　") + G.Namae, InsertSurname(ReadReplyText(G.OfferedTalk[slot]), G.Myouji));
+    KeepLine(G.Myouji + QStringLiteral("　") + G.Namae,
+             InsertSurname(ReadReplyText(G.OfferedTalk[slot]), G.Myouji));
     const QString line = ReadResponseLine(G.TalkCode, G.OfferedTalk[slot]);
     // Her answer, under her name from the greeting.
     ShowScene(QString(), ResponseText(line), ShownSpeaker());

@@ -21,14 +21,19 @@ DblSerif::DblSerif() {
     }
 }
 
-void DblSerif::Form_Load() { placeUnderCampus(); }
+void DblSerif::Form_Load() {
+    placeUnderCampus();
+}
 
-void DblSerif::Form_Rescaled() { placeUnderCampus(); }
+void DblSerif::Form_Rescaled() {
+    placeUnderCampus();
+}
 
 void DblSerif::placeUnderCampus() {
     // Under the campus window, centred on the available area of the campus window's screen.
-    QScreen *screen = IsLoaded<DblMain>() && Win<DblMain>().windowHandle() ? Win<DblMain>().windowHandle()->screen()
-                                                                            : QGuiApplication::primaryScreen();
+    QScreen *screen = IsLoaded<DblMain>() && Win<DblMain>().windowHandle()
+                          ? Win<DblMain>().windowHandle()->screen()
+                          : QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
     Move(Tw(area.x()) + (Tw(area.width()) - Width()) / 2, G.SerifTop);
 }

@@ -5,10 +5,10 @@
 #include "core/Choices.h"
 #include "ending/ClearRecord.h"
 #include "ending/DblDatarm.h"
-#include <QAccessible>
 #include "ending/Ending.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
+#include <QAccessible>
 #include <set>
 
 namespace {
@@ -147,17 +147,21 @@ class TestEnding : public QObject {
             QCOMPARE(d.Command3->isEnabled(), c.option);
         }
         {
-            // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have names.
+            // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have
+            // names.
             DblDatarm &k = Win<DblDatarm>();
             k.Show(), k.activateWindow();
             QVERIFY(RunUntil([&] { return k.isActiveWindow(); }, 5000));
-            QVERIFY(k.focusWidget() == k.Command1 && k.styleSheet().contains(QStringLiteral("QPushButton:focus")));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[0])->text(QAccessible::Name), QStringLiteral("告白のマーク"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[1])->text(QAccessible::Name), QStringLiteral("両想いのマーク"));
+            QVERIFY(k.focusWidget() == k.Command1 &&
+                    k.styleSheet().contains(QStringLiteral("QPushButton:focus")));
+            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[0])->text(QAccessible::Name),
+                     QStringLiteral("告白のマーク"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[1])->text(QAccessible::Name),
+                     QStringLiteral("両想いのマーク"));
             KeyOn(k.Command1, Qt::Key_Return);
             QVERIFY(!IsLoaded<DblDatarm>());
         }
-        DblDatarm &d = Win<DblDatarm>();  // the portraits compared above tell the girls and the levels apart
+        DblDatarm &d = Win<DblDatarm>(); // the portraits compared above tell the girls and the levels apart
         QVERIFY(imageOf(d.Image3[6]) != imageOf(d.Image3[3]) && imageOf(d.Image4[0]) != imageOf(d.Image4[1]));
         for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) { // erasing takes a Yes; No is the default
             ResetWorld(), World().answers = {answer};

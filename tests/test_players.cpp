@@ -2,33 +2,38 @@
 #include "TestSupport.h"
 #include "WindowInput.h"
 #include "core/DblLog.h"
-#include "core/PrologueLines.h"
 #include "core/Prologue.h"
+#include "core/PrologueLines.h"
 #include "core/Scene.h"
-#include "frontend/DblStart.h"
-#include "talk/DblAlbum.h"
-#include "talk/DblSerif.h"
-#include <QAccessible>
 #include "core/Views.h"
+#include "frontend/DblStart.h"
 #include "platform/Settings.h"
 #include "platform/Speech.h"
 #include "platform/System.h"
+#include "talk/DblAlbum.h"
+#include "talk/DblSerif.h"
+#include <QAccessible>
 #include <QFile>
-#include <cmath>
-#include <tuple>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <cmath>
+#include <tuple>
 
 namespace {
 void WheelOn(QWidget *w, int delta) {
     QPoint at;
     QWindow *win = WindowOf(w, at);
-    QWheelEvent e(at, win->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent e(at, win->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                  false);
     QCoreApplication::sendEvent(win, &e);
 }
-QTextBrowser *logText() { return IsLoaded<DblLog>() ? Win<DblLog>().Text1 : nullptr; }
-bool logAtEnd() { return logText()->verticalScrollBar()->value() == logText()->verticalScrollBar()->maximum(); }
+QTextBrowser *logText() {
+    return IsLoaded<DblLog>() ? Win<DblLog>().Text1 : nullptr;
+}
+bool logAtEnd() {
+    return logText()->verticalScrollBar()->value() == logText()->verticalScrollBar()->maximum();
+}
 } // namespace
 
 class TestPlayers : public QObject {
@@ -38,20 +43,32 @@ class TestPlayers : public QObject {
 
     void lookbackOpensScrollsAndClosesWithoutAClick() {
         DblMain &m = Win<DblMain>();
-        m.Show();  // forty lines, every other one spoken
-        for (int i = 0; i < 40; ++i) ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
-        m.Label3->setText(QStringLiteral("クリックしてください")), G.Clicked = 0;  // a line waits to be clicked away
+        m.Show(); // forty lines, every other one spoken
+        for (int i = 0; i < 40; ++i)
+            ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
+        m.Label3->setText(QStringLiteral("クリックしてください")),
+            G.Clicked = 0; // a line waits to be clicked away
         const Integer mode = G.Mode;
-        const struct { const char *how; std::function<void()> open, scroll; bool atEnd; std::function<void()> close; } ways[] = {
-            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false, [] { KeyOn(logText(), Qt::Key_Escape); }},
-            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); }, [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
-            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); }, [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); },
-             true, [] { WheelOn(logText(), -120); }},
+        const struct {
+            const char *how;
+            std::function<void()> open, scroll;
+            bool atEnd;
+            std::function<void()> close;
+        } ways[] = {
+            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false,
+             [] { KeyOn(logText(), Qt::Key_Escape); }},
+            {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); },
+             [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
+            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); },
+             [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); }, true,
+             [] { WheelOn(logText(), -120); }},
         };
         for (const auto &w : ways) {
             w.open();
-            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry() && logAtEnd() &&
-                     logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") && logText()->toPlainText().endsWith("Saya\nline 39"), w.how);
+            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry() &&
+                         logAtEnd() && logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") &&
+                         logText()->toPlainText().endsWith("Saya\nline 39"),
+                     w.how);
             w.scroll();
             QVERIFY2(logText() && logAtEnd() == w.atEnd, w.how);
             w.close();
@@ -61,22 +78,32 @@ class TestPlayers : public QObject {
         KeyOn(&m, Qt::Key_PageUp);
         m.Move(m.Left() + 600, m.Top() + 300);
         ShowScene({}, QStringLiteral("line 40"), {});
-        QVERIFY(Win<DblLog>().geometry() == m.geometry() && logText()->toPlainText().endsWith("line 39\nline 40"));
+        QVERIFY(Win<DblLog>().geometry() == m.geometry() &&
+                logText()->toPlainText().endsWith("line 39\nline 40"));
         // A resumed afternoon looks back only on itself.
         BeginAfternoon(true);
-        QVERIFY(!IsLoaded<DblLog>() && AfternoonLines().size() == 1 && AfternoonLines()[0].second == QString::fromUtf16(ResumeLine));
+        QVERIFY(!IsLoaded<DblLog>() && AfternoonLines().size() == 1 &&
+                AfternoonLines()[0].second == QString::fromUtf16(ResumeLine));
     }
 
     void functionKeysWalkOnlyWhenNoLineWaits() {
         DblMain &m = StandAt(3, 5, G.Mode);
-        for (Button *b : m.Command1) b->setEnabled(true);
-        const struct { Qt::Key key; bool waiting; int destination; bool click; } keys[] = {
-            {Qt::Key_F2, true, 0, false}, {Qt::Key_2, false, 0, true}, {Qt::Key_F8, false, 0, false}, {Qt::Key_F2, false, 2, false}};
+        for (Button *b : m.Command1)
+            b->setEnabled(true);
+        const struct {
+            Qt::Key key;
+            bool waiting;
+            int destination;
+            bool click;
+        } keys[] = {{Qt::Key_F2, true, 0, false},
+                    {Qt::Key_2, false, 0, true},
+                    {Qt::Key_F8, false, 0, false},
+                    {Qt::Key_F2, false, 2, false}};
         for (const auto &k : keys) {
             G.Clicked = 0, G.Destination = 0;
             bool clicked = false;
             const auto press = [&] { KeyOn(&m, k.key), clicked = G.Clicked != 0; };
-            if (k.waiting)  // the key comes while a line really waits; then the line is clicked away
+            if (k.waiting) // the key comes while a line really waits; then the line is clicked away
                 Later([&] { press(), PlayerClicked(); }), WaitClick();
             else
                 press();
@@ -84,22 +111,27 @@ class TestPlayers : public QObject {
         }
     }
 
-    // From the start screen to her answer with nothing but keys; the clock moves only when the player lets it.
+    // From the start screen to her answer with nothing but keys; the clock moves only when the player lets
+    // it.
     void keyboardAlonePlaysThePrologueTheAlbumAndAReply() {
         ResetWorld(0.01);
         DblStart &start = Win<DblStart>();
         start.Show();
-        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up}) KeyOn(&start, k);  // the first item, then around to the last
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up})
+            KeyOn(&start, k); // the first item, then around to the last
         QVERIFY(start.MenuFocus == 2 && start.Label1[2]->frameShape() == QFrame::Box);
         KeyOn(&start, Qt::Key_Down);
         int steps = 0, ticks = 0, replies = 0, walks = 0;
-        QString read;  // what a screen reader finds on the framed photo
-        // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never re-enters).
+        QString read; // what a screen reader finds on the framed photo
+        // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never
+        // re-enters).
         const auto act = [&] {
             ++steps;
             if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->isVisible()) {
-                if (a->KeyFocus >= 0) read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus])->text(QAccessible::Name);
-                KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right);  // the second girl, picked twice
+                if (a->KeyFocus >= 0)
+                    read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus])
+                               ->text(QAccessible::Name);
+                KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right); // the second girl, picked twice
             } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
                 DblSerif &s = Win<DblSerif>();
                 const bool onSecond = s.focusWidget() == s.Command1[1];
@@ -108,44 +140,55 @@ class TestPlayers : public QObject {
             } else if (DblMain &m = Win<DblMain>(); !m.Label3->text().isEmpty() && G.Clicked == 0) {
                 KeyOn(&m, Qt::Key_Space);
             } else if (G.Mode == ModeFree && walks == 0 && m.Command1[0]->isEnabled()) {
-                KeyOn(&m, Qt::Key_F1), ++walks;  // to the rooftop, where she is at 4:34
+                KeyOn(&m, Qt::Key_F1), ++walks; // to the rooftop, where she is at 4:34
             } else if (m.Timer1->Enabled() && steps % 3 == 0) {
                 m.Timer1->Tick(), ++ticks;
             }
         };
         QTimer player;
-        QObject::connect(&player, &QTimer::timeout, [&] { QMetaObject::invokeMethod(&player, act, Qt::QueuedConnection); });
+        QObject::connect(&player, &QTimer::timeout,
+                         [&] { QMetaObject::invokeMethod(&player, act, Qt::QueuedConnection); });
         player.start(1);
         // Into the name boxes, both names, onto OK; the whole prologue and the album run inside its key.
-        for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab, Qt::Key_Return}) KeyOn(&start, k);
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab, Qt::Key_Return})
+            KeyOn(&start, k);
         QVERIFY(RunUntil([&] { return replies == 1 && G.Mode == ModeFree && !IsLoaded<DblSerif>(); }, 20000));
         DblMain &m = Win<DblMain>();
         QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks == 1 && G.Location == 1);
         QCOMPARE(read, QStringLiteral("春日　ひなた"));
-        QCOMPARE(int(G.GameMinute), 1 + ticks);  // the clock moved only on the player's ticks
-        QVERIFY(AfternoonLines().size() > 9 && AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) && !m.Label2->text().isEmpty() &&
+        QCOMPARE(int(G.GameMinute), 1 + ticks); // the clock moved only on the player's ticks
+        QVERIFY(AfternoonLines().size() > 9 &&
+                AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) &&
+                !m.Label2->text().isEmpty() &&
                 AfternoonLines().back() == std::make_pair(m.Label2->text(), m.Label1->text()));
         // The lookback keeps what he saw elsewhere too: her thought over the album, then his own reply
         // under his name, right before her answer.
         const auto &lines = AfternoonLines();
-        const auto thought = std::find(lines.begin(), lines.end(), std::make_pair(QString(), QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
-        QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") && !lines[lines.size() - 2].second.isEmpty());
+        const auto thought = std::find(
+            lines.begin(), lines.end(),
+            std::make_pair(QString(), QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") &&
+                !lines[lines.size() - 2].second.isEmpty());
         OpenLookback(m);
-        QVERIFY(Win<DblLog>().Text1->toPlainText().contains(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        QVERIFY(Win<DblLog>().Text1->toPlainText().contains(
+            QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
     }
 
     // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
     // private X server and accessibility bus are set up for it).
     void aScreenReaderReadsTheLine() {
-        if (qEnvironmentVariableIsEmpty("DUSKBELL_ATSPI")) QSKIP("needs the accessibility bus (tests/atspi.sh)");
+        if (qEnvironmentVariableIsEmpty("DUSKBELL_ATSPI"))
+            QSKIP("needs the accessibility bus (tests/atspi.sh)");
         Win<DblMain>().Show();
-        ShowScene(QStringLiteral("C32C"), QStringLiteral("やっほー！　いいお天気だね！"), QStringLiteral("春日　ひなた"));
+        ShowScene(QStringLiteral("C32C"), QStringLiteral("やっほー！　いいお天気だね！"),
+                  QStringLiteral("春日　ひなた"));
         QProcess reader;
         // Debian's own python, which has the AT-SPI bindings.
         reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(SOURCE_DIR "/atspi_tree.py")});
         QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
         const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
-        QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")), qPrintable(tree));
+        QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")),
+                 qPrintable(tree));
     }
 
     // F12, on any window and never a click, turns the game's own voice on and off, remembered outside the
@@ -156,20 +199,28 @@ class TestPlayers : public QObject {
         G.Clicked = 0;
         KeyOn(&m, Qt::Key_F12);
         QVERIFY(SelfVoicing() && G.Clicked == 0);
-        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")), QStringLiteral("1"));
-        QCOMPARE(GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SelfVoicing")), QString());
+        QCOMPARE(
+            GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")),
+            QStringLiteral("1"));
+        QCOMPARE(
+            GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"), QStringLiteral("SelfVoicing")),
+            QString());
         ShowScene({}, QStringLiteral("やっほー！"), QStringLiteral("春日　ひなた"));
         QCOMPARE(LastSpoken(), QStringLiteral("春日　ひなた「やっほー！」"));
-        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
+                               QStringLiteral("えっ"), QStringLiteral("じゃあ")});
         DblSerif &s = Win<DblSerif>();
         QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
         KeyOn(&s, Qt::Key_Down);
         QVERIFY2(LastSpoken().contains(QStringLiteral("いいね")), qPrintable(LastSpoken()));
-        MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Duskbell"));
+        MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information,
+               QStringLiteral("Duskbell"));
         QCOMPARE(LastSpoken(), QStringLiteral("セーブしました。"));
-        KeyOn(&s, Qt::Key_F12), ShowScene({}, QStringLiteral("またね"), QStringLiteral("春日　ひなた"));  // off from the replies too
+        KeyOn(&s, Qt::Key_F12), ShowScene({}, QStringLiteral("またね"),
+                                          QStringLiteral("春日　ひなた")); // off from the replies too
         QVERIFY(!SelfVoicing() && LastSpoken().isEmpty() &&
-                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"), QStringLiteral("SelfVoicing")) == QStringLiteral("0"));
+                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Access"),
+                           QStringLiteral("SelfVoicing")) == QStringLiteral("0"));
     }
 
     // Page Up opens the lookback from the reply window too, and Esc gives the keys back to the window
@@ -177,7 +228,8 @@ class TestPlayers : public QObject {
     void theLookbackGivesTheKeysBack() {
         DblMain &m = Win<DblMain>();
         m.Show(), m.activateWindow();
-        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"), QStringLiteral("えっ"), QStringLiteral("じゃあ")});
+        View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
+                               QStringLiteral("えっ"), QStringLiteral("じゃあ")});
         for (QWidget *had : {static_cast<QWidget *>(&Win<DblSerif>()), static_cast<QWidget *>(&m)}) {
             QVERIFY(RunUntil([&] { return had->isActiveWindow(); }, 5000));
             KeyOn(had, Qt::Key_PageUp);
@@ -191,14 +243,20 @@ class TestPlayers : public QObject {
     // Text the colours leave free reads at 4.5:1 or more: the click prompt, a disabled destination.
     void promptAndDisabledButtonsReadWell() {
         const auto lum = [](const QColor &c) {
-            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            const auto lin = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
         };
-        const auto contrast = [&](const QColor &a, const QColor &b) { return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b)); };
+        const auto contrast = [&](const QColor &a, const QColor &b) {
+            return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
+        };
         DblMain &m = Win<DblMain>();
         const QPalette b = m.Command1[0]->palette();
-        QVERIFY(contrast(m.Label3->palette().color(QPalette::WindowText), m.palette().color(QPalette::Window)) >= 4.5);
-        QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText), b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
+        QVERIFY(contrast(m.Label3->palette().color(QPalette::WindowText),
+                         m.palette().color(QPalette::Window)) >= 4.5);
+        QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText),
+                         b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
     }
 
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
@@ -207,26 +265,31 @@ class TestPlayers : public QObject {
         const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
         if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
         const auto spoken = [&](const QString &words) {
-            return RunUntil([&] {
-                QFile f(log);
-                return f.open(QIODevice::ReadOnly) &&
-                       QString::fromUtf8(f.readAll()).contains(QStringLiteral("SPEECH OUTPUT: '") + words);
-            }, 30000);
+            return RunUntil(
+                [&] {
+                    QFile f(log);
+                    return f.open(QIODevice::ReadOnly) &&
+                           QString::fromUtf8(f.readAll())
+                               .contains(QStringLiteral("SPEECH OUTPUT: '") + words);
+                },
+                30000);
         };
         DblMain &m = Win<DblMain>();
         m.Show(), m.activateWindow();
         QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 30000));
         // The hero's own line right after a call: never under the last speaker's name.
-        for (const auto &[speaker, text, heard] : {std::tuple{"", "私立夕鐘学園高校。", "私立夕鐘学園高校。"},
-                                                  {"電話の声", "もしもし、俺だよ。", "電話の声「もしもし、俺だよ。」"},
-                                                  {"俺", "し、白石さん！？", "俺「し、白石さん！？」"}}) {
+        for (const auto &[speaker, text, heard] :
+             {std::tuple{"", "私立夕鐘学園高校。", "私立夕鐘学園高校。"},
+              {"電話の声", "もしもし、俺だよ。", "電話の声「もしもし、俺だよ。」"},
+              {"俺", "し、白石さん！？", "俺「し、白石さん！？」"}}) {
             ShowScene({}, QString::fromUtf8(text), QString::fromUtf8(speaker));
             QVERIFY(spoken(QString::fromUtf8(heard)));
         }
         DblAlbum &album = Win<DblAlbum>();
         album.Show(), album.activateWindow();
         QVERIFY(RunUntil([&] { return album.isActiveWindow(); }, 30000));
-        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right}) KeyOn(&album, k);
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right})
+            KeyOn(&album, k);
         QVERIFY(spoken(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
         Unload<DblAlbum>(), Unload<DblMain>();
         DblStart &start = Win<DblStart>();

@@ -3,14 +3,14 @@
 // hostess and her greeting by the hour, names and their refusals, new game, continue and the data-room item.
 #include "Player.h"
 #include "TestSupport.h"
+#include "bench/Afternoon.h"
 #include "core/Main.h"
 #include "ending/DblDatarm.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
-#include "frontend/Start.h"
-#include "bench/Afternoon.h"
 #include "frontend/Demoform.h"
 #include "frontend/SaveFile.h"
+#include "frontend/Start.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
 #include <QAccessible>
@@ -18,7 +18,9 @@
 #include <set>
 
 namespace {
-QString setting(const char *key) { return GetSetting("Velmor", "Duskwatch", key); }
+QString setting(const char *key) {
+    return GetSetting("Velmor", "Duskwatch", key);
+}
 // A fresh start screen at that hour; the sister hosts when her ending is anywhere in the record.
 DblStart &openStart(bool sister = false, int hour = 12, const char *record = nullptr) {
     ResetWorld(100), SetHourSource([hour] { return hour; });
@@ -36,11 +38,12 @@ class TestStart : public QObject {
   private slots:
     void initTestCase() { StartMusicSystem(), WaitSoundfontReady(60000); }
     void init() {
-        ResetWorld(20);  // a 200 ms demo step in 10 ms, the start screen's keep-alive every 50 ms
+        ResetWorld(20); // a 200 ms demo step in 10 ms, the start screen's keep-alive every 50 ms
         // A three-second jingle that outlasts the demo; no cut-off sound, so a cut leaves silence.
         PutGameFile("KVDEMO.WAV", TinyWav(3000)), PutGameFile("Dummy.wav", {});
-        PlayWav("none.wav");  // silence whatever an earlier test left playing
-        for (const char *piece : {"M00C.mid", "M90C.mid", "M91C.mid"}) PutGameFile(piece, TinyMidi(2));
+        PlayWav("none.wav"); // silence whatever an earlier test left playing
+        for (const char *piece : {"M00C.mid", "M90C.mid", "M91C.mid"})
+            PutGameFile(piece, TinyMidi(2));
     }
     void cleanup() { StopMidi(); }
     void mainUnloadsTheDemoBeforeTheTitleShows() {
@@ -55,67 +58,91 @@ class TestStart : public QObject {
             }
         } watch;
         qApp->installEventFilter(&watch), G.CrLf.clear(), Main(), qApp->removeEventFilter(&watch);
-        QCOMPARE(watch.demoTickAtHide, 23);  // the 24th tick of 200 ms: 4.8 s
-        QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>() && G.CrLf == "\r\n");
+        QCOMPARE(watch.demoTickAtHide, 23); // the 24th tick of 200 ms: 4.8 s
+        QVERIFY(watch.titleShows == 1 && watch.demoLoadedAtTitle == 0 && !IsLoaded<Demoform>() &&
+                G.CrLf == "\r\n");
     }
     // Only a modifier pressed in the demo keeps its jingle silent (some desktops report a modifier alone
     // among the held modifiers, some not); a start clicked with a modifier held silences the whole run.
     void aModifierKeepsItSilent() {
-        const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {{Qt::Key_A, {}}, {Qt::Key_S, Qt::ShiftModifier},
-            {Qt::Key_Shift, {}}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_Control, {}},
-            {Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_Alt, {}}, {Qt::Key_Alt, Qt::AltModifier}};
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {
+            {Qt::Key_A, {}},       {Qt::Key_S, Qt::ShiftModifier},
+            {Qt::Key_Shift, {}},   {Qt::Key_Shift, Qt::ShiftModifier},
+            {Qt::Key_Control, {}}, {Qt::Key_Control, Qt::ControlModifier},
+            {Qt::Key_Alt, {}},     {Qt::Key_Alt, Qt::AltModifier}};
         for (auto [key, mods] : presses) {
             init(), Win<Demoform>().Show();
             Demoform &d = Win<Demoform>();
-            QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200);  // 24 ticks: 4.8 s
+            QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200); // 24 ticks: 4.8 s
             QKeyEvent press(QEvent::KeyPress, key, mods);
             QApplication::sendEvent(&d, &press);
             QVERIFY(RunUntil([&] { return !d.isVisible(); }, 10000));
             // The jingle, had it started at 0.4 s, would outlast the demo; the animation runs on.
-            QVERIFY2(WavIsPlaying() == (key == Qt::Key_A), QByteArray::number(key | int(mods), 16).constData());
+            QVERIFY2(WavIsPlaying() == (key == Qt::Key_A),
+                     QByteArray::number(key | int(mods), 16).constData());
             QVERIFY(d.DemoTick == 24 && !d.Label1->isHidden() && !d.Line1[19]->isHidden());
         }
         for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
             init(), Win<DblTitle>().Show(), ClickOn(Win<DblTitle>().Label2, mod);
-            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() && !World().ended &&
-                    G.MusicOff == (mod ? True : False));
+            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() &&
+                    !World().ended && G.MusicOff == (mod ? True : False));
             // The start screen's keep-alive brings its music, and later windows ask for theirs.
-            // Quiet: no keep-alive tick brings it (half a second is a dozen ticks); else however slow the machine.
+            // Quiet: no keep-alive tick brings it (half a second is a dozen ticks); else however slow the
+            // machine.
             QCOMPARE(RunUntil(MidiIsPlaying, mod ? 500 : 30000), !mod);
             PlayMidi("M00C.mid"), KeepMidiPlaying(G.MusicFile);
             QCOMPARE(MidiIsPlaying(), !mod);
         }
         // The keys' way: the one item has the keys, a mark and a name; Enter or Space chooses it, a
         // modifier with Enter starts quietly; other keys leave the title as it is.
-        const struct { Qt::Key key; Qt::KeyboardModifiers mods; bool leaves, quiet; } keys[] = {
-            {Qt::Key_Tab, Qt::NoModifier, false, false}, {Qt::Key_A, Qt::NoModifier, false, false},
-            {Qt::Key_Return, Qt::NoModifier, true, false}, {Qt::Key_Space, Qt::NoModifier, true, false},
-            {Qt::Key_Enter, Qt::NoModifier, true, false}, {Qt::Key_Return, Qt::ShiftModifier, true, true},
-            {Qt::Key_Return, Qt::ControlModifier, true, true}, {Qt::Key_Return, Qt::AltModifier, true, true}};
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            bool leaves, quiet;
+        } keys[] = {{Qt::Key_Tab, Qt::NoModifier, false, false},
+                    {Qt::Key_A, Qt::NoModifier, false, false},
+                    {Qt::Key_Return, Qt::NoModifier, true, false},
+                    {Qt::Key_Space, Qt::NoModifier, true, false},
+                    {Qt::Key_Enter, Qt::NoModifier, true, false},
+                    {Qt::Key_Return, Qt::ShiftModifier, true, true},
+                    {Qt::Key_Return, Qt::ControlModifier, true, true},
+                    {Qt::Key_Return, Qt::AltModifier, true, true}};
         for (const auto &k : keys) {
             init();
             DblTitle &t = Win<DblTitle>();
             t.Show();
-            QVERIFY(t.focusProxy() == t.Label2 && t.Label2->focusPolicy() == Qt::StrongFocus && t.Label2->styleSheet().contains(":focus") &&
-                    QAccessible::queryAccessibleInterface(t.Label2)->text(QAccessible::Name) == QStringLiteral("Start"));
+            QVERIFY(t.focusProxy() == t.Label2 && t.Label2->focusPolicy() == Qt::StrongFocus &&
+                    t.Label2->styleSheet().contains(":focus") &&
+                    QAccessible::queryAccessibleInterface(t.Label2)->text(QAccessible::Name) ==
+                        QStringLiteral("Start"));
             KeyOn(&t, k.key, k.mods);
-            QVERIFY2(IsLoaded<DblTitle>() != k.leaves && G.MusicOff == (k.quiet ? True : False), QByteArray::number(k.key, 16).constData());
+            QVERIFY2(IsLoaded<DblTitle>() != k.leaves && G.MusicOff == (k.quiet ? True : False),
+                     QByteArray::number(k.key, 16).constData());
         }
     }
     // Cover B slides off to the right in ten steps, closes again at tick 31 to meet cover A, then ten
     // steps open the middle, cover A shrinking to exactly 0; the cycle starts over after 63 ticks.
-    // Continuing without a save keeps the menu. Names that cannot be saved are refused in either box; any other
-    // is taken as typed, and the new game saves it, deals the liking and starts; the next start offers it again.
+    // Continuing without a save keeps the menu. Names that cannot be saved are refused in either box; any
+    // other is taken as typed, and the new game saves it, deals the liking and starts; the next start offers
+    // it again.
     void hostessNamesAndNewGame() {
-        const std::pair<int, const char16_t *> greetings[] = {{3, GreetNight}, {4, GreetMorning}, {10, GreetMorning},
-                                                              {11, GreetDay},  {17, GreetDay},    {18, GreetNight}};
-        const struct { QString name; const HostessLine &line; QString shown; } refused[] = {
-            {"", EmptyName, {}}, {"\"山田", NameHasQuote, {}}, {"山田😀", NameHasUnwritable, "😀"},
-            {"山\x01田", NameHasOddCharacter, {}}, {"山\t田", NameHasOddCharacter, {}}};
+        const std::pair<int, const char16_t *> greetings[] = {{3, GreetNight},    {4, GreetMorning},
+                                                              {10, GreetMorning}, {11, GreetDay},
+                                                              {17, GreetDay},     {18, GreetNight}};
+        const struct {
+            QString name;
+            const HostessLine &line;
+            QString shown;
+        } refused[] = {{"", EmptyName, {}},
+                       {"\"山田", NameHasQuote, {}},
+                       {"山田😀", NameHasUnwritable, "😀"},
+                       {"山\x01田", NameHasOddCharacter, {}},
+                       {"山\t田", NameHasOddCharacter, {}}};
         for (bool sister : {false, true}) {
             for (auto [hour, greeting] : greetings) {
                 DblStart &s = openStart(sister, hour);
-                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() && !s.Image1[!sister]->isVisible() &&
+                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() &&
+                        !s.Image1[!sister]->isVisible() &&
                         s.Serif->text() == Str(greeting) + Str(AskToday[sister]));
                 ClickOn(s.Label1[1]);
                 QVERIFY(atMenu(s) && s.Serif->text() == Str(NoSave[sister]));
@@ -124,25 +151,32 @@ class TestStart : public QObject {
                 for (const auto &c : refused) {
                     DblStart &e = openStart(sister);
                     ClickOn(e.Label1[0]);
-                    e.Text1->setText(which == 0 ? c.name : "山田"), e.Text2->setText(which == 1 ? c.name : "太郎");
+                    e.Text1->setText(which == 0 ? c.name : "山田"),
+                        e.Text2->setText(which == 1 ? c.name : "太郎");
                     ClickOn(e.OKBUTTON);
-                    QCOMPARE(e.Serif->text(), Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
-                    QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() && setting("SavedMyouji").isEmpty());
+                    QCOMPARE(e.Serif->text(),
+                             Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
+                    QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() &&
+                            setting("SavedMyouji").isEmpty());
                 }
         }
-        QCOMPARE(openStart(true, 18).Serif->text(), QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
+        QCOMPARE(openStart(true, 18).Serif->text(),
+                 QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
         DblStart &s = openStart();
         ClickOn(s.Label1[0]);
         // Nothing remembered yet; Japanese comes through the input method.
-        QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() && s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
-        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ ");  // blanks and comma and all
+        QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() &&
+                s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
+        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ "); // blanks and comma and all
         G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
-        Player player(2, 0);  // picks the third girl in the album, which costs her two
+        Player player(2, 0); // picks the third girl in the album, which costs her two
         ClickOn(s.OKBUTTON);
-        QVERIFY(setting("SavedMyouji") == " 山,田　" && setting("SavedNamae") == "Taro-ﾀﾛｳ " && G.Namae == "Taro-ﾀﾛｳ ");
+        QVERIFY(setting("SavedMyouji") == " 山,田　" && setting("SavedNamae") == "Taro-ﾀﾛｳ " &&
+                G.Namae == "Taro-ﾀﾛｳ ");
         // Each girl's liking dealt from 0 to 4 (the pick's before her two), not all alike; nobody met yet.
         std::set<int> dealt;
-        for (int k = 1; k <= 6; ++k) dealt.insert(G.Affection[k] + (k == 3 ? 2 : 0) + 10 * G.MetFlag[k]);
+        for (int k = 1; k <= 6; ++k)
+            dealt.insert(G.Affection[k] + (k == 3 ? 2 : 0) + 10 * G.MetFlag[k]);
         QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4 && !IsLoaded<DblStart>() &&
                 Win<DblMain>().isVisible() && G.GameMinute == 1);
         UnloadAllForms(), Win<DblStart>().Label1_Click(0);
@@ -152,7 +186,8 @@ class TestStart : public QObject {
         dealt.clear();
         for (int game = 0; game < 40; ++game) {
             StartNewGame(QStringLiteral("山田"), QStringLiteral("太郎"));
-            for (int k = 1; k <= 6; ++k) dealt.insert(G.Affection[k]);
+            for (int k = 1; k <= 6; ++k)
+                dealt.insert(G.Affection[k]);
         }
         QCOMPARE(dealt, (std::set<int>{0, 1, 2, 3, 4}));
     }
@@ -166,14 +201,19 @@ class TestStart : public QObject {
         G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2, G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
         ResetGameState(), ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
-        QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat") && G.GameMinute == 12 &&
-                G.Location == 6 && G.Mode == ModeFree);
+        QVERIFY(!IsLoaded<DblStart>() && IsLoaded<DblMain>() && !FileExists("DblData.dat") &&
+                G.GameMinute == 12 && G.Location == 6 && G.Mode == ModeFree);
         DblStart &n = openStart(false, 12, "");
         ClickOn(n.Label1[2]);
         QVERIFY(atMenu(n) && !IsLoaded<DblDatarm>() && n.Serif->text() == Str(NoRecord));
         DblStart &r = openStart();
         bool roomWasOpen = false;
-        Later([&] { roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(), ClickOn(Win<DblDatarm>().Command1); }, 20);
+        Later(
+            [&] {
+                roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(),
+                ClickOn(Win<DblDatarm>().Command1);
+            },
+            20);
         ClickOn(r.Label1[2]);
         QVERIFY(roomWasOpen && !IsLoaded<DblDatarm>() && atMenu(r));
         QVERIFY(RunEnding([&] { CloseBox(&r); }));
