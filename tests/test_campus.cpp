@@ -142,27 +142,22 @@ class TestCampus : public QObject {
     void closingTheWindow() {
         const QString refused = QStringLiteral("ここではゲームの中断はできません"),
                       ask = QStringLiteral("Duskbell を終了します。\r\n次回");
-        const struct {
-            int target;
-            Integer mode;
-            MsgAnswer answer;
-            QString box, save;
-            bool ends;
-        } cases[] = {{0, ModeFree, MsgAnswer::Yes, refused, "old", false},
-                     {2, ModeEnding, MsgAnswer::Yes, refused, "old", false},
-                     {4, ModeFree, MsgAnswer::Cancel, ask, "old", false},
-                     {4, ModeFree, MsgAnswer::No, ask, "old", true},
-                     {4, ModeFree, MsgAnswer::Yes, ask, " 4 \r\n 5 \r\n", true}};
-        for (const auto &c : cases) {
+        const std::tuple<int, Integer, MsgAnswer, QString, QString, bool> cases[] = {
+            {0, ModeFree, MsgAnswer::Yes, refused, "old", false}, // pick, mode, answer, box, save, ends
+            {2, ModeEnding, MsgAnswer::Yes, refused, "old", false},
+            {4, ModeFree, MsgAnswer::Cancel, ask, "old", false},
+            {4, ModeFree, MsgAnswer::No, ask, "old", true},
+            {4, ModeFree, MsgAnswer::Yes, ask, " 4 \r\n 5 \r\n", true}};
+        for (const auto &[target, mode, answer, box, save, ends] : cases) {
             ResetWorld();
             DblMain &m = standAt(5, 17);
-            G.TargetGirl = static_cast<Integer>(c.target), G.Mode = c.mode;
+            G.TargetGirl = static_cast<Integer>(target), G.Mode = mode;
             QVERIFY(WriteTextFile(QStringLiteral("DblData.dat"), QStringLiteral("old")));
-            World().answers = {c.answer};
-            QCOMPARE(RunEnding([&] { CloseBox(&m); }), c.ends);
-            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.startsWith(c.box) &&
-                    World().ended == c.ends);
-            QVERIFY(IsLoaded<DblMain>() && ReadTextFile(QStringLiteral("dbldata.dat")).endsWith(c.save));
+            World().answers = {answer};
+            QCOMPARE(RunEnding([&] { CloseBox(&m); }), ends);
+            QVERIFY(World().boxes.size() == 1 && World().boxes[0].text.startsWith(box) &&
+                    World().ended == ends);
+            QVERIFY(IsLoaded<DblMain>() && ReadTextFile(QStringLiteral("dbldata.dat")).endsWith(save));
         }
     }
 };

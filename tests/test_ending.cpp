@@ -92,59 +92,50 @@ class TestEnding : public QObject {
     // first). 鶴鷹鳩鴨雁鳳椿楓蘭 stand for endings 1 to 9 (7 the contact-lens look); level 1 she confessed, 2
     // mutual.
     void endingsAddToTheRecord() {
-        const struct {
-            const char *before;
-            int ending, target, lens;
-            const char *after;
-        } steps[] = {// lens: 0 or 1
-                     {"", 5, 5, 0, "雁2"},
-                     {nullptr, 5, 1, 0, "雁3"},
-                     {nullptr, 9, 2, 0, "雁3蘭1"},
-                     {nullptr, 2, 2, 0, "雁3蘭1鷹2"},
-                     {"", 3, 0, 0, "鳩1"},
-                     {nullptr, 1, 4, 0, "鳩1鶴1"},
-                     {nullptr, 3, 3, 0, "鳩3鶴1"},
-                     {nullptr, 3, 6, 0, "鳩3鶴1"},
-                     {nullptr, 4, 0, 0, "鳩3鶴1鴨1"},
-                     {nullptr, 4, 4, 1, "鳩3鶴1鴨1椿2"},
-                     {"鳩1鶴2鳩1", 3, 3, 0, "鳩3鶴2鳩1"}, // only the first occurrence is updated
-                     {"？鶴", 1, 0, 0, "？鶴1"}};         // a damaged record is repaired, never lost
-        for (const auto &s : steps) {
-            if (s.before) WriteClearRecord(QString::fromUtf8(s.before));
-            QCOMPARE(reach(s.ending, s.target, s.lens == 1), QString::fromUtf8(s.after));
+        // before (nullptr: as the last step left it), ending, pick, lens, after. The last two: only the
+        // first occurrence is updated; a damaged record is repaired, never lost.
+        const std::tuple<const char *, int, int, bool, const char *> steps[] = {
+            {"", 5, 5, 0, "雁2"},
+            {nullptr, 5, 1, 0, "雁3"},
+            {nullptr, 9, 2, 0, "雁3蘭1"},
+            {nullptr, 2, 2, 0, "雁3蘭1鷹2"},
+            {"", 3, 0, 0, "鳩1"},
+            {nullptr, 1, 4, 0, "鳩1鶴1"},
+            {nullptr, 3, 3, 0, "鳩3鶴1"},
+            {nullptr, 3, 6, 0, "鳩3鶴1"},
+            {nullptr, 4, 0, 0, "鳩3鶴1鴨1"},
+            {nullptr, 4, 4, 1, "鳩3鶴1鴨1椿2"},
+            {"鳩1鶴2鳩1", 3, 3, 0, "鳩3鶴2鳩1"},
+            {"？鶴", 1, 0, 0, "？鶴1"}};
+        for (const auto &[before, ending, target, lens, after] : steps) {
+            if (before) WriteClearRecord(QString::fromUtf8(before));
+            QCOMPARE(reach(ending, target, lens), QString::fromUtf8(after));
         }
         // Stored under the one key, read back under any case of it.
         QCOMPARE(GetSetting("Velmor", "Duskwatch", "Cstring"), QStringLiteral("？鶴1"));
         // A level given, the neighbour kept; no digit, no level; foreign text stays; no such ending.
-        const struct {
-            QString before;
-            int ending, level;
-            QString after;
-        } damaged[] = {
+        const std::tuple<QString, int, int, QString> damaged[] = {
             {"鶴鷹1", 1, 1, "鶴1鷹1"}, {"鳳x", 6, 1, "鳳1"}, {"z鷹1✿", 2, 2, "z鷹3✿"}, {"鷹1", 10, 2, "鷹1"}};
-        for (const auto &c : damaged)
-            QCOMPARE(AddClear(c.before, c.ending, c.level), c.after);
+        for (const auto &[before, ending, level, after] : damaged)
+            QCOMPARE(AddClear(before, ending, level), after);
     }
     // A row per pair: her portrait, name and level mark; the extra button at eight pairs; erased only on Yes.
     void theDataRoom() {
-        const struct {
-            const char *record;
-            std::vector<int> endings, mutual;
-            bool option;
-        } cases[] = {{"鶴1", {1}, {0}, false},
-                     {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
-                     {"蘭1鶴2鷹1鳩2鴨1雁3鳳2楓1", {9, 1, 2, 3, 4, 5, 6, 8}, {0, 1, 0, 1, 0, 1, 1, 0}, true},
-                     {"鴨1椿2", {4, 7}, {0, 1}, false}};
-        for (const auto &c : cases) {
-            ResetWorld(), SaveSetting("Velmor", "Duskwatch", "CString", c.record);
+        const std::tuple<const char *, std::vector<int>, std::vector<int>, bool> cases[] = {
+            {"鶴1", {1}, {0}, false}, // record, endings by row, mutual by row, the extra button
+            {"蘭1鶴2鷹1鳩2鴨1雁3鳳2", {9, 1, 2, 3, 4, 5, 6}, {0, 1, 0, 1, 0, 1, 1}, false},
+            {"蘭1鶴2鷹1鳩2鴨1雁3鳳2楓1", {9, 1, 2, 3, 4, 5, 6, 8}, {0, 1, 0, 1, 0, 1, 1, 0}, true},
+            {"鴨1椿2", {4, 7}, {0, 1}, false}};
+        for (const auto &[record, endings, mutual, option] : cases) {
+            ResetWorld(), SaveSetting("Velmor", "Duskwatch", "CString", record);
             DblDatarm &d = Win<DblDatarm>();
             for (int r = 0; r < 9; ++r) {
-                const int ending = r < int(c.endings.size()) ? c.endings[r] : 0;
+                const int ending = r < int(endings.size()) ? endings[r] : 0;
                 QCOMPARE(d.Label3[r]->text(), ending ? rowName(ending) : QString());
                 QCOMPARE(imageOf(d.Image2[r]), ending ? imageOf(d.Image3[ending - 1]) : QImage());
-                QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[c.mutual[r]]) : QImage());
+                QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[mutual[r]]) : QImage());
             }
-            QCOMPARE(d.Command3->isEnabled(), c.option);
+            QCOMPARE(d.Command3->isEnabled(), option);
         }
         {
             // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have
@@ -177,25 +168,23 @@ class TestEnding : public QObject {
     // The best liking among girls met, if strictly greater: 5 up her ending, 3 to 4 the classmate's, else the
     // sister's.
     void theDecision() {
-        const struct {
-            std::vector<std::array<int, 3>> girls;
-            int ending;
-        } cases[] = {                                        // girl, points, met
-                     {{{5, 7, 1}, {2, 7, 1}, {6, 7, 1}}, 2}, // a tie goes to the lower-numbered girl
-                     {{{1, 30, 0}, {3, 6, 1}}, 3},           // a girl never met is ignored...
-                     {{{1, 30, 0}, {2, 4, 1}}, 8},           // ...even when she alone likes him enough
-                     {{{4, 5, 1}, {1, 1, 1}}, 4},
-                     {{{4, 4, 1}}, 8},
-                     {{{4, 3, 1}}, 8},
-                     {{{4, 2, 1}}, 9},
-                     {{{4, 32767, 1}}, 4},
-                     {{{1, 10, 0}, {2, 10, 0}, {3, 10, 0}, {4, 10, 0}, {5, 10, 0}, {6, 10, 0}}, 9},
-                     {{{1, 0, 1}, {2, -3, 1}, {3, -32768, 1}, {4, 0, 1}, {5, -1, 1}, {6, -9, 1}}, 9}};
-        for (const auto &c : cases) {
+        const std::pair<std::vector<std::array<int, 3>>, int> cases[] = {
+            // (girl, points, met), ending
+            {{{5, 7, 1}, {2, 7, 1}, {6, 7, 1}}, 2}, // a tie goes to the lower-numbered girl
+            {{{1, 30, 0}, {3, 6, 1}}, 3},           // a girl never met is ignored...
+            {{{1, 30, 0}, {2, 4, 1}}, 8},           // ...even when she alone likes him enough
+            {{{4, 5, 1}, {1, 1, 1}}, 4},
+            {{{4, 4, 1}}, 8},
+            {{{4, 3, 1}}, 8},
+            {{{4, 2, 1}}, 9},
+            {{{4, 32767, 1}}, 4},
+            {{{1, 10, 0}, {2, 10, 0}, {3, 10, 0}, {4, 10, 0}, {5, 10, 0}, {6, 10, 0}}, 9},
+            {{{1, 0, 1}, {2, -3, 1}, {3, -32768, 1}, {4, 0, 1}, {5, -1, 1}, {6, -9, 1}}, 9}};
+        for (const auto &[girls, ending] : cases) {
             ResetWorld();
-            for (auto [girl, points, met] : c.girls)
+            for (auto [girl, points, met] : girls)
                 G.Affection[girl] = Integer(points), G.MetFlag[girl] = Integer(met);
-            QCOMPARE(DecideEnding(), Integer(c.ending));
+            QCOMPARE(DecideEnding(), Integer(ending));
         }
     }
     void everyScriptInEachBranch() {

@@ -37,24 +37,22 @@ class TestLayout : public QObject {
         qputenv("XDG_DATA_HOME", root.filePath("home/data").toUtf8());
         QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         const QStringList before = listing(data);
-        const struct {
-            QString program;
-            Layout layout;
-            QString data, save;
-        } cases[] = {{root.path(), Layout::Portable, root.path(), root.path()},
-                     {root.filePath("P/games"), Layout::Installed, data, home}};
-        for (const auto &c : cases) {
-            DecideLayout(c.program);
-            QVERIFY(GameLayout() == c.layout && DataFolder() == c.data && SaveFolder() == c.save &&
-                    QDir::setCurrent(c.data));
+        const std::tuple<QString, Layout, QString, QString> cases[] = {
+            // program, layout, data, save
+            {root.path(), Layout::Portable, root.path(), root.path()},
+            {root.filePath("P/games"), Layout::Installed, data, home}};
+        for (const auto &[program, layout, dataAt, save] : cases) {
+            DecideLayout(program);
+            QVERIFY(GameLayout() == layout && DataFolder() == dataAt && SaveFolder() == save &&
+                    QDir::setCurrent(dataAt));
             G.Myouji = QStringLiteral("山田"), G.Namae = QStringLiteral("花子"), G.TargetGirl = 5,
             G.GameMinute = 12, G.Location = 7;
-            QVERIFY(WriteSaveFile() && QFileInfo(c.save + "/DBLDATA.DAT").isFile());
+            QVERIFY(WriteSaveFile() && QFileInfo(save + "/DBLDATA.DAT").isFile());
             ResetGameState();
             G.CrLf = QStringLiteral("\r\n");
             QVERIFY(LoadSaveFile() && G.Myouji == QStringLiteral("山田") && G.GameMinute == 12 &&
                     G.Location == 7);
-            QVERIFY(!QFileInfo::exists(c.save + "/DBLDATA.DAT"));
+            QVERIFY(!QFileInfo::exists(save + "/DBLDATA.DAT"));
         }
         QCOMPARE(listing(data), before); // the read-only data folder is never written
         // A folder with no data beside or above the program stays portable and reports what is missing.

@@ -5,17 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <map>
-#include <set>
-#include <stdexcept>
 #include <thread>
-#include <tuple>
-#include <vector>
 
 namespace {
 // One string note (strings hold while the key is down) from on to off ms in a piece that ends at end ms
