@@ -14,7 +14,6 @@
 #include "talk/DblSerif.h"
 #include <QAccessible>
 #include <QFile>
-#include <QProcess>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <cmath>
@@ -172,23 +171,6 @@ class TestPlayers : public QObject {
         OpenLookback(m);
         QVERIFY(Win<DblLog>().Text1->toPlainText().contains(
             QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
-    }
-
-    // Over AT-SPI a screen reader finds the line on the campus window with its speaker (only where a
-    // private X server and accessibility bus are set up for it).
-    void aScreenReaderReadsTheLine() {
-        if (qEnvironmentVariableIsEmpty("DUSKBELL_ATSPI"))
-            QSKIP("needs the accessibility bus (tests/atspi.sh)");
-        Win<DblMain>().Show();
-        ShowScene(QStringLiteral("C32C"), QStringLiteral("やっほー！　いいお天気だね！"),
-                  QStringLiteral("春日　ひなた"));
-        QProcess reader;
-        // Debian's own python, which has the AT-SPI bindings.
-        reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(SOURCE_DIR "/atspi_tree.py")});
-        QVERIFY(RunUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000));
-        const QString tree = QString::fromUtf8(reader.readAllStandardOutput());
-        QVERIFY2(tree.contains(QStringLiteral("label | やっほー！　いいお天気だね！ | 春日　ひなた")),
-                 qPrintable(tree));
     }
 
     // F12, on any window and never a click, turns the game's own voice on and off, remembered outside the
