@@ -163,13 +163,14 @@ class TestQuitting : public QObject {
                 QVERIFY(QDir().mkdir(QStringLiteral("DBLDATA.DAT")));
                 World().answers = {MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::Yes};
             }
-            SetMsgBoxHook([answer](const MsgBoxRequest &r) mutable { // answered after the loop ran under it
-                World().boxes.push_back(r);
-                RunUntil([] { return false; }, 100);
-                std::vector<MsgAnswer> &queue = World().answers;
-                if (!queue.empty()) answer = queue.front(), queue.erase(queue.begin());
-                return answer;
-            });
+            SetMsgBoxHook(
+                [answer = answer](const MsgBoxRequest &r) mutable { // answered after the loop ran under it
+                    World().boxes.push_back(r);
+                    RunUntil([] { return false; }, 100);
+                    std::vector<MsgAnswer> &queue = World().answers;
+                    if (!queue.empty()) answer = queue.front(), queue.erase(queue.begin());
+                    return answer;
+                });
             const bool ended = RunEnding([&] { CloseBox(&m); });
             QVERIFY(World().boxes.size() == 1u + refused && G.GameMinute == 29 && G.Mode == ModeFree &&
                     ended == (answer == MsgAnswer::Yes && !refused));
