@@ -44,8 +44,13 @@ struct Headless final : CampusView, ReplyView, SequenceView {
     void RollCredits() override {}
 };
 
-inline Headless &HeadlessViews() {
+inline Headless &HeadlessView() {
     static Headless views;
+    return views;
+}
+// Installs the headless views (and silence) in place of whatever views were in use.
+inline Headless &HeadlessViews() {
+    Headless &views = HeadlessView();
     InstallViews({&views, &views, &views});
     SetMusicOff(true);
     return views;
@@ -77,7 +82,7 @@ inline After Step(int move) {
     // The buttons as the game offers them here (a search may have come back to this moment).
     RefreshChoices();
     if (move != 0) {
-        if (silent || move < 1 || move > PlaceCount || !HeadlessViews().open[move - 1]) return After::NoWalk;
+        if (silent || move < 1 || move > PlaceCount || !HeadlessView().open[move - 1]) return After::NoWalk;
         StartWalk(move);
     }
     do {

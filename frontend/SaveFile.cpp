@@ -133,7 +133,7 @@ bool StoreSaveFile() {
 }
 
 bool WriteSaveFile() {
-    const bool hadSave = FileExists(SavePath(QString::fromLatin1(SaveFileName)));
+    const bool hadSave = SaveFileExists();
     if (StoreSaveFile()) return true;
     const WriteFault fault = LastWriteFault();
     QString text = QStringLiteral("セーブデータを書き込めませんでした。") + WriteFaultText(fault) + G.CrLf +
