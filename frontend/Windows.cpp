@@ -2,6 +2,7 @@
 
 #include "core/DblLog.h"
 #include "core/DblMain.h"
+#include "core/Scene.h"
 #include "core/Store.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
@@ -12,6 +13,13 @@
 #include "talk/DblSerif.h"
 
 namespace {
+// The line on the campus window, said first by a window that opens over it at once and takes the keys.
+void CarryTheLine(Form &window) {
+    if (AfternoonLines().empty()) return;
+    const auto &[speaker, text] = AfternoonLines().back();
+    SayAsItOpens(&window, SpokenLine(speaker, text));
+}
+
 // Each call reaches the window of the moment: created on first use, a fresh one after an unload.
 // Taking a prompt away or stopping the clock never brings a closed window back.
 class CampusWindow final : public CampusView {
@@ -45,6 +53,7 @@ class ReplyWindow final : public ReplyView {
   public:
     void Offer(const std::array<QString, 5> &replies) override {
         DblSerif &serif = Win<DblSerif>();
+        CarryTheLine(serif); // her greeting, or her answer before more replies
         serif.Show();
         for (int k = 0; k < 5; ++k)
             serif.SetReply(k, replies[k]);

@@ -100,11 +100,7 @@ void Announce(QWidget *window, const QString &text) {
     Speak(text);
     if (!window) return;
     QWidget *target = window->window();
-    // A window not yet shown says its line as it opens: Orca speaks a frame's name as it activates.
-    if (!target->isVisible()) {
-        target->setAccessibleName(text);
-        return;
-    }
+    if (!target->isVisible()) return SayAsItOpens(target, text);
     // Orca 43 drops name changes on labels, and with Qt 6.4 it cannot read any other object's new
     // name (the toolkit sends the object instead of the text) nor receive an announcement: what it
     // surely speaks is the object that takes the keys. So the line takes the keys, by turns in one of
@@ -125,6 +121,11 @@ void Announce(QWidget *window, const QString &text) {
     next->setAccessibleName(text);
     next->show();
     next->setFocus(Qt::OtherFocusReason);
+}
+
+void SayAsItOpens(QWidget *window, const QString &text) {
+    // Orca speaks a frame's name as it activates; a name changed on a frame on screen it cannot read.
+    if (!window->window()->isVisible()) window->window()->setAccessibleName(text);
 }
 
 void SetSelfVoicing(bool on) {
