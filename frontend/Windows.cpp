@@ -2,7 +2,7 @@
 
 #include "core/DblLog.h"
 #include "core/DblMain.h"
-#include "core/Store.h"
+#include "core/Options.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
@@ -78,16 +78,14 @@ namespace {
 // F12, a key that types nothing (so never a click), turns the own voice on or off on every window.
 bool VoiceKey(Key key, int) {
     if (key != Key::F12) return false;
-    const bool on = !SelfVoicing();
-    SetSelfVoicing(on);
-    StoreSelfVoicing(on);
+    ChangeOption(Option::Voice);
     Speak(QStringLiteral("読み上げ、オン"));
     return true;
 }
 } // namespace
 
 void InstallWindowViews() {
-    SetSelfVoicing(SelfVoicingChosen());
+    UseChosenOptions();
     SetAnyWindowKey(VoiceKey);
     static CampusWindow campus;
     static ReplyWindow replies;
