@@ -178,6 +178,7 @@ void DblStart::Form_KeyDown(Key key, int) {
         MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Key::Up ? 2 : 1)) % 3;
         Label1[MenuFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1_MouseMove(MenuFocus);
+        Announce(this, Label1[MenuFocus]->text());
     } else if (enter && Label1[0]->isVisible() && MenuFocus >= 0) {
         Label1_Click(MenuFocus);
     }
