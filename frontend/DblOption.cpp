@@ -23,7 +23,7 @@ DblOption::DblOption() {
                                      "Esc で閉じます。"));
     Command2 = AddButton(3960, 2400, 1200, 420, QStringLiteral("閉じる"));
     Command2->Click = [this] { Command2_Click(); };
-    showValues();
+    ShowValues();
 }
 
 void DblOption::Form_Load() {
@@ -36,7 +36,7 @@ void DblOption::showEvent(QShowEvent *e) {
     Command1[0]->setFocus();
 }
 
-void DblOption::showValues() {
+void DblOption::ShowValues() {
     // The caption is the name a screen reader says: the option and its value.
     for (int i = 0; i < OptionCount; ++i) {
         Command1[i]->setText(OptionText(Option(i)));
@@ -55,7 +55,7 @@ void DblOption::Form_KeyDown(Key key, int) {
 
 void DblOption::Command1_Click(int index) {
     ChangeOption(Option(index));
-    showValues();
+    ShowValues();
     // A focused control's new name goes unheard: the new value is announced.
     Announce(this, OptionText(Option(index)));
 }

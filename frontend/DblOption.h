@@ -11,17 +11,18 @@ class DblOption : public Form {
     Button *Command2;                   // "閉じる"
 
     void Form_Load() override;
+    // F9/F10 change the size from here too: the size item follows.
+    void Form_Rescaled() override { ShowValues(); }
     // Enter presses the button marked, as Space does; Esc closes.
     void Form_KeyDown(Key key, int shift) override;
     void Command1_Click(int index);
     void Command2_Click();
+    // Every item's caption and name from the options as they are now.
+    void ShowValues();
 
   protected:
     // The keys start on the first option, with its mark showing.
     void showEvent(QShowEvent *e) override;
-
-  private:
-    void showValues();
 };
 
 // Opens the options window over its owner and returns once it is closed, the keys back with the owner.

@@ -5,6 +5,7 @@
 #include "core/Options.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
+#include "frontend/DblOption.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "platform/Speech.h"
@@ -79,6 +80,7 @@ namespace {
 bool VoiceKey(Key key, int) {
     if (key != Key::F12) return false;
     ChangeOption(Option::Voice);
+    if (IsLoaded<DblOption>()) Win<DblOption>().ShowValues();
     Speak(QStringLiteral("読み上げ、オン"));
     return true;
 }
