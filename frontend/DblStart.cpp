@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/Store.h"
 #include "ending/DblDatarm.h"
+#include "frontend/DblOption.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Start.h"
 #include "platform/Speech.h"
@@ -166,7 +167,9 @@ void DblStart::Label1_MouseMove(int index) {
 
 void DblStart::Form_KeyDown(Key key, int) {
     const bool enter = key == Key::Enter;
-    if (enter && focusWidget() == OKBUTTON && OKBUTTON->isVisible()) {
+    if (key == Key::F8) {
+        ShowOptions(*this);
+    } else if (enter && focusWidget() == OKBUTTON && OKBUTTON->isVisible()) {
         OKBUTTON_Click();
     } else if (enter && focusWidget() == LOADOK && LOADOK->isVisible()) {
         LOADOK_Click();
@@ -175,6 +178,7 @@ void DblStart::Form_KeyDown(Key key, int) {
         MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Key::Up ? 2 : 1)) % 3;
         Label1[MenuFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1_MouseMove(MenuFocus);
+        Announce(this, Label1[MenuFocus]->text());
     } else if (enter && Label1[0]->isVisible() && MenuFocus >= 0) {
         Label1_Click(MenuFocus);
     }

@@ -2,10 +2,11 @@
 
 #include "core/DblLog.h"
 #include "core/DblMain.h"
+#include "core/Options.h"
 #include "core/Scene.h"
-#include "core/Store.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
+#include "frontend/DblOption.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "platform/Speech.h"
@@ -87,16 +88,15 @@ namespace {
 // F12, a key that types nothing (so never a click), turns the own voice on or off on every window.
 bool VoiceKey(Key key, int) {
     if (key != Key::F12) return false;
-    const bool on = !SelfVoicing();
-    SetSelfVoicing(on);
-    StoreSelfVoicing(on);
+    ChangeOption(Option::Voice);
+    if (IsLoaded<DblOption>()) Win<DblOption>().ShowValues();
     Speak(QStringLiteral("読み上げ、オン"));
     return true;
 }
 } // namespace
 
 void InstallWindowViews() {
-    SetSelfVoicing(SelfVoicingChosen());
+    UseChosenOptions();
     SetAnyWindowKey(VoiceKey);
     static CampusWindow campus;
     static ReplyWindow replies;

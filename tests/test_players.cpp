@@ -334,7 +334,8 @@ class TestPlayers : public QObject {
     }
 
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
-    // start screen and in the album (only beside Orca, tests/orca.sh).
+    // start screen (a name box keeping the keys) and in the album, and the menu item the arrows reach
+    // (only beside Orca, tests/orca.sh).
     void orcaSpeaksEachLineWithItsSpeaker() {
         const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
         if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
@@ -369,6 +370,15 @@ class TestPlayers : public QObject {
         DblStart &start = Win<DblStart>();
         start.Show(), start.activateWindow();
         QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
+        // The menu item the arrows reach is said; her lines are said while a name box keeps the keys.
+        KeyOn(&start, Qt::Key_Down);
+        QVERIFY(spoken(QStringLiteral("新しくはじめる")));
+        KeyOn(&start, Qt::Key_Return);
+        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「わたしは同級生なんだから")));
+        for (Qt::Key k : {Qt::Key_X, Qt::Key_Return, Qt::Key_Return})
+            KeyOn(&start, k);
+        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「ねぇ、ふざけてないで")));
+        QVERIFY(start.focusWidget() == start.Text2 && start.Text1->text() == QStringLiteral("x"));
     }
 };
 
