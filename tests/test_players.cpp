@@ -49,36 +49,40 @@ struct KeyArrival : QObject {
     bool inFlight = false;
 };
 // What Orca has spoken so far, read from its log as it grows: each utterance is "SPEECH OUTPUT: '...'"
-// up to "'{", line breaks and all. Blanks are left out, as Orca turns line breaks into pauses.
+// up to "'{", line breaks and all. Words are heard when an utterance begins with them (after the role
+// word of a notification), so a line under another speaker's name is not heard. Blanks are left out, as
+// Orca turns line breaks into pauses.
 class OrcaEar {
   public:
     bool On() const { return !log_.fileName().isEmpty(); }
-    // Whether the words were spoken at all; and whether they were spoken since the last words heard
-    // afresh, which then ends there.
-    bool Heard(const QString &words) { return listen(), all_.contains(bare(words)); }
+    // Whether the words were spoken at all; and whether since the last words heard afresh.
+    bool Heard(const QString &words) { return find(words, 0) >= 0; }
     bool HeardAfresh(const QString &words) {
-        listen();
-        const qsizetype at = fresh_.indexOf(bare(words));
-        if (at >= 0) fresh_.remove(0, at + bare(words).size());
+        const qsizetype at = find(words, fresh_);
+        if (at >= 0) fresh_ = at + 1;
         return at >= 0;
     }
 
   private:
-    void listen() {
-        if (!log_.open(QIODevice::ReadOnly)) return;
-        log_.seek(read_), unread_ += log_.readAll(), read_ = log_.pos(), log_.close();
-        for (qsizetype from, to;
-             (from = unread_.indexOf("SPEECH OUTPUT: '")) >= 0 && (to = unread_.indexOf("'{", from)) >= 0;
-             unread_.remove(0, to)) {
-            const QString said = bare(QString::fromUtf8(unread_.mid(from + 16, to - from - 16)));
-            all_ += said, fresh_ += said;
+    qsizetype find(const QString &words, qsizetype from) {
+        if (log_.open(QIODevice::ReadOnly)) {
+            log_.seek(read_), unread_ += log_.readAll(), read_ = log_.pos(), log_.close();
+            for (qsizetype at, to;
+                 (at = unread_.indexOf("SPEECH OUTPUT: '")) >= 0 && (to = unread_.indexOf("'{", at)) >= 0;
+                 unread_.remove(0, to))
+                said_ << bare(QString::fromUtf8(unread_.mid(at + 16, to - at - 16)))
+                             .remove(QRegularExpression(QStringLiteral("^notification")));
         }
+        for (qsizetype i = from; i < said_.size(); ++i)
+            if (said_[i].startsWith(bare(words))) return i;
+        return -1;
     }
     static QString bare(QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); }
     QFile log_{qEnvironmentVariable("DUSKBELL_ORCA_LOG")};
     qint64 read_ = 0;
     QByteArray unread_;
-    QString all_, fresh_;
+    QStringList said_;
+    qsizetype fresh_ = 0;
 };
 } // namespace
 
@@ -333,51 +337,27 @@ class TestPlayers : public QObject {
                          b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
     }
 
-    // A real screen reader speaks each new line once, who says it first: on the campus window, over the
-    // start screen (a name box keeping the keys) and in the album, and the menu item the arrows reach
-    // (only beside Orca, tests/orca.sh).
-    void orcaSpeaksEachLineWithItsSpeaker() {
-        const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
-        if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
-        const auto spoken = [&](const QString &words) {
-            return RunUntil(
-                [&] {
-                    QFile f(log);
-                    return f.open(QIODevice::ReadOnly) &&
-                           QString::fromUtf8(f.readAll())
-                               .contains(QStringLiteral("SPEECH OUTPUT: '") + words);
-                },
-                30000);
+    // A real screen reader speaks the hostess, who says it first, also while a name box keeps the keys,
+    // and the menu item the arrows reach (only beside Orca, tests/orca.sh).
+    void orcaSpeaksTheStartScreen() {
+        OrcaEar ear;
+        if (!ear.On()) QSKIP("needs Orca (tests/orca.sh)");
+        const auto spoken = [&](const char *words) {
+            bool heard = false; // asked once more at the end: heard afresh only once
+            return RunUntil([&] { return heard = heard || ear.HeardAfresh(QString::fromUtf8(words)); },
+                            30000);
         };
-        DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
-        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 30000));
-        // The hero's own line right after a call: never under the last speaker's name.
-        for (const auto &[speaker, text, heard] :
-             {std::tuple{"", "私立夕鐘学園高校。", "私立夕鐘学園高校。"},
-              {"電話の声", "もしもし、俺だよ。", "電話の声「もしもし、俺だよ。」"},
-              {"俺", "し、白石さん！？", "俺「し、白石さん！？」"}}) {
-            ShowScene({}, QString::fromUtf8(text), QString::fromUtf8(speaker));
-            QVERIFY(spoken(QString::fromUtf8(heard)));
-        }
-        DblAlbum &album = Win<DblAlbum>();
-        album.Show(), album.activateWindow();
-        QVERIFY(RunUntil([&] { return album.isActiveWindow(); }, 30000));
-        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right})
-            KeyOn(&album, k);
-        QVERIFY(spoken(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
-        Unload<DblAlbum>(), Unload<DblMain>();
         DblStart &start = Win<DblStart>();
         start.Show(), start.activateWindow();
-        QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
+        QVERIFY(spoken("相沢　ゆかり「"));
         // The menu item the arrows reach is said; her lines are said while a name box keeps the keys.
         KeyOn(&start, Qt::Key_Down);
-        QVERIFY(spoken(QStringLiteral("新しくはじめる")));
+        QVERIFY(spoken("新しくはじめる"));
         KeyOn(&start, Qt::Key_Return);
-        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「わたしは同級生なんだから")));
+        QVERIFY(spoken("相沢　ゆかり「わたしは同級生なんだから"));
         for (Qt::Key k : {Qt::Key_X, Qt::Key_Return, Qt::Key_Return})
             KeyOn(&start, k);
-        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「ねぇ、ふざけてないで")));
+        QVERIFY(spoken("相沢　ゆかり「ねぇ、ふざけてないで"));
         QVERIFY(start.focusWidget() == start.Text2 && start.Text1->text() == QStringLiteral("x"));
     }
 };
