@@ -1,17 +1,23 @@
-// Windows laid out in twips, their controls, timers and the one-instance-per-window rule.
+// Windows laid out in twips, their controls, timers and the one-instance-per-window rule. The toolkit's
+// widgets stay behind this seam: a window sees our controls, keys and buttons only.
 #pragma once
 #include "platform/Scale.h"
 #include "platform/System.h"
 #include <QColor>
-#include <QLabel>
-#include <QLineEdit>
+#include <QFont>
 #include <QPixmap>
-#include <QPointer>
-#include <QPushButton>
+#include <QRect>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QTextBrowser;
+class QWidget;
+class FormWidget;
 
 // Twips to pixels and back at the windows' scale.
 inline int Px(int twips) {
@@ -71,53 +77,128 @@ QString PictureFile(const QPixmap &p);
 // The name of a picture's variant for a scale: "C10C.DBL" at 2 is "C10C@2x.DBL".
 QString PictureVariant(const QString &file, int scale);
 
-// A focus mark seen at a glance, on the buttons and text boxes that the keys reach.
-inline constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, "
-                                         "40, 40); background: rgb(255, 255, 192); }";
-
 // Mouse events that labels, pictures and shapes pass to their window's handlers.
 struct MouseHandlers {
     std::function<void()> Click;
     std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp; // x, y in twips
 };
 
-class Label : public QLabel, public MouseHandlers {
+// How a label lays its caption out in its box.
+enum class Align { TopLeft, TopRight, TopCenter, Center };
+
+// A control on a window. The toolkit's widget behind it is the seam's own; platform code and tests
+// reach it through Widget().
+class Control {
   public:
-    explicit Label(QWidget *parent);
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    void SetVisible(bool on);
+    bool Visible() const; // shown, and its window too
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    void SetEnabled(bool on);
+    bool Enabled() const;
+    // Takes the keys; HasFocus: it is the control of its window that has them.
+    void SetFocus();
+    bool HasFocus() const;
+    void SetFocusable(bool on); // reached by Tab and a click; off: the keys stay with the window
+    void SetFont(const QFont &f);
+    void SetAccessibleName(const QString &name);
+    void SetAccessibleDescription(const QString &text);
+    void SetMouseTracking(bool on);    // moves reach MouseMove with no button held
+    void SetMouseTransparent(bool on); // the mouse goes through to what lies below
+    void SetHandCursor();              // the pointing hand over it, as over a link
+    QWidget *Widget() const { return widget_; }
+
+  protected:
+    explicit Control(QWidget *widget) : widget_(widget) {}
+    ~Control() = default;
+
+  private:
+    QWidget *widget_;
+};
+
+class Label : public Control, public MouseHandlers {
+  public:
+    explicit Label(QLabel *label);
+    void SetCaption(const QString &c);
+    QString Caption() const;
     void SetBackColor(const QColor &c); // opaque background
     void SetTransparent();              // no background of its own
     void SetForeColor(const QColor &c);
+    void SetAlignment(Align a);
+    void SetWordWrap(bool on);
     void SetPicture(const QPixmap &p); // a picture control: shows p unstretched from the top-left
-
-  protected:
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
+    QPixmap Picture() const;
+    // A box around it in its fore colour, as wide as SetBorderWidth says.
+    void SetBorder(bool on);
+    void SetBorderWidth(int pixels);
+    // A border in this colour while it has the keys.
+    void SetFocusMark(const QColor &c);
 
   private:
-    bool pressed_ = false;
+    QLabel *label_;
 };
 
-class Button : public QPushButton {
+class Button : public Control {
   public:
-    explicit Button(QWidget *parent);
+    explicit Button(QPushButton *button);
+    void SetCaption(const QString &c);
+    QString Caption() const;
+    // Pressed as by the player: Click follows.
+    void Press();
     std::function<void()> Click;
+
+  private:
+    QPushButton *button_;
 };
 
-// A filled or outlined rectangle, or a straight line.
-class Shape : public QWidget, public MouseHandlers {
+// A one-line text box; Japanese is typed into it through the desktop's input method.
+class TextBox : public Control {
   public:
-    explicit Shape(QWidget *parent);
+    explicit TextBox(QLineEdit *edit);
+    void SetText(const QString &t);
+    QString Text() const;
+    std::function<void()> EnterPressed;
+
+  private:
+    QLineEdit *edit_;
+};
+
+// A filled or outlined rectangle, or a straight line; or, where Paint is set, whatever it draws.
+class Shape : public Control, public MouseHandlers {
+  public:
+    explicit Shape(QWidget *widget) : Control(widget) {}
     QColor FillColor, BorderColor{Qt::black};
     bool Filled = false;
     int BorderWidth = 1;
     bool IsLine = false;
     QPoint From, To; // line ends in pixels at scale 1, relative to the shape
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-    void mousePressEvent(QMouseEvent *e) override;
+    // Draws the shape instead; width and height in pixels.
+    std::function<void(QPainter &p, int width, int height)> Paint;
+    // Grows by pixels at scale 1, right and down: room for a wider stroke.
+    void Grow(int pixels);
 };
+
+// A scrolling text that the player reads, newest at the bottom. Its handlers see the mouse and the
+// keys first: one that returns true has taken the event.
+class TextView : public Control {
+  public:
+    explicit TextView(QTextBrowser *browser);
+    void Append(const QString &html); // a paragraph at the end
+    void ScrollToEnd();
+    bool AtEnd() const; // scrolled to the end
+    void SetColors(const QColor &back, const QColor &fore);
+    std::function<bool()> MouseDown;
+    std::function<bool(int delta)> Wheel; // delta > 0: turned up, away from the player
+    std::function<bool(Key key, int shift)> KeyDown;
+
+  private:
+    QTextBrowser *browser_;
+};
+
+class Panel;
 
 // A timer that keeps ticking inside nested waits. Each tick is run from a queued call, so a tick
 // can start while an earlier tick of the same timer still waits for the player.
@@ -137,10 +218,12 @@ class Timer : public QObject {
     bool enabled_ = false;
 };
 
-class Form : public QWidget {
+class Form {
   public:
     Form();
-    ~Form() override;
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
 
     // Handlers a window overrides.
     virtual void Form_Load() {}
@@ -155,6 +238,13 @@ class Form : public QWidget {
     virtual void Form_MouseMove(int button, int shift, int x, int y) {
         (void)button, (void)shift, (void)x, (void)y;
     }
+    // The wheel turned anywhere on the window, over its controls too, before they see it (delta > 0:
+    // up); true when taken.
+    virtual bool Form_MouseWheel(int delta) { return (void)delta, false; }
+    // After the window was shown on the desktop.
+    virtual void Form_Shown() {}
+    // After the window moved (the desktop adds its frame only once the window is shown).
+    virtual void Form_Moved() {}
     // After the scale changed and the window was laid out again; it may place itself anew.
     virtual void Form_Rescaled() {}
 
@@ -164,26 +254,40 @@ class Form : public QWidget {
     int Top() const;
     int Width() const;
     int Height() const;
+    QRect ClientRect() const; // the inside of the frame, on the desktop
     void Move(int leftTw, int topTw);
 
-    void SetCaption(const QString &c) { setWindowTitle(c); }
-    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString &c);
+    QString Caption() const;
+    void SetIcon(const QPixmap &p);
     void SetBackColor(const QColor &c);
     void SetBackPicture(const QPixmap &p);
+    void SetFrameless(); // no frame of the desktop's
+    // The window itself takes the keys (not only its controls); a proxy takes them for it.
+    void SetFocusable(bool on);
+    void SetFocusProxy(Control *c);
+    // A mark seen at a glance on the buttons and text boxes that have the keys.
+    void ShowFocusMarks();
+    void SetTabOrder(Control *first, Control *second);
 
     Label *AddLabel(int l, int t, int w, int h, const QString &caption = {});
     Label *AddPicture(int l, int t, int w, int h, const QString &file = {});
     Button *AddButton(int l, int t, int w, int h, const QString &caption);
-    QLineEdit *AddTextBox(int l, int t, int w, int h);
+    TextBox *AddTextBox(int l, int t, int w, int h);
     Shape *AddShape(int l, int t, int w, int h);
     Shape *AddLine(int x1, int y1, int x2, int y2);
+    TextView *AddTextView(int l, int t, int w, int h);
+    Panel *AddPanel(int l, int t, int w, int h);
     Timer *AddTimer(int intervalMs, bool enabled);
-    static void Place(QWidget *w, int l, int t, int wd, int h);
+    static void Place(Control *c, int l, int t, int wd, int h);
 
     // Not modal: returns at once. Modal: returns when the window is hidden or unloaded.
     void Show();
     void ShowModal();
-    void Hide() { hide(); }
+    void Hide();
+    bool Visible() const;
+    // Brings the window forward with the keys.
+    void Activate();
     bool IsUnloaded() const { return unloaded_; }
 
     // Lays the window out again at a new scale: size, controls, fonts and pictures, kept on its screen.
@@ -191,23 +295,40 @@ class Form : public QWidget {
     // Runs query-unload (by the program, which never cancels here) and destroys the window.
     void UnloadNow();
     void RunLoad();
+    QWidget *Widget() const;
 
   protected:
-    void closeEvent(QCloseEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
     std::function<void()> clearSlot_;
 
   private:
     void finishUnload();
+    friend class FormWidget;
     template <class T> friend class FormSlot;
+    FormWidget *widget_;
     std::vector<Timer *> timers_;
     QPixmap backPicture_;
     QSize clientTw_;
     bool unloaded_ = false;
 };
+
+// A plain area of a window that holds controls of its own, shown and hidden together.
+class Panel : public Control {
+  public:
+    explicit Panel(QWidget *widget) : Control(widget) {}
+    void SetBackColor(const QColor &c);
+    Label *AddLabel(int l, int t, int w, int h, const QString &caption = {});
+    Button *AddButton(int l, int t, int w, int h, const QString &caption);
+    TextBox *AddTextBox(int l, int t, int w, int h);
+};
+
+// Announces text on behalf of a window (see platform/Speech.h).
+void Announce(Form *window, const QString &text);
+// The window that has the keys on the desktop; null for none of ours.
+Form *ActiveForm();
+// True while a modal window or message box blocks the others.
+bool ModalWindowOpen();
+// The available area of the screen the window is on (the primary screen for none), in twips.
+QRect ScreenArea(const Form *form);
 
 // A key that every window answers alike, before its own handler: true when it was taken.
 void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler);

@@ -14,6 +14,7 @@
 #include "talk/DblSerif.h"
 #include <QAccessible>
 #include <QFile>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <cmath>
@@ -28,7 +29,7 @@ void WheelOn(QWidget *w, int delta) {
     QCoreApplication::sendEvent(win, &e);
 }
 QTextBrowser *logText() {
-    return IsLoaded<DblLog>() ? Win<DblLog>().Text1 : nullptr;
+    return IsLoaded<DblLog>() ? static_cast<QTextBrowser *>(Win<DblLog>().Text1->Widget()) : nullptr;
 }
 bool logAtEnd() {
     return logText()->verticalScrollBar()->value() == logText()->verticalScrollBar()->maximum();
@@ -45,7 +46,7 @@ class TestPlayers : public QObject {
         m.Show(); // forty lines, every other one spoken
         for (int i = 0; i < 40; ++i)
             ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
-        m.Label3->setText(QStringLiteral("クリックしてください")),
+        m.Label3->SetCaption(QStringLiteral("クリックしてください")),
             G.Clicked = 0; // a line waits to be clicked away
         const Integer mode = G.Mode;
         const struct {
@@ -54,18 +55,19 @@ class TestPlayers : public QObject {
             bool atEnd;
             std::function<void()> close;
         } ways[] = {
-            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false,
+            {"wheel, Esc", [&] { WheelOn(m.Image1->Widget(), 120); }, [] { WheelOn(logText(), 120); }, false,
              [] { KeyOn(logText(), Qt::Key_Escape); }},
             {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); },
              [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
-            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); },
+            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1->Widget(), 120); },
              [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); }, true,
              [] { WheelOn(logText(), -120); }},
         };
         for (const auto &w : ways) {
             w.open();
-            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry() &&
-                         logAtEnd() && logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") &&
+            QVERIFY2(logText() && Win<DblLog>().Visible() &&
+                         Win<DblLog>().Widget()->geometry() == m.Widget()->geometry() && logAtEnd() &&
+                         logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") &&
                          logText()->toPlainText().endsWith("Saya\nline 39"),
                      w.how);
             w.scroll();
@@ -77,7 +79,7 @@ class TestPlayers : public QObject {
         KeyOn(&m, Qt::Key_PageUp);
         m.Move(m.Left() + 600, m.Top() + 300);
         ShowScene({}, QStringLiteral("line 40"), {});
-        QVERIFY(Win<DblLog>().geometry() == m.geometry() &&
+        QVERIFY(Win<DblLog>().Widget()->geometry() == m.Widget()->geometry() &&
                 logText()->toPlainText().endsWith("line 39\nline 40"));
         // A resumed afternoon looks back only on itself.
         BeginAfternoon(true);
@@ -88,7 +90,7 @@ class TestPlayers : public QObject {
     void functionKeysWalkOnlyWhenNoLineWaits() {
         DblMain &m = StandAt(3, 5, G.Mode);
         for (Button *b : m.Command1)
-            b->setEnabled(true);
+            b->SetEnabled(true);
         const struct {
             Qt::Key key;
             bool waiting;
@@ -118,7 +120,8 @@ class TestPlayers : public QObject {
         start.Show();
         for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up})
             KeyOn(&start, k); // the first item, then around to the last
-        QVERIFY(start.MenuFocus == 2 && start.Label1[2]->frameShape() == QFrame::Box);
+        QVERIFY(start.MenuFocus == 2 &&
+                static_cast<QLabel *>(start.Label1[2]->Widget())->frameShape() == QFrame::Box);
         KeyOn(&start, Qt::Key_Down);
         int steps = 0, ticks = 0, replies = 0, walks = 0;
         QString read; // what a screen reader finds on the framed photo
@@ -126,19 +129,19 @@ class TestPlayers : public QObject {
         // re-enters).
         const auto act = [&] {
             ++steps;
-            if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->isVisible()) {
+            if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->Visible()) {
                 if (a->KeyFocus >= 0)
-                    read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus])
+                    read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus]->Widget())
                                ->text(QAccessible::Name);
                 KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right); // the second girl, picked twice
-            } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
+            } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->Enabled()) {
                 DblSerif &s = Win<DblSerif>();
-                const bool onSecond = s.focusWidget() == s.Command1[1];
+                const bool onSecond = s.Command1[1]->HasFocus();
                 KeyOn(&s, onSecond ? Qt::Key_Return : Qt::Key_Down), replies += onSecond;
             } else if (!IsLoaded<DblMain>() || replies > 0) {
-            } else if (DblMain &m = Win<DblMain>(); !m.Label3->text().isEmpty() && G.Clicked == 0) {
+            } else if (DblMain &m = Win<DblMain>(); !m.Label3->Caption().isEmpty() && G.Clicked == 0) {
                 KeyOn(&m, Qt::Key_Space);
-            } else if (G.Mode == ModeFree && walks == 0 && m.Command1[0]->isEnabled()) {
+            } else if (G.Mode == ModeFree && walks == 0 && m.Command1[0]->Enabled()) {
                 KeyOn(&m, Qt::Key_F1), ++walks; // to the rooftop, where she is at 4:34
             } else if (m.Timer1->Enabled() && steps % 3 == 0) {
                 m.Timer1->Tick(), ++ticks;
@@ -158,8 +161,8 @@ class TestPlayers : public QObject {
         QCOMPARE(int(G.GameMinute), 1 + ticks); // the clock moved only on the player's ticks
         QVERIFY(AfternoonLines().size() > 9 &&
                 AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) &&
-                !m.Label2->text().isEmpty() &&
-                AfternoonLines().back() == std::make_pair(m.Label2->text(), m.Label1->text()));
+                !m.Label2->Caption().isEmpty() &&
+                AfternoonLines().back() == std::make_pair(m.Label2->Caption(), m.Label1->Caption()));
         // The lookback keeps what he saw elsewhere too: her thought over the album, then his own reply
         // under his name, right before her answer.
         const auto &lines = AfternoonLines();
@@ -169,7 +172,7 @@ class TestPlayers : public QObject {
         QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") &&
                 !lines[lines.size() - 2].second.isEmpty());
         OpenLookback(m);
-        QVERIFY(Win<DblLog>().Text1->toPlainText().contains(
+        QVERIFY(logText()->toPlainText().contains(
             QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
     }
 
@@ -177,7 +180,7 @@ class TestPlayers : public QObject {
     // game's section; it reads a line with its speaker, the reply the keys reach and a message box.
     void theOwnVoiceReadsLinesRepliesAndMessages() {
         DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
+        m.Show(), m.Activate();
         G.Clicked = 0;
         KeyOn(&m, Qt::Key_F12);
         QVERIFY(SelfVoicing() && G.Clicked == 0);
@@ -192,7 +195,7 @@ class TestPlayers : public QObject {
         View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
                                QStringLiteral("えっ"), QStringLiteral("じゃあ")});
         DblSerif &s = Win<DblSerif>();
-        QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        QVERIFY(RunUntil([&] { return s.Widget()->isActiveWindow(); }, 5000));
         KeyOn(&s, Qt::Key_Down);
         QVERIFY2(LastSpoken().contains(QStringLiteral("いいね")), qPrintable(LastSpoken()));
         MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information,
@@ -209,15 +212,16 @@ class TestPlayers : public QObject {
     // that had them: the replies while she waits, the story otherwise.
     void theLookbackGivesTheKeysBack() {
         DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
+        m.Show(), m.Activate();
         View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
                                QStringLiteral("えっ"), QStringLiteral("じゃあ")});
-        for (QWidget *had : {static_cast<QWidget *>(&Win<DblSerif>()), static_cast<QWidget *>(&m)}) {
-            QVERIFY(RunUntil([&] { return had->isActiveWindow(); }, 5000));
+        for (Form *had : {static_cast<Form *>(&Win<DblSerif>()), static_cast<Form *>(&m)}) {
+            QVERIFY(RunUntil([&] { return had->Widget()->isActiveWindow(); }, 5000));
             KeyOn(had, Qt::Key_PageUp);
-            QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
+            QVERIFY(IsLoaded<DblLog>() &&
+                    RunUntil([] { return Win<DblLog>().Widget()->isActiveWindow(); }, 5000));
             KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
-            QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return had->isActiveWindow(); }, 5000));
+            QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return had->Widget()->isActiveWindow(); }, 5000));
             Unload<DblSerif>();
         }
     }
@@ -234,9 +238,9 @@ class TestPlayers : public QObject {
             return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
         };
         DblMain &m = Win<DblMain>();
-        const QPalette b = m.Command1[0]->palette();
-        QVERIFY(contrast(m.Label3->palette().color(QPalette::WindowText),
-                         m.palette().color(QPalette::Window)) >= 4.5);
+        const QPalette b = m.Command1[0]->Widget()->palette();
+        QVERIFY(contrast(m.Label3->Widget()->palette().color(QPalette::WindowText),
+                         m.Widget()->palette().color(QPalette::Window)) >= 4.5);
         QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText),
                          b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
     }
@@ -257,8 +261,8 @@ class TestPlayers : public QObject {
                 30000);
         };
         DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
-        QVERIFY(RunUntil([&] { return m.isActiveWindow(); }, 30000));
+        m.Show(), m.Activate();
+        QVERIFY(RunUntil([&] { return m.Widget()->isActiveWindow(); }, 30000));
         // The hero's own line right after a call: never under the last speaker's name.
         for (const auto &[speaker, text, heard] :
              {std::tuple{"", "私立夕鐘学園高校。", "私立夕鐘学園高校。"},
@@ -268,14 +272,14 @@ class TestPlayers : public QObject {
             QVERIFY(spoken(QString::fromUtf8(heard)));
         }
         DblAlbum &album = Win<DblAlbum>();
-        album.Show(), album.activateWindow();
-        QVERIFY(RunUntil([&] { return album.isActiveWindow(); }, 30000));
+        album.Show(), album.Activate();
+        QVERIFY(RunUntil([&] { return album.Widget()->isActiveWindow(); }, 30000));
         for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right})
             KeyOn(&album, k);
         QVERIFY(spoken(QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
         Unload<DblAlbum>(), Unload<DblMain>();
         DblStart &start = Win<DblStart>();
-        start.Show(), start.activateWindow();
+        start.Show(), start.Activate();
         QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
     }
 };
