@@ -5,6 +5,7 @@
 #include "core/Choices.h"
 #include "core/GameState.h"
 #include "core/Lines.h"
+#include "core/Options.h"
 #include "core/Scene.h"
 #include "core/Views.h"
 #include "ending/Ending.h"
@@ -102,7 +103,7 @@ void SkipMinute() {
 }
 
 void StartClock() {
-    View().campus->RunClock(ClockIntervalMs);
+    View().campus->RunClock(GameMinuteMs());
     G.Mode = ModeFree;
     // A save made while a phone call held the gate back resumes with the clock past five.
     View().campus->ShowClock(ClockText(G.GameMinute));

@@ -15,6 +15,7 @@ const QString ScaleKey = QStringLiteral("Scale");
 constexpr QSize CampusTw(5700, 4230), LargestTw(7815, 6690);
 const QString AccessSection = QStringLiteral("Access");
 const QString VoiceKey = QStringLiteral("SelfVoicing");
+const QString SlowClockKey = QStringLiteral("SlowClock");
 } // namespace
 
 QString ReadClearRecord() {
@@ -41,6 +42,12 @@ bool SelfVoicingChosen() {
 }
 bool StoreSelfVoicing(bool on) {
     return SaveSetting(App, AccessSection, VoiceKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+int SlowClockChosen() {
+    return GetSetting(App, AccessSection, SlowClockKey).toInt();
+}
+bool StoreSlowClock(int seconds) {
+    return SaveSetting(App, AccessSection, SlowClockKey, QString::number(seconds));
 }
 QString StoreFile() {
     return SettingsFile(App);

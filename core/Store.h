@@ -21,5 +21,8 @@ bool ClaimStoreForThisCopy();
 // The player's own voice, remembered in a section of its own (the data room's erase leaves it).
 bool SelfVoicingChosen();
 bool StoreSelfVoicing(bool on);
+// The slower clock's real seconds per game minute (0: the afternoon's own clock), beside the voice.
+int SlowClockChosen();
+bool StoreSlowClock(int seconds);
 // The store's file, for telling the player where it should be.
 QString StoreFile();

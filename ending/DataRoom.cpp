@@ -17,6 +17,16 @@ QString DataRoomName(int ending) {
     return Str(HeroineName[ending]);
 }
 
+QString DataRoomPortraitName(const RecordRow &row) {
+    return row.ending >= 1 && row.ending <= 9 ? DataRoomName(row.ending) + QStringLiteral("のエンディング")
+                                              : QStringLiteral("空き");
+}
+
+QString DataRoomMarkName(const RecordRow &row) {
+    if (row.level & LevelMutual) return QStringLiteral("両想いでクリア");
+    return row.level != 0 ? QStringLiteral("告白でクリア") : QStringLiteral("クリアの印なし");
+}
+
 bool OptionSetOpen(const std::vector<RecordRow> &rows) {
     return rows.size() > 7;
 }

@@ -57,6 +57,12 @@ DblDatarm::DblDatarm() {
 void DblDatarm::Form_Load() {
     CenterForm(*this);
     const std::vector<RecordRow> rows = DataRoomRows();
+    for (size_t row = 0; row < 9; ++row) {
+        const RecordRow r = row < rows.size() ? rows[row] : RecordRow{};
+        Image2[row]->SetAccessibleName(DataRoomPortraitName(r));
+        Image2[row + 10]->SetAccessibleName(row < rows.size() ? DataRoomMarkName(r)
+                                                              : DataRoomPortraitName(r));
+    }
     // Nine rows: a longer record (never written by the game) shows its first nine pairs.
     for (size_t row = 0; row < rows.size() && row < 9; ++row) {
         const RecordRow &r = rows[row];

@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/Store.h"
 #include "ending/DblDatarm.h"
+#include "frontend/DblOption.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Start.h"
 #include "platform/Speech.h"
@@ -143,7 +144,9 @@ void DblStart::Label1_MouseMove(int index) {
 
 void DblStart::Form_KeyDown(Key key, int) {
     const bool enter = key == Key::Enter;
-    if (enter && OKBUTTON->HasFocus() && OKBUTTON->Visible()) {
+    if (key == Key::F8) {
+        ShowOptions(*this);
+    } else if (enter && OKBUTTON->HasFocus() && OKBUTTON->Visible()) {
         OKBUTTON_Click();
     } else if (enter && LOADOK->HasFocus() && LOADOK->Visible()) {
         LOADOK_Click();
@@ -152,6 +155,7 @@ void DblStart::Form_KeyDown(Key key, int) {
         MenuFocus = MenuFocus < 0 ? 0 : (MenuFocus + (key == Key::Up ? 2 : 1)) % 3;
         Label1[MenuFocus]->SetBorder(true);
         Label1_MouseMove(MenuFocus);
+        Announce(this, Label1[MenuFocus]->Caption());
     } else if (enter && Label1[0]->Visible() && MenuFocus >= 0) {
         Label1_Click(MenuFocus);
     }

@@ -25,7 +25,8 @@ class DblStart : public Form {
     void Form_Load() override;
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
-    // The arrows move over the menu and Enter chooses; Enter on O K confirms.
+    // The arrows move over the menu (each item said as it is reached) and Enter chooses; Enter on O K
+    // confirms; F8 opens the options.
     void Form_KeyDown(Key key, int shift) override;
     void Section1();
     // The hostess says a line: shown beside her, and announced with her name.

@@ -1,6 +1,7 @@
 #include "frontend/DblTitle.h"
 
 #include "core/GameState.h"
+#include "frontend/DblOption.h"
 #include "frontend/Start.h"
 #include "platform/System.h"
 #include "sound/Music.h"
@@ -82,6 +83,7 @@ void DblTitle::Form_MouseMove(int, int, int, int) {
 }
 
 void DblTitle::Form_KeyDown(Key key, int shift) {
+    if (key == Key::F8) return ShowOptions(*this);
     if (key != Key::Enter && key != Key::Space) return;
     Label2_MouseDown(LeftButton, shift);
     Label2_Click();

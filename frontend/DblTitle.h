@@ -21,6 +21,7 @@ class DblTitle : public Form {
     void Form_QueryUnload(bool &cancel, bool byUser) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
     // Enter or Space chooses "S t a r t" as a click does; a modifier held with Enter turns the music off.
+    // F8 opens the options.
     void Form_KeyDown(Key key, int shift) override;
     void Label2_MouseMove();
     void Label2_MouseDown(int button, int shift);

@@ -2,9 +2,11 @@
 
 #include "core/DblLog.h"
 #include "core/DblMain.h"
-#include "core/Store.h"
+#include "core/Options.h"
+#include "core/Scene.h"
 #include "core/Views.h"
 #include "ending/DblEnding.h"
+#include "frontend/DblOption.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "platform/Speech.h"
@@ -12,6 +14,13 @@
 #include "talk/DblSerif.h"
 
 namespace {
+// The line on the campus window, said first by a window that opens over it at once and takes the keys.
+void CarryTheLine(Form &window) {
+    if (AfternoonLines().empty()) return;
+    const auto &[speaker, text] = AfternoonLines().back();
+    SayAsItOpens(&window, SpokenLine(speaker, text));
+}
+
 // Each call reaches the window of the moment: created on first use, a fresh one after an unload.
 // Taking a prompt away or stopping the clock never brings a closed window back.
 class CampusWindow final : public CampusView {
@@ -45,6 +54,7 @@ class ReplyWindow final : public ReplyView {
   public:
     void Offer(const std::array<QString, 5> &replies) override {
         DblSerif &serif = Win<DblSerif>();
+        CarryTheLine(serif); // her greeting, or her answer before more replies
         serif.Show();
         for (int k = 0; k < 5; ++k)
             serif.SetReply(k, replies[k]);
@@ -78,16 +88,15 @@ namespace {
 // F12, a key that types nothing (so never a click), turns the own voice on or off on every window.
 bool VoiceKey(Key key, int) {
     if (key != Key::F12) return false;
-    const bool on = !SelfVoicing();
-    SetSelfVoicing(on);
-    StoreSelfVoicing(on);
+    ChangeOption(Option::Voice);
+    if (IsLoaded<DblOption>()) Win<DblOption>().ShowValues();
     Speak(QStringLiteral("読み上げ、オン"));
     return true;
 }
 } // namespace
 
 void InstallWindowViews() {
-    SetSelfVoicing(SelfVoicingChosen());
+    UseChosenOptions();
     SetAnyWindowKey(VoiceKey);
     static CampusWindow campus;
     static ReplyWindow replies;

@@ -404,6 +404,10 @@ void Announce(Form *window, const QString &text) {
     Announce(window ? window->Widget() : nullptr, text);
 }
 
+void SayAsItOpens(Form *window, const QString &text) {
+    SayAsItOpens(window->Widget(), text);
+}
+
 void Form::ShowModal() {
     QPointer<FormWidget> self(widget_);
     widget_->setWindowModality(Qt::ApplicationModal);

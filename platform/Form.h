@@ -132,8 +132,10 @@ class Form {
     bool unloaded_ = false;
 };
 
-// Announces text on behalf of a window (see platform/Speech.h).
+// Announces text on behalf of a window; a window about to open says text as it opens (see
+// platform/Speech.h).
 void Announce(Form *window, const QString &text);
+void SayAsItOpens(Form *window, const QString &text);
 // The window that has the keys on the desktop; null for none of ours.
 Form *ActiveForm();
 // True while a modal window or message box blocks the others.

@@ -24,11 +24,29 @@ class LineReader : public QWidget {
     }
 };
 
-QAccessibleInterface *readerAccessible(const QString &, QObject *object) {
-    auto *reader = dynamic_cast<LineReader *>(object);
-    return reader ? new QAccessibleWidget(reader, QAccessible::StaticText) : nullptr;
+// An invisible notice for a window whose keys are at work in a control: Orca 43 speaks an object of
+// the notification role as it shows, and the keys stay where they are.
+class LineNotice : public QWidget {
+  public:
+    explicit LineNotice(QWidget *window) : QWidget(window) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 1, 1);
+    }
+};
+
+// A reader keeps the plain widget's role (a filler, which Orca speaks by its name alone as it takes
+// the keys); a notice has its own.
+QAccessibleInterface *noticeAccessible(const QString &, QObject *object) {
+    auto *notice = dynamic_cast<LineNotice *>(object);
+    return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
 }
-const bool readerFactory = (QAccessible::installFactory(readerAccessible), true);
+
+template <class T> QList<T *> childrenOfType(QWidget *window) {
+    QList<T *> found; // by type: without a meta-object of its own, findChildren cannot
+    for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (auto *t = dynamic_cast<T *>(child)) found.append(t);
+    return found;
+}
 
 // Speech Dispatcher on a thread of its own: connecting may take seconds, or hang where the desktop has
 // no sound device, and the game's clock must never wait for it. Only the newest text is kept.
@@ -100,31 +118,41 @@ void Announce(QWidget *window, const QString &text) {
     Speak(text);
     if (!window) return;
     QWidget *target = window->window();
-    // A window not yet shown says its line as it opens: Orca speaks a frame's name as it activates.
-    if (!target->isVisible()) {
-        target->setAccessibleName(text);
-        return;
-    }
+    if (!target->isVisible()) return SayAsItOpens(target, text);
     // Orca 43 drops name changes on labels, and with Qt 6.4 it cannot read any other object's new
     // name (the toolkit sends the object instead of the text) nor receive an announcement: what it
     // surely speaks is the object that takes the keys. So the line takes the keys, by turns in one of
     // two readers of the window, which pass every key on to the window. Never from a control that
-    // has the keys (a reply, a name box): the player is working it.
+    // has the keys (a reply, a name box, the player may be halfway through a word): the line shows
+    // as a notice there instead.
+    // Installed once the toolkit runs: installed as the program loaded, it was never asked (the readers
+    // it once gave the label role came out as plain fillers, which Orca speaks without a role word).
+    static const bool noticeRole = (QAccessible::installFactory(noticeAccessible), true);
+    (void)noticeRole;
     QWidget *active = QApplication::activeWindow();
     if (active) target = active;
     QWidget *focus = target->focusWidget();
     if (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus) ||
-        qobject_cast<QAbstractScrollArea *>(focus))
+        qobject_cast<QAbstractScrollArea *>(focus)) {
+        QList<LineNotice *> notices = childrenOfType<LineNotice>(target);
+        LineNotice *notice = notices.isEmpty() ? new LineNotice(target) : notices[0];
+        notice->hide();
+        notice->setAccessibleName(text);
+        notice->show();
         return;
-    QList<LineReader *> readers; // found by type: without a meta-object of its own, findChildren cannot
-    for (QWidget *child : target->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        if (auto *reader = dynamic_cast<LineReader *>(child)) readers.append(reader);
+    }
+    QList<LineReader *> readers = childrenOfType<LineReader>(target);
     while (readers.size() < 2)
         readers.append(new LineReader(target));
     LineReader *next = readers[0] == focus ? readers[1] : readers[0];
     next->setAccessibleName(text);
     next->show();
     next->setFocus(Qt::OtherFocusReason);
+}
+
+void SayAsItOpens(QWidget *window, const QString &text) {
+    // Orca speaks a frame's name as it activates; a name changed on a frame on screen it cannot read.
+    if (!window->window()->isVisible()) window->window()->setAccessibleName(text);
 }
 
 void SetSelfVoicing(bool on) {

@@ -11,6 +11,9 @@ inline QString SpokenLine(const QString &speaker, const QString &text) {
 // Announces text on behalf of a window, once, as it appears: a screen reader speaks it (as the new
 // name of the window that has the keys), and so does the own voice while it is on.
 void Announce(QWidget *window, const QString &text);
+// A window about to open and take the keys says text as it opens, before its controls: the line on
+// screen when it came, which a screen reader busy with its arrival would otherwise pass over.
+void SayAsItOpens(QWidget *window, const QString &text);
 // The own voice, off until turned on. With no speech service on the desktop it stays silent.
 void SetSelfVoicing(bool on);
 bool SelfVoicing();

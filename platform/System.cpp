@@ -63,7 +63,10 @@ void EndProcess() {
     ending = true;
     if (endHook) endHook();
     // Leave at once: returning into suspended waits would run more of the game.
-    std::fflush(nullptr);
+    // Only the program's own streams: flushing every stream would wait for the lock of the speech
+    // service's connection, which its reader thread holds while it waits for a reply.
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::_Exit(0);
 }
 

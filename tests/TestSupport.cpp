@@ -23,7 +23,6 @@ TestWorld &World() {
 TestWorld &ResetWorld(double timeScale) {
     UnloadAllForms();
     ResetGameState();
-    InstallWindowViews();
     ForgetAfternoonLines();
     SetMusicOff(false);
     G.CrLf = QStringLiteral("\r\n");
@@ -39,6 +38,7 @@ TestWorld &ResetWorld(double timeScale) {
     QDir::setCurrent(world.folder->path());
     QDir().mkpath(world.folder->filePath(QStringLiteral("settings")));
     SetSettingsFolder(world.folder->filePath(QStringLiteral("settings")));
+    InstallWindowViews(); // with the options of this world's store
     SetMsgBoxHook([](const MsgBoxRequest &r) {
         world.boxes.push_back(r);
         if (world.answers.empty()) return r.defaultButton;

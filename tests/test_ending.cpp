@@ -134,6 +134,14 @@ class TestEnding : public QObject {
                 QCOMPARE(d.Label3[r]->Caption(), ending ? rowName(ending) : QString());
                 QCOMPARE(imageOf(d.Image2[r]), ending ? imageOf(d.Image3[ending - 1]) : QImage());
                 QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[mutual[r]]) : QImage());
+                const auto name = [](const Control *c) {
+                    return QAccessible::queryAccessibleInterface(c->Widget())->text(QAccessible::Name);
+                };
+                QCOMPARE(name(d.Image2[r]),
+                         ending ? rowName(ending) + QStringLiteral("のエンディング") : "空き");
+                QCOMPARE(name(d.Image2[r + 10]), !ending     ? "空き"
+                                                 : mutual[r] ? "両想いでクリア"
+                                                             : "告白でクリア");
             }
             QCOMPARE(d.Command3->Enabled(), option);
         }

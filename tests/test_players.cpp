@@ -6,15 +6,20 @@
 #include "core/PrologueLines.h"
 #include "core/Scene.h"
 #include "core/Views.h"
+#include "ending/ClearRecord.h"
+#include "ending/DblEnding.h"
 #include "frontend/DblStart.h"
+#include "frontend/DblTitle.h"
 #include "platform/Settings.h"
 #include "platform/Speech.h"
 #include "platform/System.h"
 #include "talk/DblAlbum.h"
 #include "talk/DblSerif.h"
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <cmath>
@@ -34,6 +39,47 @@ QTextBrowser *logText() {
 bool logAtEnd() {
     return logText()->verticalScrollBar()->value() == logText()->verticalScrollBar()->maximum();
 }
+// Whether a key sent to a window has reached a control yet.
+struct KeyArrival : QObject {
+    KeyArrival() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *to, QEvent *e) override {
+        if (e->type() == QEvent::KeyPress && to->isWidgetType()) inFlight = false;
+        return false;
+    }
+    bool inFlight = false;
+};
+// What Orca has spoken so far, read from its log as it grows: each utterance is "SPEECH OUTPUT: '...'"
+// up to "'{", line breaks and all. Blanks are left out, as Orca turns line breaks into pauses.
+class OrcaEar {
+  public:
+    bool On() const { return !log_.fileName().isEmpty(); }
+    // Whether the words were spoken at all; and whether they were spoken since the last words heard
+    // afresh, which then ends there.
+    bool Heard(const QString &words) { return listen(), all_.contains(bare(words)); }
+    bool HeardAfresh(const QString &words) {
+        listen();
+        const qsizetype at = fresh_.indexOf(bare(words));
+        if (at >= 0) fresh_.remove(0, at + bare(words).size());
+        return at >= 0;
+    }
+
+  private:
+    void listen() {
+        if (!log_.open(QIODevice::ReadOnly)) return;
+        log_.seek(read_), unread_ += log_.readAll(), read_ = log_.pos(), log_.close();
+        for (qsizetype from, to;
+             (from = unread_.indexOf("SPEECH OUTPUT: '")) >= 0 && (to = unread_.indexOf("'{", from)) >= 0;
+             unread_.remove(0, to)) {
+            const QString said = bare(QString::fromUtf8(unread_.mid(from + 16, to - from - 16)));
+            all_ += said, fresh_ += said;
+        }
+    }
+    static QString bare(QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); }
+    QFile log_{qEnvironmentVariable("DUSKBELL_ORCA_LOG")};
+    qint64 read_ = 0;
+    QByteArray unread_;
+    QString all_, fresh_;
+};
 } // namespace
 
 class TestPlayers : public QObject {
@@ -112,68 +158,114 @@ class TestPlayers : public QObject {
         }
     }
 
-    // From the start screen to her answer with nothing but keys; the clock moves only when the player lets
-    // it.
-    void keyboardAlonePlaysThePrologueTheAlbumAndAReply() {
+    // A whole afternoon with nothing but keys, each sent to the window that has the focus, from the title
+    // to the staff roll: names, prologue, album, walks, a call, replies (one after a look back), the gate.
+    // The clock moves only when the player lets it. Beside Orca (tests/orca.sh) the player listens: each
+    // line, reply and thought must be spoken, who says it first, before he goes on.
+    void keysAlonePlayAWholeAfternoon() {
         ResetWorld(0.01);
-        DblStart &start = Win<DblStart>();
-        start.Show();
-        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up})
-            KeyOn(&start, k); // the first item, then around to the last
-        QVERIFY(start.MenuFocus == 2 &&
-                static_cast<QLabel *>(start.Label1[2]->Widget())->frameShape() == QFrame::Box);
-        KeyOn(&start, Qt::Key_Down);
-        int steps = 0, ticks = 0, replies = 0, walks = 0;
-        QString read; // what a screen reader finds on the framed photo
-        // Each key from a queued call: a key that starts a wait must not stop the next one (a timer never
-        // re-enters).
+        OrcaEar ear;
+        Win<DblTitle>().Show();
+        int steps = 0, replies = 0, walks = 0, lookbacks = 0;
+        QStringList unheard;
+        QString typed = QStringLiteral("\1a\tb\t\1"); // Enter into the boxes, the names, Tab onto O K, Enter
+        // Presses a key where the desktop sends it, once the window that should have the keys has them and
+        // the last key has arrived (a screen reader sees each key first, so keys come late).
+        KeyArrival arrival;
+        const auto press = [&](auto *should, Qt::Key key) {
+            QWindow *focus = QGuiApplication::focusWindow();
+            if (arrival.inFlight || !focus || focus != should->Widget()->window()->windowHandle())
+                return false;
+            arrival.inFlight = true;
+            QTest::keyClick(focus, key);
+            return true;
+        };
+        // Beside Orca, goes on only once the words were spoken (or were waited for long enough).
+        QString awaited, last;
+        QElapsedTimer since;
+        const auto heard = [&](const QString &words) {
+            if (!ear.On() || words.isEmpty() || words == last) return true;
+            if (words != awaited) awaited = words, since.start();
+            if (ear.HeardAfresh(words)) return last = words, true;
+            if (since.elapsed() < 20000) return false;
+            unheard << words, awaited.clear();
+
+            return true;
+        };
+        // A line as a screen reader should say it: who speaks first; his own replies as he chose them.
+        const auto spoken = [](const QString &speaker, const QString &line) {
+            return speaker.isEmpty() || speaker == G.Myouji + QStringLiteral("　") + G.Namae
+                       ? line
+                       : speaker + QStringLiteral("「") + line + QStringLiteral("」");
+        };
         const auto act = [&] {
+            if (arrival.inFlight) return;
             ++steps;
-            if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->Visible()) {
-                if (a->KeyFocus >= 0)
-                    read = QAccessible::queryAccessibleInterface(a->Image1[a->KeyFocus]->Widget())
-                               ->text(QAccessible::Name);
-                KeyOn(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right); // the second girl, picked twice
+            if (IsLoaded<DblTitle>()) {
+                press(&Win<DblTitle>(), Qt::Key_Return);
+            } else if (IsLoaded<DblStart>()) {
+                DblStart &s = Win<DblStart>();
+                if (s.MenuFocus < 0) return void(press(&s, Qt::Key_Down)); // onto the first item
+                if (typed.isEmpty()) return;
+                // Taken off first: a key may start a wait, inside which the player goes on.
+                const QChar c = typed[0];
+                typed.remove(0, 1);
+                if (!press(&s, c == '\1'   ? Qt::Key_Return
+                               : c == '\t' ? Qt::Key_Tab
+                                           : Qt::Key(c.toUpper().unicode())))
+                    typed.prepend(c);
+            } else if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->Visible()) {
+                if (!heard(a->Label1->Caption())) return;
+                press(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right); // the second girl, picked twice
+            } else if (IsLoaded<DblLog>()) {
+                press(Win<DblLog>().Text1, Qt::Key_Escape);
             } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->Enabled()) {
                 DblSerif &s = Win<DblSerif>();
-                const bool onSecond = s.Command1[1]->HasFocus();
-                KeyOn(&s, onSecond ? Qt::Key_Return : Qt::Key_Down), replies += onSecond;
-            } else if (!IsLoaded<DblMain>() || replies > 0) {
-            } else if (DblMain &m = Win<DblMain>(); !m.Label3->Caption().isEmpty() && G.Clicked == 0) {
-                KeyOn(&m, Qt::Key_Space);
-            } else if (G.Mode == ModeFree && walks == 0 && m.Command1[0]->Enabled()) {
-                KeyOn(&m, Qt::Key_F1), ++walks; // to the rooftop, where she is at 4:34
+                if (lookbacks == replies && press(&s, Qt::Key_PageUp)) return void(++lookbacks);
+                if (!s.Command1[1]->HasFocus()) return void(press(&s, Qt::Key_Down));
+                if (heard(s.Command1[1]->Caption()) && press(&s, Qt::Key_Return)) ++replies;
+            } else if (IsLoaded<DblEnding>()) {
+                DblEnding &e = Win<DblEnding>();
+                if (e.Timer1->Enabled()) e.Timer1->Tick();
+            } else if (!IsLoaded<DblMain>()) {
+            } else if (DblMain &m = Win<DblMain>();
+                       !heard(spoken(m.Label2->Caption(), m.Label1->Caption()))) {
+            } else if (!m.Label3->Caption().isEmpty() && G.Clicked == 0) {
+                press(&m, Qt::Key_Space);
+            } else if (G.Mode == ModeFree && walks < 3 && m.Command1[walks * 2]->Enabled()) {
+                if (press(&m, Qt::Key(Qt::Key_F1 + walks * 2))) ++walks; // rooftop, then two places more
             } else if (m.Timer1->Enabled() && steps % 3 == 0) {
-                m.Timer1->Tick(), ++ticks;
+                m.Timer1->Tick();
             }
         };
         QTimer player;
         QObject::connect(&player, &QTimer::timeout,
                          [&] { QMetaObject::invokeMethod(&player, act, Qt::QueuedConnection); });
-        player.start(1);
-        // Into the name boxes, both names, onto OK; the whole prologue and the album run inside its key.
-        for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_Tab, Qt::Key_B, Qt::Key_Tab, Qt::Key_Return})
-            KeyOn(&start, k);
-        QVERIFY(RunUntil([&] { return replies == 1 && G.Mode == ModeFree && !IsLoaded<DblSerif>(); }, 20000));
-        DblMain &m = Win<DblMain>();
-        QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks == 1 && G.Location == 1);
-        QCOMPARE(read, QStringLiteral("春日　ひなた"));
-        QCOMPARE(int(G.GameMinute), 1 + ticks); // the clock moved only on the player's ticks
-        QVERIFY(AfternoonLines().size() > 9 &&
-                AfternoonLines()[0].second == QString::fromUtf16(PrologueLines[0]) &&
-                !m.Label2->Caption().isEmpty() &&
-                AfternoonLines().back() == std::make_pair(m.Label2->Caption(), m.Label1->Caption()));
-        // The lookback keeps what he saw elsewhere too: her thought over the album, then his own reply
-        // under his name, right before her answer.
+        player.start(ear.On() ? 20 : 1);
+        QVERIFY(RunEnding([] { RunUntil([] { return false; }, 120000); }));
+        QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks >= 2 && replies >= 2);
+        QCOMPARE(lookbacks, replies);
+        QVERIFY(G.EndingNo >= 1 && ReadClearRecord().size() == 2);
+        QCOMPARE(int(G.GameMinute), 30);
+        // The lookback kept what he saw elsewhere too: her thought over the album, his own reply under his
+        // name right before her answer.
         const auto &lines = AfternoonLines();
-        const auto thought = std::find(
-            lines.begin(), lines.end(),
-            std::make_pair(QString(), QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
-        QVERIFY(thought != lines.end() && lines[lines.size() - 2].first == QStringLiteral("a　b") &&
-                !lines[lines.size() - 2].second.isEmpty());
-        OpenLookback(m);
-        QVERIFY(logText()->toPlainText().contains(
-            QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。")));
+        QVERIFY(lines.size() > 20 && lines[0].second == QString::fromUtf16(PrologueLines[0]));
+        QVERIFY(
+            std::find(lines.begin(), lines.end(),
+                      std::make_pair(QString(),
+                                     QStringLiteral("一度も、ちゃんと話したことなんてないんだよな……。"))) !=
+            lines.end());
+        QVERIFY(std::find_if(lines.begin(), lines.end(),
+                             [](const auto &l) { return l.first == QStringLiteral("a　b"); }) != lines.end());
+        if (ear.On()) {
+            for (const auto &[speaker, line] : lines)
+                if (!ear.Heard(spoken(speaker, line))) unheard << spoken(speaker, line);
+            for (const char *words :
+                 {"私立夕鐘学園高校。", "……ん？　ポケットのＰＨＳが鳴っている。", "滝本　健二「もしもし、a"})
+                QVERIFY2(ear.Heard(QString::fromUtf8(words)), words);
+        }
+        QVERIFY2(unheard.isEmpty(), qPrintable(unheard.join('\n')));
     }
 
     // F12, on any window and never a click, turns the game's own voice on and off, remembered outside the
@@ -246,7 +338,8 @@ class TestPlayers : public QObject {
     }
 
     // A real screen reader speaks each new line once, who says it first: on the campus window, over the
-    // start screen and in the album (only beside Orca, tests/orca.sh).
+    // start screen (a name box keeping the keys) and in the album, and the menu item the arrows reach
+    // (only beside Orca, tests/orca.sh).
     void orcaSpeaksEachLineWithItsSpeaker() {
         const QString log = qEnvironmentVariable("DUSKBELL_ORCA_LOG");
         if (log.isEmpty()) QSKIP("needs Orca (tests/orca.sh)");
@@ -281,6 +374,15 @@ class TestPlayers : public QObject {
         DblStart &start = Win<DblStart>();
         start.Show(), start.Activate();
         QVERIFY(spoken(QStringLiteral("相沢　ゆかり「")));
+        // The menu item the arrows reach is said; her lines are said while a name box keeps the keys.
+        KeyOn(&start, Qt::Key_Down);
+        QVERIFY(spoken(QStringLiteral("新しくはじめる")));
+        KeyOn(&start, Qt::Key_Return);
+        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「わたしは同級生なんだから")));
+        for (Qt::Key k : {Qt::Key_X, Qt::Key_Return, Qt::Key_Return})
+            KeyOn(&start, k);
+        QVERIFY(spoken(QStringLiteral("notification 相沢　ゆかり「ねぇ、ふざけてないで")));
+        QVERIFY(start.Text2->HasFocus() && start.Text1->Text() == QStringLiteral("x"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "ending/DblDatarm.h"
 #include "ending/DblEnding.h"
+#include "frontend/DblOption.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "talk/DblAlbum.h"
@@ -26,6 +27,7 @@ class TestScreens : public QObject {
         check(Win<DblTitle>(), "title", true);
         check(Win<DblStart>(), "start screen", true);
         check(Win<DblDatarm>(), "data room", true);
+        check(Win<DblOption>(), "options", true);
         check(Win<DblEnding>(), "staff roll", true);
         UnloadAllForms();
         check(Win<DblAlbum>(), "album", false);

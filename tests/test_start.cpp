@@ -5,16 +5,20 @@
 #include "TestSupport.h"
 #include "bench/Afternoon.h"
 #include "core/Main.h"
+#include "core/Options.h"
 #include "ending/DblDatarm.h"
+#include "frontend/DblOption.h"
 #include "frontend/DblStart.h"
 #include "frontend/DblTitle.h"
 #include "frontend/Demoform.h"
 #include "frontend/SaveFile.h"
 #include "frontend/Start.h"
+#include "frontend/Windows.h"
 #include "platform/Settings.h"
 #include "sound/Music.h"
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <set>
 
 namespace {
@@ -192,6 +196,66 @@ class TestStart : public QObject {
                 dealt.insert(G.Affection[k]);
         }
         QCOMPARE(dealt, (std::set<int>{0, 1, 2, 3, 4}));
+    }
+    // F8 opens the options over the title and the start screen, through their windows; the keys alone
+    // work it (F12 from here too) while the title runs on underneath, and it closes by Esc or on 閉じる. The
+    // slower clock is off for a new player, a game minute of 90 or 120 real seconds once chosen, kept in
+    // "Access" across a restart and the record's erase.
+    void theOptionsByKeysAndTheSlowerClock() {
+        ResetWorld(100);
+        QCOMPARE(GameMinuteMs(), 60000);
+        bool titleRan = false;
+        const auto work = [&](Form &owner, std::vector<Qt::Key> keys) {
+            QStringList said; // the item that has the keys after each, by its accessible name
+            Later([&] {
+                const auto marked = [] {
+                    QWidget *f = IsLoaded<DblOption>() ? Win<DblOption>().Widget()->focusWidget() : nullptr;
+                    return f ? QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) : "closed";
+                };
+                said << marked();
+                for (Qt::Key k : keys)
+                    if (IsLoaded<DblOption>()) KeyOn(&Win<DblOption>(), k), said << marked();
+                if (IsLoaded<DblTitle>()) {
+                    const int step = Win<DblTitle>().WipeStep;
+                    titleRan = RunUntil([&] { return Win<DblTitle>().WipeStep != step; });
+                }
+                Unload<DblOption>(); // a key that failed to close it fails the test, not the run
+            });
+            KeyOn(&owner, Qt::Key_F8);
+            return said;
+        };
+        Win<DblTitle>().Show();
+        const QStringList onTitle =
+            work(Win<DblTitle>(), {Qt::Key_F12, Qt::Key_F12, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return,
+                                   Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape});
+        QCOMPARE(onTitle,
+                 QStringList({"ゲームの読み上げ：オフ", "ゲームの読み上げ：オン", "ゲームの読み上げ：オフ",
+                              "時間の進み：ふつう（1分が60秒）", "時間の進み：ゆっくり（1分が90秒）",
+                              "時間の進み：もっとゆっくり（1分が120秒）", "画面の大きさ：1倍", "閉じる",
+                              "ゲームの読み上げ：オフ", "閉じる", "closed"}));
+        QVERIFY2(titleRan && GameMinuteMs() == 120000, "the title stopped under the options");
+        KeyOn(&Win<DblTitle>(), Qt::Key_Return); // the keys are the title's again
+        QVERIFY(!IsLoaded<DblTitle>());
+        const QStringList onStart = work(Win<DblStart>(), {Qt::Key_Down, Qt::Key_Space, Qt::Key_Space,
+                                                           Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return});
+        QCOMPARE(onStart, QStringList({"ゲームの読み上げ：オフ", "時間の進み：もっとゆっくり（1分が120秒）",
+                                       "時間の進み：ふつう（1分が60秒）", "時間の進み：ゆっくり（1分が90秒）",
+                                       "画面の大きさ：1倍", "閉じる", "closed"}));
+        QVERIFY(IsLoaded<DblStart>());
+        QCOMPARE(GetSetting("Velmor", "Access", "SlowClock"), QStringLiteral("90"));
+        QCOMPARE(GetSetting("Velmor", "Duskwatch", "SlowClock"), QString());
+        QFile store(StoreFile());
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        const QByteArray kept = store.readAll();
+        // A new run with the same store: the chosen clock, the record's erase notwithstanding.
+        ResetWorld(100);
+        QCOMPARE(GameMinuteMs(), 60000);
+        QFile again(StoreFile());
+        QVERIFY(again.open(QIODevice::WriteOnly) && again.write(kept) == kept.size());
+        again.close(), EraseStore(), InstallWindowViews();
+        DblMain &m = StandAt(3, 5);
+        StartClock();
+        QCOMPARE(m.Timer1->Interval(), 90000);
     }
     // A damaged save is left where it is, with the menu back; a good one is loaded and used up. The data
     // room opens only with a record, and closing the start screen ends the program.
