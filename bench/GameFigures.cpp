@@ -84,8 +84,8 @@ std::optional<double> AfternoonSeconds() {
     DblStart &start = Win<DblStart>();
     start.Show();
     start.Label1_Click(0);
-    start.Text1->setText(QStringLiteral("鳴海"));
-    start.Text2->setText(QStringLiteral("湊斗"));
+    start.Text1->SetText(QStringLiteral("鳴海"));
+    start.Text2->SetText(QStringLiteral("湊斗"));
     bool ended = false;
     try {
         // The prologue runs inside the click; the rest of the afternoon runs on the clock.

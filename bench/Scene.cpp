@@ -21,6 +21,7 @@
 #include "sound/Music.h"
 #include <QApplication>
 #include <QDir>
+#include <QWidget>
 #include <cstdio>
 
 namespace {
@@ -102,7 +103,7 @@ int main(int argc, char **argv) {
     }
     if (!shot.isEmpty()) {
         DoEvents();
-        const bool ok = Win<DblMain>().grab().save(shot, "png");
+        const bool ok = Win<DblMain>().Widget()->grab().save(shot, "png");
         if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(shot));
         return ok ? 0 : 1;
     }

@@ -2,10 +2,7 @@
 
 #include "core/Scene.h"
 #include "platform/Speech.h"
-#include <QApplication>
-#include <QScrollBar>
-#include <QTextBrowser>
-#include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 QString LineHtml(const QString &speaker, const QString &text) {
@@ -15,52 +12,64 @@ QString LineHtml(const QString &speaker, const QString &text) {
         speaker.isEmpty() ? QString() : QStringLiteral("<b>%1</b><br>").arg(speaker.toHtmlEscaped());
     return QStringLiteral("<p style=\"margin-bottom:6px\">") + head + body + QStringLiteral("</p>");
 }
+
+// The window, while it is still loaded; null once it is gone.
+Form *stillLoaded(Form *form) {
+    const std::vector<Form *> forms = LoadedForms();
+    return std::find(forms.begin(), forms.end(), form) != forms.end() ? form : nullptr;
+}
 } // namespace
 
 DblLog::DblLog() {
     // No frame of its own: it lies over the campus window, which keeps the desktop's frame.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    SetFrameless();
     SetCaption(QStringLiteral("Duskbell  Lookback"));
     SetBackColor(QColor(255, 224, 192));
-    Text1 = new QTextBrowser(this);
-    Text1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
-    Text1->setFrameShape(QFrame::NoFrame);
-    Text1->setStyleSheet(QStringLiteral("QTextBrowser { background: rgb(255,224,192); color: black; }"));
-    Text1->setOpenLinks(false);
-    Text1->setAccessibleName(QStringLiteral("これまでのセリフ"));
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->viewport()->installEventFilter(this);
-    Text1->installEventFilter(this);
+    Text1 = AddTextView(0, 0, 0, 0);
+    Text1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Text1->SetColors(QColor(255, 224, 192), QColor(0, 0, 0));
+    Text1->SetAccessibleName(QStringLiteral("これまでのセリフ"));
+    // Esc, clicks and the wheel past the end close the lookback instead of reaching the text.
+    Text1->KeyDown = [this](Key key, int) {
+        if (key != Key::Escape) return false;
+        UnloadNow();
+        return true;
+    };
+    Text1->MouseDown = [this] {
+        UnloadNow();
+        return true;
+    };
+    Text1->Wheel = [this](int delta) {
+        if (delta >= 0 || !Text1->AtEnd()) return false;
+        UnloadNow();
+        return true;
+    };
 }
 
 void DblLog::Form_Load() {
     for (const auto &[speaker, text] : AfternoonLines())
-        Text1->append(LineHtml(speaker, text));
+        Text1->Append(LineHtml(speaker, text));
 }
 
 void DblLog::ScrollToEnd() {
-    // A long text is laid out a piece at a time; counting its pages finishes the layout, so that the
-    // scroll bar knows the whole length.
-    Text1->document()->pageCount();
-    Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
+    Text1->ScrollToEnd();
 }
 
 void DblLog::Follow(Form &campus) {
     campus_ = &campus;
-    const QRect r = campus.geometry();
-    SetClientSize(Tw(r.width()), Tw(r.height()));
-    Move(Tw(r.x()), Tw(r.y()));
-    Place(Text1, 120, 60, Tw(r.width()) - 180, Tw(r.height()) - 120);
+    const QRect r = campus.ClientRect();
+    SetClientSize(r.width(), r.height());
+    Move(r.x(), r.y());
+    Place(Text1, 120, 60, r.width() - 180, r.height() - 120);
 }
 
 void DblLog::Form_Rescaled() {
-    if (campus_) Follow(*campus_);
+    if (stillLoaded(campus_)) Follow(*campus_);
 }
 
 void DblLog::AddLine(const QString &speaker, const QString &text) {
-    QScrollBar *bar = Text1->verticalScrollBar();
-    const bool atEnd = bar->value() >= bar->maximum();
-    Text1->append(LineHtml(speaker, text));
+    const bool atEnd = Text1->AtEnd();
+    Text1->Append(LineHtml(speaker, text));
     if (atEnd) ScrollToEnd();
     Announce(this, SpokenLine(speaker, text));
 }
@@ -74,35 +83,17 @@ void DblLog::Form_MouseDown(int, int, int, int) {
 }
 
 void DblLog::TakeKeys() {
-    QWidget *active = QApplication::activeWindow();
+    Form *active = ActiveForm();
     if (active && active != this) keysBefore_ = active;
-    activateWindow();
-    Text1->setFocus();
+    Activate();
+    Text1->SetFocus();
 }
 
 void DblLog::Form_Unload() {
     // The keys go back where they were: the reply window while she waits for an answer, else the story.
-    QWidget *back = keysBefore_ && keysBefore_->isVisible() ? keysBefore_.data() : campus_.data();
-    if (back) back->activateWindow();
-}
-
-bool DblLog::eventFilter(QObject *watched, QEvent *e) {
-    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
-        UnloadNow();
-        return true;
-    }
-    if (e->type() == QEvent::MouseButtonPress && watched == Text1->viewport()) {
-        UnloadNow();
-        return true;
-    }
-    if (e->type() == QEvent::Wheel && watched == Text1->viewport()) {
-        const QScrollBar *bar = Text1->verticalScrollBar();
-        if (static_cast<QWheelEvent *>(e)->angleDelta().y() < 0 && bar->value() >= bar->maximum()) {
-            UnloadNow();
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, e);
+    Form *before = stillLoaded(keysBefore_);
+    Form *back = before && before->Visible() ? before : stillLoaded(campus_);
+    if (back) back->Activate();
 }
 
 void OpenLookback(Form &campus) {

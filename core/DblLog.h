@@ -2,12 +2,10 @@
 #pragma once
 #include "platform/Form.h"
 
-class QTextBrowser;
-
 class DblLog : public Form {
   public:
     DblLog();
-    QTextBrowser *Text1;
+    TextView *Text1;
 
     void Form_Load() override;
     void Form_KeyDown(Key key, int shift) override;
@@ -22,13 +20,9 @@ class DblLog : public Form {
     // Remembers the window that has the keys now, to give them back to it on closing.
     void TakeKeys();
 
-  protected:
-    // Clicks and the wheel past the end close the lookback instead of reaching the text.
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
   private:
-    QPointer<Form> campus_;
-    QPointer<QWidget> keysBefore_; // the window that had the keys when the lookback opened
+    Form *campus_ = nullptr;
+    Form *keysBefore_ = nullptr; // the window that had the keys when the lookback opened
 };
 
 // Opens the lookback over the campus window, scrolled to the newest line.

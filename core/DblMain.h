@@ -34,11 +34,8 @@ class DblMain : public Form {
     void ShowPrompt(bool waiting);
     void RunClock(int intervalMs);
     void KeepLine(const QString &speaker, const QString &text);
-
-  protected:
     // The desktop adds the frame only once the window is shown: keep the reply window's place right.
-    void moveEvent(QMoveEvent *e) override;
-    void showEvent(QShowEvent *e) override;
+    void Form_Moved() override;
     // The wheel turned up anywhere on the window, pictures and labels alike, opens the lookback.
-    bool eventFilter(QObject *watched, QEvent *e) override;
+    bool Form_MouseWheel(int delta) override;
 };

@@ -10,15 +10,13 @@
 #include "frontend/Windows.h"
 #include "platform/System.h"
 #include "sound/Music.h"
-#include <QPointer>
 
 void Main() {
     InstallWindowViews();
     CleanSaveLeftovers();
-    QPointer<Demoform> demo(&Win<Demoform>());
-    demo->Show();
+    Win<Demoform>().Show();
     // The demo hides itself when its schedule is over; nothing shortens it.
-    PumpUntil([&] { return !demo || !demo->isVisible(); });
+    PumpUntil([] { return !IsLoaded<Demoform>() || !Win<Demoform>().Visible(); });
     Unload<Demoform>();
     Randomize();
     G.CrLf = QStringLiteral("\r\n");

@@ -12,10 +12,11 @@
 #include "talk/EncounterLines.h"
 #include <QApplication>
 #include <QDir>
+#include <QWidget>
 #include <cstdio>
 
-static bool save(QWidget &w, const QString &file) {
-    if (w.grab().save(file, "png")) return true;
+static bool save(Form &w, const QString &file) {
+    if (w.Widget()->grab().save(file, "png")) return true;
     std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(file));
     return false;
 }
@@ -47,7 +48,7 @@ int main(int argc, char **argv) {
     RefreshChoices();
     ShowScene(QStringLiteral("C32C"), QString::fromUtf16(greet::Hinata_NiceWeather),
               QString::fromUtf16(HeroineName[2]));
-    campus.lblClock->setText(QStringLiteral("4:31 PM"));
+    campus.lblClock->SetCaption(QStringLiteral("4:31 PM"));
     DoEvents();
     ok = save(campus, out.filePath("campus.png")) && ok;
     UnloadAllForms();

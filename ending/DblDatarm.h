@@ -22,8 +22,6 @@ class DblDatarm : public Form {
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-
-  protected:
     // The keys start on "戻る", the harmless button, with its mark showing.
-    void showEvent(QShowEvent *e) override;
+    void Form_Shown() override;
 };

@@ -11,13 +11,13 @@ DblEnding::DblEnding() {
     SetClientSize(4470, 4725);
     Image1 = AddPicture(0, 0, 4500, 3000);
     Label1 = AddLabel(120, 3120, 4215, 255);
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     Label2 = AddLabel(120, 3600, 4215, 975);
-    Label2->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
+    Label2->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
     // The frame lies over everything; it draws only its border.
     Shape1 = AddShape(0, 0, 4475, 4720);
     Shape1->BorderColor = QColor(255, 192, 255);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1->SetMouseTransparent(true);
     Timer1 = AddTimer(3000, true);
     Timer1->Tick = [this] { Timer1_Timer(); };
 }
@@ -42,21 +42,21 @@ void DblEnding::Form_QueryUnload(bool &cancel, bool byUser) {
 void DblEnding::Timer1_Timer() {
     Step = static_cast<Integer>(Step + 1);
     if (Step == 1 || Step == 2) {
-        Label2->setText(Str(CreditHeading));
+        Label2->SetCaption(Str(CreditHeading));
         return;
     }
     for (const Credit &c : Credits) {
         if (c.step != Step) continue;
-        Label1->setText(Str(c.role));
+        Label1->SetCaption(Str(c.role));
         QString names = Str(c.name);
         if (c.secondName) names += QStringLiteral("\r\n") + Str(c.secondName);
-        Label2->setText(names);
+        Label2->SetCaption(names);
         Image1->SetPicture(LoadPicture(Str(c.picture) + QStringLiteral(".DBL")));
         return;
     }
     if (Step == FarewellStep) {
-        Label1->setText(QString());
-        Label2->setText(Str(CreditFarewell));
+        Label1->SetCaption(QString());
+        Label2->SetCaption(Str(CreditFarewell));
         // The confession picture of the ending as it was decided; no other look is swapped in here.
         Image1->SetPicture(LoadPicture(QStringLiteral("C8") + QString::number(G.EndingNo, 16).toUpper() +
                                        QStringLiteral("C.DBL")));

@@ -7,14 +7,14 @@ DblOption::DblOption() {
     SetCaption(QStringLiteral("Duskbell Option"));
     SetBackColor(QColor(192, 255, 255));
     SetClientSize(5400, 3030);
-    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
+    ShowFocusMarks();
 
     Label1 = AddLabel(240, 120, 3000, 375, QStringLiteral("オプション"));
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 15.75));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 15.75));
     Label1->SetForeColor(QColor(0, 0, 255));
     for (int i = 0; i < OptionCount; ++i) {
         Command1[i] = AddButton(240, 600 + 480 * i, 4920, 420, QString());
-        Command1[i]->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
+        Command1[i]->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
         Command1[i]->Click = [this, i] { Command1_Click(i); };
     }
     Label2 = AddLabel(240, 2070, 3600, 840,
@@ -30,17 +30,16 @@ void DblOption::Form_Load() {
     CenterForm(*this);
 }
 
-void DblOption::showEvent(QShowEvent *e) {
-    Form::showEvent(e);
-    activateWindow();
-    Command1[0]->setFocus();
+void DblOption::Form_Shown() {
+    Activate();
+    Command1[0]->SetFocus();
 }
 
 void DblOption::ShowValues() {
     // The caption is the name a screen reader says: the option and its value.
     for (int i = 0; i < OptionCount; ++i) {
-        Command1[i]->setText(OptionText(Option(i)));
-        Command1[i]->setAccessibleName(Command1[i]->text());
+        Command1[i]->SetCaption(OptionText(Option(i)));
+        Command1[i]->SetAccessibleName(Command1[i]->Caption());
     }
 }
 
@@ -48,8 +47,9 @@ void DblOption::Form_KeyDown(Key key, int) {
     // The arrows and Tab move between the buttons by themselves; Space presses the one marked.
     if (key == Key::Escape) {
         Command2_Click();
-    } else if (auto *button = dynamic_cast<Button *>(focusWidget()); button && key == Key::Enter) {
-        button->click();
+    } else if (key == Key::Enter) {
+        for (Button *button : {Command1[0], Command1[1], Command1[2], Command2})
+            if (button->HasFocus()) return button->Press();
     }
 }
 
@@ -67,5 +67,5 @@ void DblOption::Command2_Click() {
 void ShowOptions(Form &owner) {
     Win<DblOption>().ShowModal();
     Unload<DblOption>();
-    owner.activateWindow();
+    owner.Activate();
 }

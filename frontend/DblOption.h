@@ -19,10 +19,8 @@ class DblOption : public Form {
     void Command2_Click();
     // Every item's caption and name from the options as they are now.
     void ShowValues();
-
-  protected:
     // The keys start on the first option, with its mark showing.
-    void showEvent(QShowEvent *e) override;
+    void Form_Shown() override;
 };
 
 // Opens the options window over its owner and returns once it is closed, the keys back with the owner.

@@ -9,12 +9,12 @@ class DblStart : public Form {
     DblStart();
     std::array<Label *, 2> Image1{}; // 0: the classmate, 1: her sister, lying behind
     Shape *Shape1;                   // the speech bubble
-    QWidget *Tail;                   // its tail
+    Shape *Tail;                     // its tail
     Label *Serif;
     std::array<Label *, 3> Label1{}; // the menu
-    QWidget *Picture1;               // name-entry panel
+    Panel *Picture1;                 // name-entry panel
     Label *Label2, *Label3, *Label4;
-    QLineEdit *Text1, *Text2;
+    TextBox *Text1, *Text2;
     Button *OKBUTTON, *LOADOK;
     Timer *Timer1;
 

@@ -26,24 +26,24 @@ DblTitle::DblTitle() {
     }
 
     Label1 = AddLabel(1440, 2280, 2415, 375, QStringLiteral("© 2025 Velmor"));
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 11.25));
     Label1->SetForeColor(QColor(255, 255, 128));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->SetAlignment(Align::TopCenter);
 
     Label2 = AddLabel(2040, 2760, 1215, 255, QStringLiteral("S t a r t"));
-    Label2->setAlignment(Qt::AlignCenter);
+    Label2->SetAlignment(Align::Center);
     Label2->SetForeColor(Qt::white);
     Label2->SetBackColor(StartColour);
-    Label2->setMouseTracking(true);
-    Label2->setCursor(Qt::PointingHandCursor);
+    Label2->SetMouseTracking(true);
+    Label2->SetHandCursor();
     Label2->MouseMove = [this](int, int, int, int) { Label2_MouseMove(); };
     Label2->MouseDown = [this](int button, int shift, int, int) { Label2_MouseDown(button, shift); };
     Label2->Click = [this] { Label2_Click(); };
     // The one item takes the keys, with a mark the eye finds and a name a screen reader says.
-    Label2->setFocusPolicy(Qt::StrongFocus);
-    Label2->setAccessibleName(QStringLiteral("Start"));
-    Label2->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid rgb(255, 255, 128); }"));
-    setFocusProxy(Label2);
+    Label2->SetFocusable(true);
+    Label2->SetAccessibleName(QStringLiteral("Start"));
+    Label2->SetFocusMark(QColor(255, 255, 128));
+    SetFocusProxy(Label2);
 
     Line1[0] = AddLine(2050, 3000, 3240, 3000);
     Line1[1] = AddLine(3240, 2770, 3240, 3000);
@@ -51,7 +51,7 @@ DblTitle::DblTitle() {
         l->BorderColor = QColor(0, 64, 0);
         l->BorderWidth = 2;
         // Room for the second pixel of the stroke.
-        l->resize(l->width() + FormScale(), l->height() + FormScale());
+        l->Grow(1);
     }
 
     Timer1 = AddTimer(250, true);
@@ -62,7 +62,7 @@ void DblTitle::setCover(int i, int left, int width) {
     coverLeft_[i] = left;
     coverWidth_[i] = width;
     Place(Shape1[i], left, 0, width, CoverHeight);
-    Shape1[i]->setVisible(width > 0);
+    Shape1[i]->SetVisible(width > 0);
 }
 
 void DblTitle::Form_Load() {

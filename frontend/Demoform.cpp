@@ -50,7 +50,7 @@ Demoform::Demoform() {
     SetCaption(QStringLiteral("Velmor"));
     SetBackColor(Qt::black);
     SetClientSize(3765, 1380);
-    setFocusPolicy(Qt::StrongFocus);
+    SetFocusable(true);
 
     for (int i = 1; i <= 19; ++i) {
         const Segment &s = Segments[i];
@@ -61,7 +61,7 @@ Demoform::Demoform() {
             Line1[i]->BorderColor = g.colour;
 
     Label1 = AddLabel(3000, 960, 855, 300, QStringLiteral("2025"));
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐ明朝"), 14.25, true));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐ明朝"), 14.25, true));
     Label1->SetForeColor(QColor(0, 255, 0));
     Label1->SetBackColor(Qt::black);
 
@@ -71,10 +71,10 @@ Demoform::Demoform() {
     Image4 = AddPicture(4000, 0, 630, 1335, QStringLiteral("sprite3.png"));
     Image5 = AddPicture(4000, 0, 870, 1320, QStringLiteral("sprite4.png"));
     for (Label *f : {Image2, Image3, Image4, Image5})
-        f->hide();
+        f->Hide();
 
     Image1 = AddPicture(120, 240, 0, 0);
-    Image1->hide();
+    Image1->Hide();
 
     Timer1 = AddTimer(0, true);
     Timer1->Tick = [this] { Timer1_Timer(); };
@@ -82,16 +82,16 @@ Demoform::Demoform() {
 
 void Demoform::Form_Load() {
     CenterForm(*this);
-    Label1->hide();
+    Label1->Hide();
     for (int i = 1; i <= 19; ++i)
-        Line1[i]->hide();
+        Line1[i]->Hide();
     spriteTop_ = 800;
     showFrame(Image2);
     Timer1->SetInterval(200);
 }
 
 void Demoform::showFrame(Label *frame) {
-    const QPixmap p = frame->pixmap();
+    const QPixmap p = frame->Picture();
     Image1->SetPicture(p);
     // The sprite takes the size of the frame it shows.
     const QSize size = p.deviceIndependentSize().toSize(); // in pixels, whatever the screen's scale
@@ -101,7 +101,7 @@ void Demoform::showFrame(Label *frame) {
 void Demoform::showGroup(int group) {
     const SegmentGroup &g = DemoGroups[group - 1];
     for (int i = g.first; i <= g.last; ++i)
-        Line1[i]->show();
+        Line1[i]->Show();
 }
 
 void Demoform::Form_KeyDown(Key key, int shift) {
@@ -115,11 +115,11 @@ void Demoform::Form_KeyDown(Key key, int shift) {
 void Demoform::Timer1_Timer() {
     // One step of the sprite: hide, move, change frame, show.
     auto step = [this](int dLeft, int dTop, Label *frame) {
-        Image1->hide();
+        Image1->Hide();
         spriteLeft_ += dLeft;
         spriteTop_ += dTop;
         showFrame(frame);
-        Image1->show();
+        Image1->Show();
     };
     switch (DemoTick) {
     case 1:
@@ -150,7 +150,7 @@ void Demoform::Timer1_Timer() {
         step(20, 0, Image5);
         break;
     case 13:
-        Label1->show();
+        Label1->Show();
         break;
     case 23:
         Timer1->SetInterval(0);

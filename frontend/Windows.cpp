@@ -68,12 +68,12 @@ class ModalWindows final : public SequenceView {
         Win<DblStart>().Show();
         Unload<DblTitle>();
         // The keys come along from the title, which had them.
-        Win<DblStart>().activateWindow();
+        Win<DblStart>().Activate();
     }
     void CloseStartScreen() override { Unload<DblStart>(); }
     void OpenAlbum() override { Win<DblAlbum>().ShowModal(); }
     void AlbumThought(const QString &text) override {
-        Win<DblAlbum>().Label1->setText(text);
+        Win<DblAlbum>().Label1->SetCaption(text);
         Announce(&Win<DblAlbum>(), text);
     }
     void CloseAlbum() override { Unload<DblAlbum>(); }

@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Speech.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include <QAccessible>
@@ -12,9 +13,13 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QWheelEvent>
+#include <QWidget>
 #include <QWindow>
 #include <cmath>
+#include <utility>
 
 namespace {
 QList<Form *> &loadedForms() {
@@ -22,60 +27,6 @@ QList<Form *> &loadedForms() {
     return forms;
 }
 } // namespace
-
-namespace {
-Key KeyOf(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return static_cast<Key>(int(Key::F1) + qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_PageUp:
-        return Key::PageUp;
-    case Qt::Key_PageDown:
-        return Key::PageDown;
-    case Qt::Key_Up:
-        return Key::Up;
-    case Qt::Key_Down:
-        return Key::Down;
-    case Qt::Key_Left:
-        return Key::Left;
-    case Qt::Key_Right:
-        return Key::Right;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Key::Enter;
-    case Qt::Key_Escape:
-        return Key::Escape;
-    case Qt::Key_Space:
-        return Key::Space;
-    case Qt::Key_Shift:
-        return Key::Shift;
-    case Qt::Key_Control:
-        return Key::Control;
-    case Qt::Key_Alt:
-        return Key::Alt;
-    default:
-        return Key::Other;
-    }
-}
-} // namespace
-
-int ShiftState(Qt::KeyboardModifiers mods) {
-    return (mods & Qt::ShiftModifier ? ShiftMask : 0) | (mods & Qt::ControlModifier ? CtrlMask : 0) |
-           (mods & Qt::AltModifier ? AltMask : 0);
-}
-
-int ButtonOf(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton:
-        return LeftButton;
-    case Qt::RightButton:
-        return RightButton;
-    case Qt::MiddleButton:
-        return MiddleButton;
-    default:
-        return 0;
-    }
-}
 
 QFont JFont(const QString &name, double points, bool bold) {
     QFont f(name);
@@ -132,94 +83,64 @@ QString PictureFile(const QPixmap &p) {
     return p.isNull() ? QString() : pictureFiles().value(p.cacheKey());
 }
 
-// ---- Label ----
+namespace {
+// A focus mark seen at a glance, on the buttons and text boxes that the keys reach.
+constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, "
+                                  "40, 40); background: rgb(255, 255, 192); }";
 
-Label::Label(QWidget *parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(true);
-    SetTransparent();
-}
-
-void Label::SetBackColor(const QColor &c) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
-}
-
-void Label::SetTransparent() {
-    setAutoFillBackground(false);
-}
-
-void Label::SetForeColor(const QColor &c) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, c);
-    setPalette(p);
-}
-
-void Label::SetPicture(const QPixmap &p) {
-    setWordWrap(false);
-    setPixmap(p);
-    if (p.isNull()) clear();
-}
-
-void Label::mousePressEvent(QMouseEvent *e) {
-    pressed_ = true;
+void mouseTo(const std::function<void(int, int, int, int)> &handler, QMouseEvent *e) {
     const QPoint pt = e->position().toPoint();
-    if (MouseDown) MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+    if (handler) handler(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
 }
+} // namespace
 
-void Label::mouseReleaseEvent(QMouseEvent *e) {
-    const QPoint pt = e->position().toPoint();
-    if (MouseUp) MouseUp(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(pt) && Click) Click();
-}
-
-void Label::mouseMoveEvent(QMouseEvent *e) {
-    const QPoint pt = e->position().toPoint();
-    if (MouseMove) MouseMove(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
-}
-
-// ---- Button ----
-
-Button::Button(QWidget *parent) : QPushButton(parent) {
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (Click) Click();
-    });
-}
-
-// ---- Shape ----
-
-Shape::Shape(QWidget *parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
-}
-
-void Shape::paintEvent(QPaintEvent *) {
-    QPainter p(this);
-    // Drawn at scale 1 and enlarged whole, so a stroke keeps its place and weight at every scale.
-    const int s = FormScale();
-    p.scale(s, s);
-    if (IsLine) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(BorderColor, BorderWidth));
-        p.drawLine(From, To);
-        return;
+// The window's own widget: hands the toolkit's events to the window's handlers.
+class FormWidget final : public QWidget {
+  public:
+    explicit FormWidget(Form *form)
+        : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), form_(form) {}
+    ~FormWidget() override {
+        // Deleted by the toolkit (deleteLater): the window goes with its widget.
+        if (Form *form = std::exchange(form_, nullptr)) {
+            form->widget_ = nullptr;
+            delete form;
+        }
     }
-    const QRect r(0, 0, width() / s, height() / s);
-    if (Filled) p.fillRect(r, FillColor);
-    if (BorderWidth > 0) {
-        p.setPen(QPen(BorderColor, BorderWidth));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
-}
+    Form *form_;
 
-void Shape::mousePressEvent(QMouseEvent *e) {
-    const QPoint pt = e->position().toPoint();
-    if (MouseDown) MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
-    if (Click) Click();
-}
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override {
+        if (form_) mouseTo([this](int b, int s, int x, int y) { form_->Form_MouseDown(b, s, x, y); }, e);
+    }
+    void mouseMoveEvent(QMouseEvent *e) override {
+        if (form_) mouseTo([this](int b, int s, int x, int y) { form_->Form_MouseMove(b, s, x, y); }, e);
+    }
+    void paintEvent(QPaintEvent *e) override {
+        QWidget::paintEvent(e);
+        if (form_ && !form_->backPicture_.isNull()) {
+            QPainter p(this);
+            p.drawPixmap(0, 0, form_->backPicture_);
+        }
+    }
+    void showEvent(QShowEvent *e) override {
+        QWidget::showEvent(e);
+        // The wheel is seen at the desktop's window, before a control under the pointer could keep it.
+        windowHandle()->installEventFilter(this);
+        if (form_) form_->Form_Shown();
+    }
+    void moveEvent(QMoveEvent *e) override {
+        QWidget::moveEvent(e);
+        if (form_) form_->Form_Moved();
+    }
+    bool eventFilter(QObject *watched, QEvent *e) override {
+        if (e->type() == QEvent::Wheel && watched == windowHandle() && form_ &&
+            form_->Form_MouseWheel(static_cast<QWheelEvent *>(e)->angleDelta().y()))
+            return true;
+        return QWidget::eventFilter(watched, e);
+    }
+};
 
 // ---- Timer ----
 
@@ -261,26 +182,34 @@ namespace {
 // A window is a frame to a screen reader, as a main window is: Orca speaks a frame's new name while
 // it is active (see Announce), where a plain widget's name changes go unheard.
 QAccessibleInterface *formAccessible(const QString &, QObject *object) {
-    auto *form = dynamic_cast<Form *>(object);
+    auto *form = dynamic_cast<FormWidget *>(object);
     return form ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
 }
 } // namespace
 
-Form::Form() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+Form::Form() : widget_(new FormWidget(this)) {
     static const bool framed = (QAccessible::installFactory(formAccessible), true);
     (void)framed;
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    setMouseTracking(true);
+    widget_->setAttribute(Qt::WA_DeleteOnClose, false);
+    widget_->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    widget_->setMouseTracking(true);
     // A disabled caption still readable (4.5:1 or more on the button face), though clearly greyed.
-    QPalette p = palette();
+    QPalette p = widget_->palette();
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(100, 100, 100));
-    setPalette(p);
+    widget_->setPalette(p);
     loadedForms().append(this);
 }
 
 Form::~Form() {
     loadedForms().removeOne(this);
+    if (widget_) {
+        widget_->form_ = nullptr;
+        delete widget_;
+    }
+}
+
+QWidget *Form::Widget() const {
+    return widget_;
 }
 
 void Form::RunLoad() {
@@ -289,25 +218,29 @@ void Form::RunLoad() {
 
 void Form::SetClientSize(int widthTw, int heightTw) {
     clientTw_ = QSize(widthTw, heightTw);
-    setFixedSize(Px(widthTw), Px(heightTw));
+    widget_->setFixedSize(Px(widthTw), Px(heightTw));
 }
 
 int Form::Left() const {
-    return Tw(frameGeometry().x());
+    return Tw(widget_->frameGeometry().x());
 }
 int Form::Top() const {
-    return Tw(frameGeometry().y());
+    return Tw(widget_->frameGeometry().y());
 }
 int Form::Width() const {
-    return Tw(frameGeometry().width());
+    return Tw(widget_->frameGeometry().width());
 }
 int Form::Height() const {
-    return Tw(frameGeometry().height());
+    return Tw(widget_->frameGeometry().height());
+}
+QRect Form::ClientRect() const {
+    const QRect r = widget_->geometry();
+    return QRect(Tw(r.x()), Tw(r.y()), Tw(r.width()), Tw(r.height()));
 }
 
 namespace {
 // The window's frame moved into the available area of the screen its middle is on, as far as it fits.
-QPoint keptOnScreen(const Form &form, QPoint topLeft) {
+QPoint keptOnScreen(const QWidget &form, QPoint topLeft) {
     const QRect frame = form.frameGeometry();
     const QSize outer = frame.size();
     QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(outer.width() / 2, outer.height() / 2));
@@ -323,29 +256,54 @@ QPoint keptOnScreen(const Form &form, QPoint topLeft) {
 } // namespace
 
 void Form::Move(int leftTw, int topTw) {
-    move(keptOnScreen(*this, QPoint(Px(leftTw), Px(topTw))));
+    widget_->move(keptOnScreen(*widget_, QPoint(Px(leftTw), Px(topTw))));
+}
+
+void Form::SetCaption(const QString &c) {
+    widget_->setWindowTitle(c);
+}
+QString Form::Caption() const {
+    return widget_->windowTitle();
+}
+void Form::SetIcon(const QPixmap &p) {
+    widget_->setWindowIcon(QIcon(p));
 }
 
 void Form::SetBackColor(const QColor &c) {
-    QPalette p = palette();
+    QPalette p = widget_->palette();
     p.setColor(QPalette::Window, c);
-    setPalette(p);
-    setAutoFillBackground(true);
+    widget_->setPalette(p);
+    widget_->setAutoFillBackground(true);
 }
 
 void Form::SetBackPicture(const QPixmap &p) {
     backPicture_ = p;
-    update();
+    widget_->update();
 }
 
-void Form::Place(QWidget *w, int l, int t, int wd, int h) {
-    w->setGeometry(Px(l), Px(t), Px(wd), Px(h));
+void Form::SetFrameless() {
+    widget_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+}
+void Form::SetFocusable(bool on) {
+    widget_->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+void Form::SetFocusProxy(Control *c) {
+    widget_->setFocusProxy(c->Widget());
+}
+void Form::ShowFocusMarks() {
+    widget_->setStyleSheet(QString::fromLatin1(FocusMarkStyle));
+}
+void Form::SetTabOrder(Control *first, Control *second) {
+    QWidget::setTabOrder(first->Widget(), second->Widget());
+}
+
+void Form::Place(Control *c, int l, int t, int wd, int h) {
+    PlaceWidget(c->Widget(), l, t, wd, h);
 }
 
 Label *Form::AddLabel(int l, int t, int w, int h, const QString &caption) {
-    auto *lb = new Label(this);
-    Place(lb, l, t, w, h);
-    lb->setText(caption);
+    Label *lb = NewLabel(widget_, l, t, w, h);
+    lb->SetCaption(caption);
     return lb;
 }
 
@@ -356,37 +314,39 @@ Label *Form::AddPicture(int l, int t, int w, int h, const QString &file) {
 }
 
 Button *Form::AddButton(int l, int t, int w, int h, const QString &caption) {
-    auto *b = new Button(this);
-    Place(b, l, t, w, h);
-    b->setText(caption);
+    Button *b = NewButton(widget_, l, t, w, h);
+    b->SetCaption(caption);
     return b;
 }
 
-QLineEdit *Form::AddTextBox(int l, int t, int w, int h) {
-    auto *e = new QLineEdit(this);
-    Place(e, l, t, w, h);
-    return e;
+TextBox *Form::AddTextBox(int l, int t, int w, int h) {
+    return NewTextBox(widget_, l, t, w, h);
 }
 
 Shape *Form::AddShape(int l, int t, int w, int h) {
-    auto *s = new Shape(this);
-    Place(s, l, t, w, h);
-    return s;
+    return NewShape(widget_, l, t, w, h);
 }
 
 Shape *Form::AddLine(int x1, int y1, int x2, int y2) {
     const int l = std::min(x1, x2), t = std::min(y1, y2);
-    auto *s = new Shape(this);
+    Shape *s = AddShape(l, t, std::abs(x2 - x1) + TwipsPerPixel, std::abs(y2 - y1) + TwipsPerPixel);
     s->IsLine = true;
-    s->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Place(s, l, t, std::abs(x2 - x1) + TwipsPerPixel, std::abs(y2 - y1) + TwipsPerPixel);
+    s->SetMouseTransparent(true);
     s->From = QPoint((x1 - l) / TwipsPerPixel, (y1 - t) / TwipsPerPixel);
     s->To = QPoint((x2 - l) / TwipsPerPixel, (y2 - t) / TwipsPerPixel);
     return s;
 }
 
+TextView *Form::AddTextView(int l, int t, int w, int h) {
+    return NewTextView(widget_, l, t, w, h);
+}
+
+Panel *Form::AddPanel(int l, int t, int w, int h) {
+    return NewPanel(widget_, l, t, w, h);
+}
+
 Timer *Form::AddTimer(int intervalMs, bool enabled) {
-    auto *t = new Timer(this);
+    auto *t = new Timer(widget_);
     t->SetInterval(intervalMs);
     t->SetEnabled(enabled);
     timers_.push_back(t);
@@ -394,16 +354,27 @@ Timer *Form::AddTimer(int intervalMs, bool enabled) {
 }
 
 void Form::Show() {
-    show();
+    widget_->show();
     // Platforms without window stacking (offscreen, minimal) cannot raise a window and warn each time.
     const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) raise();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) widget_->raise();
+}
+
+void Form::Hide() {
+    widget_->hide();
+}
+bool Form::Visible() const {
+    return widget_->isVisible();
+}
+void Form::Activate() {
+    widget_->activateWindow();
 }
 
 void CenterForm(Form &form) {
     // The screen the window is on, or the one under the pointer for a window not yet shown; its
     // available area keeps the window off the desktop's panels, whatever the screen's origin.
-    QScreen *screen = form.windowHandle() && form.isVisible() ? form.windowHandle()->screen() : nullptr;
+    const QWidget *w = form.Widget();
+    QScreen *screen = w->windowHandle() && w->isVisible() ? w->windowHandle()->screen() : nullptr;
     if (!screen) screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
@@ -411,12 +382,38 @@ void CenterForm(Form &form) {
               Tw(area.y()) + (Tw(area.height()) - form.Height()) / 2);
 }
 
+QRect ScreenArea(const Form *form) {
+    QScreen *screen = form && form->Widget()->windowHandle() ? form->Widget()->windowHandle()->screen()
+                                                             : QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    return QRect(Tw(area.x()), Tw(area.y()), Tw(area.width()), Tw(area.height()));
+}
+
+Form *ActiveForm() {
+    const QWidget *active = QApplication::activeWindow();
+    for (Form *f : loadedForms())
+        if (f->Widget() == active) return f;
+    return nullptr;
+}
+
+bool ModalWindowOpen() {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+void Announce(Form *window, const QString &text) {
+    Announce(window ? window->Widget() : nullptr, text);
+}
+
+void SayAsItOpens(Form *window, const QString &text) {
+    SayAsItOpens(window->Widget(), text);
+}
+
 void Form::ShowModal() {
-    QPointer<Form> self(this);
-    setWindowModality(Qt::ApplicationModal);
+    QPointer<FormWidget> self(widget_);
+    widget_->setWindowModality(Qt::ApplicationModal);
     Show();
-    PumpUntil([&] { return !self || self->unloaded_ || !self->isVisible(); });
-    if (self && !self->unloaded_) self->setWindowModality(Qt::NonModal);
+    PumpUntil([&] { return !self || !self->form_ || self->form_->unloaded_ || !self->isVisible(); });
+    if (self && self->form_ && !self->form_->unloaded_) self->setWindowModality(Qt::NonModal);
 }
 
 void Form::UnloadNow() {
@@ -433,18 +430,18 @@ void Form::finishUnload() {
         t->SetEnabled(false);
     loadedForms().removeOne(this);
     if (clearSlot_) clearSlot_();
-    hide();
+    widget_->hide();
     // Deleted once control is back in an event loop: the caller may be one of this window's handlers.
-    deleteLater();
+    widget_->deleteLater();
 }
 
-void Form::closeEvent(QCloseEvent *e) {
+void FormWidget::closeEvent(QCloseEvent *e) {
     e->ignore();
-    if (unloaded_) return;
+    if (!form_ || form_->unloaded_) return;
     bool cancel = false;
-    Form_QueryUnload(cancel, true);
-    if (cancel || unloaded_) return;
-    finishUnload();
+    form_->Form_QueryUnload(cancel, true);
+    if (cancel || form_->unloaded_) return;
+    form_->finishUnload();
     // A process whose last window the player closed is over.
     if (!AnyFormLoaded()) EndProcess();
 }
@@ -460,77 +457,61 @@ void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler) {
     anyWindowKey() = std::move(handler);
 }
 
-void Form::keyPressEvent(QKeyEvent *e) {
+void FormWidget::keyPressEvent(QKeyEvent *e) {
+    if (!form_) return;
     // The size keys belong to every window and to none of its handlers.
     const Key key = KeyOf(e->key());
     if (key == Key::F9 || key == Key::F10) return StepFormScale(key == Key::F9 ? -1 : +1);
     if (anyWindowKey() && anyWindowKey()(key, ShiftState(e->modifiers()))) return;
-    Form_KeyDown(key, ShiftState(e->modifiers()));
-    if (!e->text().isEmpty()) Form_KeyPress(e->text().at(0).unicode());
-}
-
-void Form::mousePressEvent(QMouseEvent *e) {
-    const QPoint pt = e->position().toPoint();
-    Form_MouseDown(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
-}
-
-void Form::mouseMoveEvent(QMouseEvent *e) {
-    const QPoint pt = e->position().toPoint();
-    Form_MouseMove(ButtonOf(e->button()), ShiftState(e->modifiers()), Tw(pt.x()), Tw(pt.y()));
+    form_->Form_KeyDown(key, ShiftState(e->modifiers()));
+    if (!e->text().isEmpty()) form_->Form_KeyPress(e->text().at(0).unicode());
 }
 
 void Form::Rescale(int from, int to) {
     const auto scaled = [from, to](int v) { return static_cast<int>(std::lround(double(v) * to / from)); };
+    QWidget *const self = widget_;
     // The middle keeps its place relative to the middle of the screen's available area, so windows
     // laid out around it stay together.
-    QScreen *screen =
-        windowHandle() && isVisible() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    QScreen *screen = self->windowHandle() && self->isVisible() ? self->windowHandle()->screen()
+                                                                : QGuiApplication::primaryScreen();
     const QPointF areaMiddle = screen ? QRectF(screen->availableGeometry()).center() : QPointF();
-    const QRect frameBefore = frameGeometry();
-    const QSize frameExtra = frameBefore.size() - size();
+    const QRect frameBefore = self->frameGeometry();
+    const QSize frameExtra = frameBefore.size() - self->size();
     const QPointF middle = areaMiddle + (QRectF(frameBefore).center() - areaMiddle) * (double(to) / from);
 
-    if (clientTw_.isValid()) setFixedSize(Px(clientTw_.width()), Px(clientTw_.height()));
-    for (QObject *o : children()) {
+    if (clientTw_.isValid()) self->setFixedSize(Px(clientTw_.width()), Px(clientTw_.height()));
+    for (QObject *o : self->children()) {
         auto *w = qobject_cast<QWidget *>(o);
         if (!w || w->isWindow()) continue;
         const QRect g = w->geometry();
         w->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
     }
-    QList<QWidget *> widgets = findChildren<QWidget *>();
-    widgets.append(this);
+    QList<QWidget *> widgets = self->findChildren<QWidget *>();
+    widgets.append(self);
     // Every font is read before any is set, so that none grows twice through its parent's.
     QList<QFont> fonts;
     for (QWidget *w : widgets)
         fonts.append(w->font());
     for (qsizetype i = 0; i < widgets.size(); ++i) {
         QWidget *w = widgets[i];
-        if (w->isWindow() && w != this) continue;
+        if (w->isWindow() && w != self) continue;
         if (fonts[i].pixelSize() > 0) {
             fonts[i].setPixelSize(scaled(fonts[i].pixelSize()));
             w->setFont(fonts[i]);
         }
-        if (auto *l = dynamic_cast<Label *>(w)) {
-            const QString file = PictureFile(l->pixmap());
+        if (Label *l = LabelOf(w)) {
+            const QString file = PictureFile(l->Picture());
             if (!file.isEmpty()) l->SetPicture(LoadPicture(file));
         }
         w->update();
     }
     if (const QString file = PictureFile(backPicture_); !file.isEmpty()) SetBackPicture(LoadPicture(file));
-    if (isVisible()) {
-        const QSize outer = size() + frameExtra;
+    if (self->isVisible()) {
+        const QSize outer = self->size() + frameExtra;
         const QPoint topLeft = (middle - QPointF(outer.width() / 2.0, outer.height() / 2.0)).toPoint();
-        move(keptOnScreen(*this, topLeft));
+        self->move(keptOnScreen(*self, topLeft));
     }
     Form_Rescaled();
-}
-
-void Form::paintEvent(QPaintEvent *e) {
-    QWidget::paintEvent(e);
-    if (!backPicture_.isNull()) {
-        QPainter p(this);
-        p.drawPixmap(0, 0, backPicture_);
-    }
 }
 
 // ---- scale ----

@@ -1,64 +1,14 @@
-// Windows laid out in twips, their controls, timers and the one-instance-per-window rule.
+// Windows laid out in twips, their timers and the one-instance-per-window rule. The toolkit's widgets
+// stay behind this seam (with the controls, platform/Controls.h): a window sees ours only.
 #pragma once
+#include "platform/Controls.h"
 #include "platform/Scale.h"
 #include "platform/System.h"
-#include <QColor>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPixmap>
-#include <QPointer>
-#include <QPushButton>
+#include <QRect>
 #include <QTimer>
-#include <QWidget>
-#include <functional>
 #include <vector>
 
-// Twips to pixels and back at the windows' scale.
-inline int Px(int twips) {
-    return twips * FormScale() / TwipsPerPixel;
-}
-inline int Tw(int pixels) {
-    return pixels * TwipsPerPixel / FormScale();
-}
-
-// Mouse buttons and modifier bits as the handlers receive them.
-enum : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
-enum : int { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
-int ShiftState(Qt::KeyboardModifiers mods);
-// Keys as the handlers receive them: those the game acts on by name, any other as Other. Function
-// keys are in order, so F1 + n is function key n + 1.
-enum class Key {
-    Other,
-    F1,
-    F2,
-    F3,
-    F4,
-    F5,
-    F6,
-    F7,
-    F8,
-    F9,
-    F10,
-    F11,
-    F12,
-    PageUp,
-    PageDown,
-    Up,
-    Down,
-    Left,
-    Right,
-    Enter,
-    Escape,
-    Shift,
-    Control,
-    Alt,
-    Space
-};
-// 0 for F1 ... 11 for F12, -1 for any other key.
-constexpr int FunctionKeyIndex(Key k) {
-    return k >= Key::F1 && k <= Key::F12 ? int(k) - int(Key::F1) : -1;
-}
-int ButtonOf(Qt::MouseButton b);
+class FormWidget;
 
 // A font by its Japanese name (substituted to the IPA fonts) at a point size, at the windows' scale.
 QFont JFont(const QString &name, double points, bool bold = false);
@@ -70,54 +20,6 @@ QPixmap LoadPicture(const QString &file);
 QString PictureFile(const QPixmap &p);
 // The name of a picture's variant for a scale: "C10C.DBL" at 2 is "C10C@2x.DBL".
 QString PictureVariant(const QString &file, int scale);
-
-// A focus mark seen at a glance, on the buttons and text boxes that the keys reach.
-inline constexpr char FocusMarkStyle[] = "QPushButton:focus, QLineEdit:focus { border: 2px solid rgb(200, "
-                                         "40, 40); background: rgb(255, 255, 192); }";
-
-// Mouse events that labels, pictures and shapes pass to their window's handlers.
-struct MouseHandlers {
-    std::function<void()> Click;
-    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp; // x, y in twips
-};
-
-class Label : public QLabel, public MouseHandlers {
-  public:
-    explicit Label(QWidget *parent);
-    void SetBackColor(const QColor &c); // opaque background
-    void SetTransparent();              // no background of its own
-    void SetForeColor(const QColor &c);
-    void SetPicture(const QPixmap &p); // a picture control: shows p unstretched from the top-left
-
-  protected:
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-
-  private:
-    bool pressed_ = false;
-};
-
-class Button : public QPushButton {
-  public:
-    explicit Button(QWidget *parent);
-    std::function<void()> Click;
-};
-
-// A filled or outlined rectangle, or a straight line.
-class Shape : public QWidget, public MouseHandlers {
-  public:
-    explicit Shape(QWidget *parent);
-    QColor FillColor, BorderColor{Qt::black};
-    bool Filled = false;
-    int BorderWidth = 1;
-    bool IsLine = false;
-    QPoint From, To; // line ends in pixels at scale 1, relative to the shape
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-    void mousePressEvent(QMouseEvent *e) override;
-};
 
 // A timer that keeps ticking inside nested waits. Each tick is run from a queued call, so a tick
 // can start while an earlier tick of the same timer still waits for the player.
@@ -137,10 +39,12 @@ class Timer : public QObject {
     bool enabled_ = false;
 };
 
-class Form : public QWidget {
+class Form {
   public:
     Form();
-    ~Form() override;
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
 
     // Handlers a window overrides.
     virtual void Form_Load() {}
@@ -155,6 +59,13 @@ class Form : public QWidget {
     virtual void Form_MouseMove(int button, int shift, int x, int y) {
         (void)button, (void)shift, (void)x, (void)y;
     }
+    // The wheel turned anywhere on the window, over its controls too, before they see it (delta > 0:
+    // up); true when taken.
+    virtual bool Form_MouseWheel(int delta) { return (void)delta, false; }
+    // After the window was shown on the desktop.
+    virtual void Form_Shown() {}
+    // After the window moved (the desktop adds its frame only once the window is shown).
+    virtual void Form_Moved() {}
     // After the scale changed and the window was laid out again; it may place itself anew.
     virtual void Form_Rescaled() {}
 
@@ -164,26 +75,40 @@ class Form : public QWidget {
     int Top() const;
     int Width() const;
     int Height() const;
+    QRect ClientRect() const; // the inside of the frame, on the desktop
     void Move(int leftTw, int topTw);
 
-    void SetCaption(const QString &c) { setWindowTitle(c); }
-    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString &c);
+    QString Caption() const;
+    void SetIcon(const QPixmap &p);
     void SetBackColor(const QColor &c);
     void SetBackPicture(const QPixmap &p);
+    void SetFrameless(); // no frame of the desktop's
+    // The window itself takes the keys (not only its controls); a proxy takes them for it.
+    void SetFocusable(bool on);
+    void SetFocusProxy(Control *c);
+    // A mark seen at a glance on the buttons and text boxes that have the keys.
+    void ShowFocusMarks();
+    void SetTabOrder(Control *first, Control *second);
 
     Label *AddLabel(int l, int t, int w, int h, const QString &caption = {});
     Label *AddPicture(int l, int t, int w, int h, const QString &file = {});
     Button *AddButton(int l, int t, int w, int h, const QString &caption);
-    QLineEdit *AddTextBox(int l, int t, int w, int h);
+    TextBox *AddTextBox(int l, int t, int w, int h);
     Shape *AddShape(int l, int t, int w, int h);
     Shape *AddLine(int x1, int y1, int x2, int y2);
+    TextView *AddTextView(int l, int t, int w, int h);
+    Panel *AddPanel(int l, int t, int w, int h);
     Timer *AddTimer(int intervalMs, bool enabled);
-    static void Place(QWidget *w, int l, int t, int wd, int h);
+    static void Place(Control *c, int l, int t, int wd, int h);
 
     // Not modal: returns at once. Modal: returns when the window is hidden or unloaded.
     void Show();
     void ShowModal();
-    void Hide() { hide(); }
+    void Hide();
+    bool Visible() const;
+    // Brings the window forward with the keys.
+    void Activate();
     bool IsUnloaded() const { return unloaded_; }
 
     // Lays the window out again at a new scale: size, controls, fonts and pictures, kept on its screen.
@@ -191,23 +116,32 @@ class Form : public QWidget {
     // Runs query-unload (by the program, which never cancels here) and destroys the window.
     void UnloadNow();
     void RunLoad();
+    QWidget *Widget() const;
 
   protected:
-    void closeEvent(QCloseEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
     std::function<void()> clearSlot_;
 
   private:
     void finishUnload();
+    friend class FormWidget;
     template <class T> friend class FormSlot;
+    FormWidget *widget_;
     std::vector<Timer *> timers_;
     QPixmap backPicture_;
     QSize clientTw_;
     bool unloaded_ = false;
 };
+
+// Announces text on behalf of a window; a window about to open says text as it opens (see
+// platform/Speech.h).
+void Announce(Form *window, const QString &text);
+void SayAsItOpens(Form *window, const QString &text);
+// The window that has the keys on the desktop; null for none of ours.
+Form *ActiveForm();
+// True while a modal window or message box blocks the others.
+bool ModalWindowOpen();
+// The available area of the screen the window is on (the primary screen for none), in twips.
+QRect ScreenArea(const Form *form);
 
 // A key that every window answers alike, before its own handler: true when it was taken.
 void SetAnyWindowKey(std::function<bool(Key key, int shift)> handler);

@@ -16,6 +16,14 @@ int FormScale();
 // Sets the scale without laying anything out again: for the windows' seam, which does that.
 void SetScaleValue(int scale);
 
+// Twips to pixels and back at the windows' scale.
+inline int Px(int twips) {
+    return twips * FormScale() / TwipsPerPixel;
+}
+inline int Tw(int pixels) {
+    return pixels * TwipsPerPixel / FormScale();
+}
+
 // The rest is the windows' seam's (Form.cpp), which lays every window out again.
 // Draws every loaded window, its fonts and its pictures at the scale, each kept on its screen; tells
 // the listener when the scale changed.

@@ -32,23 +32,23 @@ DblAlbum::DblAlbum() {
     for (int i = 0; i < 8; ++i) {
         const Spot &s = Photos[i];
         Label *spot = AddLabel(s.left, s.top, s.width, s.height);
-        spot->setMouseTracking(true);
+        spot->SetMouseTracking(true);
         spot->MouseMove = [this, i](int, int, int, int) { Image1_MouseMove(i); };
         spot->MouseDown = [this, i](int button, int shift, int, int) { Image1_MouseDown(i, button, shift); };
         spot->Click = [this, i] { Image1_Click(i); };
         // A screen reader reads the photo as its name and the player's thought, the keys' way to the page.
-        spot->setAccessibleName(Str(AlbumName[i]));
-        spot->setAccessibleDescription(Str(AlbumThought[i]));
+        spot->SetAccessibleName(Str(AlbumName[i]));
+        spot->SetAccessibleDescription(Str(AlbumThought[i]));
         // The focus frame, shown only on the photo the arrows have reached.
-        spot->setFrameStyle(QFrame::NoFrame);
-        spot->setLineWidth(3);
+        spot->SetBorder(false);
+        spot->SetBorderWidth(3);
         spot->SetForeColor(QColor(200, 40, 40));
         Image1[i] = spot;
     }
     Label1 = AddLabel(120, 6360, 7575, 255);
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     Label1->SetForeColor(QColor(40, 32, 24));
-    Label1->setWordWrap(false);
+    Label1->SetWordWrap(false);
 }
 
 void DblAlbum::Form_Load() {
@@ -61,14 +61,13 @@ void DblAlbum::Form_QueryUnload(bool &cancel, bool byUser) {
     if (byUser) cancel = true;
 }
 
-void DblAlbum::showEvent(QShowEvent *e) {
-    Form::showEvent(e);
-    activateWindow();
+void DblAlbum::Form_Shown() {
+    Activate();
 }
 
 void DblAlbum::Form_Unload() {
     // The keys go back to the story.
-    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+    if (IsLoaded<DblMain>()) Win<DblMain>().Activate();
 }
 
 void DblAlbum::Form_KeyDown(Key key, int) {
@@ -89,9 +88,9 @@ void DblAlbum::Form_KeyDown(Key key, int) {
         at = row * PageColumns + (column + 1) % PageColumns;
     else
         at = (1 - row) * PageColumns + column;
-    if (KeyFocus >= 0) Image1[KeyFocus]->setFrameStyle(QFrame::NoFrame);
+    if (KeyFocus >= 0) Image1[KeyFocus]->SetBorder(false);
     KeyFocus = PageOrder[at];
-    Image1[KeyFocus]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1[KeyFocus]->SetBorder(true);
     Image1_MouseMove(KeyFocus);
 }
 

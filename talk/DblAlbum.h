@@ -18,7 +18,6 @@ class DblAlbum : public Form {
     void Image1_Click(int index);
     // The arrows move over the page as the mouse would; Enter clicks the framed photo.
     void Form_KeyDown(Key key, int shift) override;
-
-  protected:
-    void showEvent(QShowEvent *e) override;
+    // The keys come to the page as it opens.
+    void Form_Shown() override;
 };

@@ -4,19 +4,16 @@
 #include "core/DblMain.h"
 #include "core/GameState.h"
 #include "talk/Conversation.h"
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
 
 DblSerif::DblSerif() {
     SetCaption(QStringLiteral("Duskbell Serif"));
     SetClientSize(7515, 2070);
-    setStyleSheet(QString::fromLatin1(FocusMarkStyle));
+    ShowFocusMarks();
     Label1 = AddLabel(0, 0, 2655, 255, QStringLiteral("返事は…"));
-    Label1->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+    Label1->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
     for (int i = 0; i < 5; ++i) {
         Command1[i] = AddButton(0, 240 + 360 * i, 7575, 375, QString());
-        Command1[i]->setFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
+        Command1[i]->SetFont(JFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75));
         Command1[i]->Click = [this, i] { Command1_Click(i); };
     }
 }
@@ -31,22 +28,17 @@ void DblSerif::Form_Rescaled() {
 
 void DblSerif::placeUnderCampus() {
     // Under the campus window, centred on the available area of the campus window's screen.
-    QScreen *screen = IsLoaded<DblMain>() && Win<DblMain>().windowHandle()
-                          ? Win<DblMain>().windowHandle()->screen()
-                          : QGuiApplication::primaryScreen();
-    const QRect area = screen->availableGeometry();
-    Move(Tw(area.x()) + (Tw(area.width()) - Width()) / 2, G.SerifTop);
+    const QRect area = ScreenArea(IsLoaded<DblMain>() ? &Win<DblMain>() : nullptr);
+    Move(area.x() + (area.width() - Width()) / 2, G.SerifTop);
 }
 
-void DblSerif::showEvent(QShowEvent *e) {
-    Form::showEvent(e);
-    // The keys answer her while the question is open.
-    activateWindow();
-    Command1[0]->setFocus();
+void DblSerif::Form_Shown() {
+    Activate();
+    Command1[0]->SetFocus();
 }
 
 void DblSerif::Form_Unload() {
-    if (IsLoaded<DblMain>()) Win<DblMain>().activateWindow();
+    if (IsLoaded<DblMain>()) Win<DblMain>().Activate();
 }
 
 void DblSerif::Form_KeyDown(Key key, int) {
@@ -57,17 +49,17 @@ void DblSerif::Form_KeyDown(Key key, int) {
     }
     const int index = FunctionKeyIndex(key);
     if (index >= 0 && index < 5) {
-        if (Command1[index]->isEnabled()) Command1_Click(index);
+        if (Command1[index]->Enabled()) Command1_Click(index);
         return;
     }
     int at = -1;
     for (int i = 0; i < 5; ++i)
-        if (focusWidget() == Command1[i]) at = i;
+        if (Command1[i]->HasFocus()) at = i;
     if ((key == Key::Enter) && at >= 0) {
         Command1_Click(at);
     } else if (key == Key::Up || key == Key::Down) {
         const int step = key == Key::Up ? 4 : 1;
-        Command1[at < 0 ? 0 : (at + step) % 5]->setFocus();
+        Command1[at < 0 ? 0 : (at + step) % 5]->SetFocus();
     }
 }
 
@@ -82,10 +74,10 @@ void DblSerif::Command1_Click(int index) {
 
 void DblSerif::SetReply(int index, const QString &text) {
     QString shown = text;
-    Command1[index]->setText(shown.replace('&', QStringLiteral("&&")));
+    Command1[index]->SetCaption(shown.replace('&', QStringLiteral("&&")));
 }
 
 QString DblSerif::Reply(int index) const {
-    QString text = Command1[index]->text();
+    QString text = Command1[index]->Caption();
     return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }

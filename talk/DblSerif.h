@@ -20,9 +20,8 @@ class DblSerif : public Form {
     void SetReply(int index, const QString &text);
     // The reply as the player reads it on button index.
     QString Reply(int index) const;
-
-  protected:
-    void showEvent(QShowEvent *e) override;
+    // The keys answer her while the question is open.
+    void Form_Shown() override;
 
   private:
     void placeUnderCampus();

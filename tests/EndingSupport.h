@@ -42,7 +42,7 @@ inline void WriteDown(Player &player, std::vector<Shown> &lines, bool endingOnly
     player.BeforeClick = [&lines, endingOnly] {
         const DblMain &m = Win<DblMain>();
         if (!endingOnly || G.Mode == ModeEnding)
-            lines.push_back({CodeOn(m.Image1->pixmap()), m.Label1->text(), m.Label2->text(),
+            lines.push_back({CodeOn(m.Image1->Picture()), m.Label1->Caption(), m.Label2->Caption(),
                              FileExists(QStringLiteral("DblData.dat"))});
     };
 }

@@ -34,17 +34,17 @@ class Player : public QObject {
     std::function<void()> BeforeClick;
 
   private:
-    static void click(QWidget *w) { PressThroughWindow(w, Qt::LeftButton, Qt::NoModifier); }
+    static void click(const Control *c) { PressThroughWindow(c->Widget(), Qt::LeftButton, Qt::NoModifier); }
     void act() {
         if (!enabled) return;
         const QString prompt = QStringLiteral("クリックしてください");
         // The album is modal: its second click (that ends the pick's wait) goes to the album too.
-        if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().isVisible()) {
+        if (pick_ >= 0 && IsLoaded<DblAlbum>() && Win<DblAlbum>().Visible()) {
             picks += !AlbumPickMade();
             return click(Win<DblAlbum>().Image1[pick_]);
         }
-        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().isVisible() &&
-            Win<DblSerif>().Command1[reply_]->isEnabled())
+        if (reply_ >= 0 && IsLoaded<DblSerif>() && Win<DblSerif>().Visible() &&
+            Win<DblSerif>().Command1[reply_]->Enabled())
             return ++replies, click(Win<DblSerif>().Command1[reply_]);
         if (!IsLoaded<DblMain>()) {
             if (drivesClock && IsLoaded<DblEnding>() && Win<DblEnding>().Timer1->Enabled())
@@ -52,13 +52,13 @@ class Player : public QObject {
             return;
         }
         DblMain &m = Win<DblMain>();
-        if (m.Label3->text() == prompt && G.Clicked == 0) {
+        if (m.Label3->Caption() == prompt && G.Clicked == 0) {
             if (BeforeClick) BeforeClick();
             return ++clicks, click(m.Image1);
         }
-        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->isEnabled())
+        if (G.Mode == ModeFree && next_ < route_.size() && m.Command1[route_[next_]]->Enabled())
             return ++walks, click(m.Command1[route_[next_++]]);
-        if (drivesClock && m.Timer1->Enabled() && m.Label3->text() != prompt) m.Timer1->Tick();
+        if (drivesClock && m.Timer1->Enabled() && m.Label3->Caption() != prompt) m.Timer1->Tick();
     }
     int pick_, reply_;
     std::vector<int> route_;

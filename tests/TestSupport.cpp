@@ -164,5 +164,5 @@ DblMain &StandAt(int location, int minute, Integer mode) {
 }
 
 bool Shows(const QString &code) {
-    return Win<DblMain>().Image1->pixmap().toImage() == LoadPicture(code + ".DBL").toImage();
+    return Win<DblMain>().Image1->Picture().toImage() == LoadPicture(code + ".DBL").toImage();
 }

@@ -48,6 +48,27 @@ void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods);
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 // The close box of the control's window, as the window manager sends it.
 void CloseBox(QWidget *w);
+// The same for the seam's controls and windows, through their widgets.
+inline void ClickOn(const Control *c, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                    Qt::MouseButton button = Qt::LeftButton) {
+    ClickOn(c->Widget(), mods, button);
+}
+inline void ClickOn(const Form *f, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                    Qt::MouseButton button = Qt::LeftButton) {
+    ClickOn(f->Widget(), mods, button);
+}
+inline void PressOn(const Control *c, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    PressOn(c->Widget(), button, mods);
+}
+inline void KeyOn(const Control *c, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    KeyOn(c->Widget(), key, mods);
+}
+inline void KeyOn(const Form *f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    KeyOn(f->Widget(), key, mods);
+}
+inline void CloseBox(const Form *f) {
+    CloseBox(f->Widget());
+}
 
 // Replaces the game's file of that name in the scratch folder (removes it when bytes is empty);
 // the game's own files are links into the built game folder, never written through.

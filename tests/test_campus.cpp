@@ -15,7 +15,7 @@ namespace {
 std::set<int> enabledButtons() {
     std::set<int> on;
     for (int i = 0; i < 7; ++i)
-        if (Win<DblMain>().Command1[i]->isEnabled()) on.insert(i);
+        if (Win<DblMain>().Command1[i]->Enabled()) on.insert(i);
     return on;
 }
 // Free at a place with every girl met and every call made, so nothing but the campus happens.
@@ -35,8 +35,8 @@ class TestCampus : public QObject {
         ResetWorld(6000); // a game minute in 10 ms
         DblMain &m = standAt(3, 1);
         StartClock();
-        QCOMPARE(m.lblClock->text(), QStringLiteral("4:31 PM"));
-        QVERIFY(RunUntil([] { return G.GameMinute >= 29; }) && m.lblClock->text() == "4:59 PM");
+        QCOMPARE(m.lblClock->Caption(), QStringLiteral("4:31 PM"));
+        QVERIFY(RunUntil([] { return G.GameMinute >= 29; }) && m.lblClock->Caption() == "4:59 PM");
         // At the gate's first wait the clock has stopped at 30; then leave the game.
         bool stopped = false;
         QTimer watch;
@@ -73,7 +73,7 @@ class TestCampus : public QObject {
                 ResetWorld();
                 DblMain &m = standAt(from, start);
                 ClickOn(m.Command1[to - 1]);
-                const QString said = m.Label1->text();
+                const QString said = m.Label1->Caption();
                 QVERIFY(G.ArriveMinute == start + minutes && m.Caption() == "【移動中】 -Duskbell-" &&
                         Shows("C00B"));
                 QVERIFY2(said.startsWith(Str(PlaceButton[to - 1])) &&
@@ -82,7 +82,7 @@ class TestCampus : public QObject {
                              said.contains("間に合う") == (from > to),
                          qPrintable(said));
                 m.Timer3_Timer();
-                QVERIFY(m.Image2[0]->isVisible() != m.Image2[1]->isVisible());
+                QVERIFY(m.Image2[0]->Visible() != m.Image2[1]->Visible());
                 for (int t = 1; t < minutes; ++t)
                     m.Timer1_Timer();
                 QCOMPARE(G.Location, Integer(from));
@@ -104,7 +104,7 @@ class TestCampus : public QObject {
             PressOn(m.KaKushiDummy, button, mods);
         QCOMPARE(G.GameMinute, Integer(10));
         PressOn(m.KaKushiDummy, Qt::RightButton, both);
-        QVERIFY(G.GameMinute == 11 && m.lblClock->text() == "4:41 PM");
+        QVERIFY(G.GameMinute == 11 && m.lblClock->Caption() == "4:41 PM");
     }
 
     void scenesChangePictureAndMusicOnlyWhenTheyShould() {
@@ -112,7 +112,7 @@ class TestCampus : public QObject {
         ShowScene(QStringLiteral("C30C"), QStringLiteral("a"), QStringLiteral("b"));
         QCOMPARE(G.MusicFile, QStringLiteral("M00C.mid"));
         ShowScene(QString(), QStringLiteral("text"), QString()); // an empty code keeps picture and music
-        QVERIFY(m.Label2->text().isEmpty() && Shows("C30C"));
+        QVERIFY(m.Label2->Caption().isEmpty() && Shows("C30C"));
         G.MusicFile = QStringLiteral("marker"),
         ShowScene(QStringLiteral("C00B"), {}, {}); // same music: not restarted
         QCOMPARE(G.MusicFile, QStringLiteral("marker"));
@@ -123,7 +123,7 @@ class TestCampus : public QObject {
         QVERIFY(Shows("C81C") && m.Caption() == "-Duskbell-" && G.MusicFile == "M40C.mid");
         G.Mode = ModeFree,
         ShowScene(QStringLiteral("C99Z"), {}, {}); // a missing picture: the area empty, the game going
-        QVERIFY(m.Image1->pixmap().isNull());
+        QVERIFY(m.Image1->Picture().isNull());
     }
 
     void waitClickIgnoresEarlierClicksAndTakesKeys() {
@@ -134,7 +134,7 @@ class TestCampus : public QObject {
         Later([&] { seenInWait = G.Clicked, ClickOn(m.lblClock), ClickOn(m.Label2); }, 10);
         Later([&] { KeyOn(&m, Qt::Key_Space); }, 60);
         WaitClick();
-        QVERIFY(seenInWait == 0 && m.Label3->text().isEmpty());
+        QVERIFY(seenInWait == 0 && m.Label3->Caption().isEmpty());
     }
 
     // Closing the window is refused before the pick and at the gate; otherwise it asks about saving:

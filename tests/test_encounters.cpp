@@ -37,7 +37,7 @@ class TestEncounters : public QObject {
                         v == 'A' ? EncounterOnArrival() : EncounterWhileWaiting();
                         const bool meets = girl != 0 && !before;
                         met += meets;
-                        const QString greeting = Win<DblMain>().Label1->text(),
+                        const QString greeting = Win<DblMain>().Label1->Caption(),
                                       picture =
                                           pair + (QStringList{"21", "35", "72"}.contains(pair) ? v : 'C');
                         // Waiting, she says the words she has for a player already there; arriving, others.
@@ -68,7 +68,7 @@ class TestEncounters : public QObject {
             DblMain &m = StandAt(5, 6);
             G.Affection = {0, 0, 3, 0, 0, 0, 0}, OpenConversation(QStringLiteral("52A"));
             DblSerif &s = Win<DblSerif>();
-            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->isEnabled() &&
+            QVERIFY(G.Mode == ModeTalking && !m.Command1[0]->Enabled() &&
                     std::abs(s.Top() - G.SerifTop) < 15 &&
                     std::set<int>(G.OfferedTalk.begin() + 1, G.OfferedTalk.end()).size() == 5);
             for (int k = 1; k <= 5; ++k)
@@ -77,10 +77,10 @@ class TestEncounters : public QObject {
             first.insert(G.OfferedTalk[1]), last.insert(G.OfferedTalk[5]);
             const int k = seed % 5, talk = G.OfferedTalk[k + 1];
             ClickOn(s.Command1[k]);
-            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->text() == QStringLiteral("答え%1").arg(talk) &&
+            QVERIFY(!IsLoaded<DblSerif>() && m.Label1->Caption() == QStringLiteral("答え%1").arg(talk) &&
                     G.Mode == ModeFree &&
                     G.Affection == (std::array<Integer, 7>{0, 0, Integer(talk % 7), 0, 0, 0, 0}) &&
-                    m.Command1[0]->isEnabled());
+                    m.Command1[0]->Enabled());
         }
         QVERIFY(first.size() == 10 && last.size() == 10);
     }
@@ -102,9 +102,9 @@ class TestEncounters : public QObject {
             const int expected = answer < 0 ? -1 : 2 + G.OfferedTalk[answer + 1] % 7 - 3;
             m.Timer1_Timer(); // 4:40
             QVERIFY(G.Affection[1] == expected && !IsLoaded<DblSerif>() && G.TalkCode.isEmpty() &&
-                    G.Mode == ModeFree && m.Command1[0]->isEnabled() && m.Label2->text().isEmpty() &&
-                    m.Label1->text().contains(QStringLiteral("白石さん")) &&
-                    m.Label1->text().contains(QStringLiteral("ご挨拶")) == (answer >= 0));
+                    G.Mode == ModeFree && m.Command1[0]->Enabled() && m.Label2->Caption().isEmpty() &&
+                    m.Label1->Caption().contains(QStringLiteral("白石さん")) &&
+                    m.Label1->Caption().contains(QStringLiteral("ご挨拶")) == (answer >= 0));
         }
     }
     void missingDataStopsTheGameWithAMessage() {
@@ -146,13 +146,13 @@ class TestEncounters : public QObject {
             QStringList speakers, lines;
             Player player;
             player.BeforeClick = [&] {
-                speakers << m.Label2->text(), lines << m.Label1->text();
+                speakers << m.Label2->Caption(), lines << m.Label1->Caption();
                 QVERIFY(G.Mode == ModePhone && Shows("C00A"));
             };
             PhoneCall();
             QVERIFY(speakers == QStringList({"", kenji, kenji, "", kenji}) && lines[1].contains("山田") &&
                     (girl != 0 || lines[2] == lines[1]) && G.Mode == ModeWalking && Shows("C00B") &&
-                    m.Label3->text().isEmpty());
+                    m.Label3->Caption().isEmpty());
             for (int other = 1; other <= 6; ++other)
                 QCOMPARE(lines[2].contains(family[other]), other == girl);
         }
@@ -185,10 +185,10 @@ class TestEncounters : public QObject {
             if (lines.isEmpty()) { // he lets the ringing run on past five; the walk waits for the call
                 player.Pause(true);
                 QVERIFY(RunUntil([] { return G.GameMinute >= 31; }));
-                QVERIFY(m.lblClock->text() == "5:00 PM" && G.Mode == ModePhone && G.Location == 3);
+                QVERIFY(m.lblClock->Caption() == "5:00 PM" && G.Mode == ModePhone && G.Location == 3);
                 m.Timer1->SetEnabled(false), player.Pause(false); // the test takes over the clock
             }
-            lines << m.Label1->text();
+            lines << m.Label1->Caption();
         };
         ClickOn(m.Command1[0]); // to the rooftop: due at 5:00 PM
         QVERIFY(RunUntil([] { return G.PhoneCount == 1 && G.Mode == ModeWalking; }, 15000));

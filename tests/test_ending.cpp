@@ -34,7 +34,7 @@ QString rowName(int ending) {
     return e != std::end(Scripts) ? e->heroine : QStringLiteral("水瀬詩織（別Ver.）");
 }
 QImage imageOf(Label *l) {
-    return l->pixmap().toImage();
+    return l->Picture().toImage();
 }
 // The afternoon's last step, the staff roll and the record, to the end of the process; then the record.
 QString reach(int ending, int target, bool contactLens = false) {
@@ -70,7 +70,7 @@ class TestEnding : public QObject {
             QStringList steps; // what each step left: role | names | picture | still loaded | music playing
             w.Timer1->Tick = [&w, &steps] {
                 w.Timer1_Timer();
-                steps << QStringList{w.Label1->text(), w.Label2->text(), CodeOn(w.Image1->pixmap()),
+                steps << QStringList{w.Label1->Caption(), w.Label2->Caption(), CodeOn(w.Image1->Picture()),
                                      IsLoaded<DblEnding>() ? "on" : "off", MidiIsPlaying() ? "music" : ""}
                              .join('|');
             };
@@ -131,11 +131,11 @@ class TestEnding : public QObject {
             DblDatarm &d = Win<DblDatarm>();
             for (int r = 0; r < 9; ++r) {
                 const int ending = r < int(endings.size()) ? endings[r] : 0;
-                QCOMPARE(d.Label3[r]->text(), ending ? rowName(ending) : QString());
+                QCOMPARE(d.Label3[r]->Caption(), ending ? rowName(ending) : QString());
                 QCOMPARE(imageOf(d.Image2[r]), ending ? imageOf(d.Image3[ending - 1]) : QImage());
                 QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[mutual[r]]) : QImage());
-                const auto name = [](QWidget *w) {
-                    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                const auto name = [](const Control *c) {
+                    return QAccessible::queryAccessibleInterface(c->Widget())->text(QAccessible::Name);
                 };
                 QCOMPARE(name(d.Image2[r]),
                          ending ? rowName(ending) + QStringLiteral("のエンディング") : "空き");
@@ -143,19 +143,19 @@ class TestEnding : public QObject {
                                                  : mutual[r] ? "両想いでクリア"
                                                              : "告白でクリア");
             }
-            QCOMPARE(d.Command3->isEnabled(), option);
+            QCOMPARE(d.Command3->Enabled(), option);
         }
         {
             // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have
             // names.
             DblDatarm &k = Win<DblDatarm>();
-            k.Show(), k.activateWindow();
-            QVERIFY(RunUntil([&] { return k.isActiveWindow(); }, 5000));
-            QVERIFY(k.focusWidget() == k.Command1 &&
-                    k.styleSheet().contains(QStringLiteral("QPushButton:focus")));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[0])->text(QAccessible::Name),
+            k.Show(), k.Activate();
+            QVERIFY(RunUntil([&] { return k.Widget()->isActiveWindow(); }, 5000));
+            QVERIFY(k.Widget()->focusWidget() == k.Command1->Widget() &&
+                    k.Widget()->styleSheet().contains(QStringLiteral("QPushButton:focus")));
+            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[0]->Widget())->text(QAccessible::Name),
                      QStringLiteral("告白のマーク"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[1])->text(QAccessible::Name),
+            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[1]->Widget())->text(QAccessible::Name),
                      QStringLiteral("両想いのマーク"));
             KeyOn(k.Command1, Qt::Key_Return);
             QVERIFY(!IsLoaded<DblDatarm>());
@@ -219,10 +219,10 @@ class TestEnding : public QObject {
                     if (lines.empty()) // the clock stopped and blank, the buttons off, the ending's mode and
                                        // music
                         shut = !m.Timer1->Enabled() && !m.Timer1->Interval() &&
-                               m.lblClock->text().isEmpty() && G.Mode == ModeEnding &&
+                               m.lblClock->Caption().isEmpty() && G.Mode == ModeEnding &&
                                G.MusicFile == "M92C.mid" && !IsLoaded<DblSerif>() &&
                                std::none_of(m.Command1.begin(), m.Command1.end(),
-                                            [](Button *b) { return b->isEnabled(); });
+                                            [](Button *b) { return b->Enabled(); });
                     note();
                 };
                 const QByteArray what =

@@ -34,7 +34,7 @@ void WheelOn(QWidget *w, int delta) {
     QCoreApplication::sendEvent(win, &e);
 }
 QTextBrowser *logText() {
-    return IsLoaded<DblLog>() ? Win<DblLog>().Text1 : nullptr;
+    return IsLoaded<DblLog>() ? static_cast<QTextBrowser *>(Win<DblLog>().Text1->Widget()) : nullptr;
 }
 bool logAtEnd() {
     return logText()->verticalScrollBar()->value() == logText()->verticalScrollBar()->maximum();
@@ -96,7 +96,7 @@ class TestPlayers : public QObject {
         m.Show(); // forty lines, every other one spoken
         for (int i = 0; i < 40; ++i)
             ShowScene({}, QStringLiteral("line %1").arg(i), i % 2 ? "Saya" : "");
-        m.Label3->setText(QStringLiteral("クリックしてください")),
+        m.Label3->SetCaption(QStringLiteral("クリックしてください")),
             G.Clicked = 0; // a line waits to be clicked away
         const Integer mode = G.Mode;
         const struct {
@@ -105,18 +105,19 @@ class TestPlayers : public QObject {
             bool atEnd;
             std::function<void()> close;
         } ways[] = {
-            {"wheel, Esc", [&] { WheelOn(m.Image1, 120); }, [] { WheelOn(logText(), 120); }, false,
+            {"wheel, Esc", [&] { WheelOn(m.Image1->Widget(), 120); }, [] { WheelOn(logText(), 120); }, false,
              [] { KeyOn(logText(), Qt::Key_Escape); }},
             {"Page Up, click", [&] { KeyOn(m.Label1, Qt::Key_PageUp); },
              [] { KeyOn(logText(), Qt::Key_PageUp); }, false, [] { ClickOn(logText()); }},
-            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1, 120); },
+            {"wheel, wheel down at the end", [&] { WheelOn(m.Label1->Widget(), 120); },
              [] { KeyOn(logText(), Qt::Key_Up), WheelOn(logText(), -120); }, true,
              [] { WheelOn(logText(), -120); }},
         };
         for (const auto &w : ways) {
             w.open();
-            QVERIFY2(logText() && Win<DblLog>().isVisible() && Win<DblLog>().geometry() == m.geometry() &&
-                         logAtEnd() && logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") &&
+            QVERIFY2(logText() && Win<DblLog>().Visible() &&
+                         Win<DblLog>().Widget()->geometry() == m.Widget()->geometry() && logAtEnd() &&
+                         logText()->toPlainText().startsWith("line 0\nSaya\nline 1\n") &&
                          logText()->toPlainText().endsWith("Saya\nline 39"),
                      w.how);
             w.scroll();
@@ -128,7 +129,7 @@ class TestPlayers : public QObject {
         KeyOn(&m, Qt::Key_PageUp);
         m.Move(m.Left() + 600, m.Top() + 300);
         ShowScene({}, QStringLiteral("line 40"), {});
-        QVERIFY(Win<DblLog>().geometry() == m.geometry() &&
+        QVERIFY(Win<DblLog>().Widget()->geometry() == m.Widget()->geometry() &&
                 logText()->toPlainText().endsWith("line 39\nline 40"));
         // A resumed afternoon looks back only on itself.
         BeginAfternoon(true);
@@ -139,7 +140,7 @@ class TestPlayers : public QObject {
     void functionKeysWalkOnlyWhenNoLineWaits() {
         DblMain &m = StandAt(3, 5, G.Mode);
         for (Button *b : m.Command1)
-            b->setEnabled(true);
+            b->SetEnabled(true);
         const struct {
             Qt::Key key;
             bool waiting;
@@ -175,9 +176,10 @@ class TestPlayers : public QObject {
         // Presses a key where the desktop sends it, once the window that should have the keys has them and
         // the last key has arrived (a screen reader sees each key first, so keys come late).
         KeyArrival arrival;
-        const auto press = [&](QWidget *should, Qt::Key key) {
+        const auto press = [&](auto *should, Qt::Key key) {
             QWindow *focus = QGuiApplication::focusWindow();
-            if (arrival.inFlight || !focus || focus != should->window()->windowHandle()) return false;
+            if (arrival.inFlight || !focus || focus != should->Widget()->window()->windowHandle())
+                return false;
             arrival.inFlight = true;
             QTest::keyClick(focus, key);
             return true;
@@ -216,24 +218,25 @@ class TestPlayers : public QObject {
                                : c == '\t' ? Qt::Key_Tab
                                            : Qt::Key(c.toUpper().unicode())))
                     typed.prepend(c);
-            } else if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->isVisible()) {
-                if (!heard(a->Label1->text())) return;
+            } else if (DblAlbum *a = IsLoaded<DblAlbum>() ? &Win<DblAlbum>() : nullptr; a && a->Visible()) {
+                if (!heard(a->Label1->Caption())) return;
                 press(a, a->KeyFocus == 1 ? Qt::Key_Return : Qt::Key_Right); // the second girl, picked twice
             } else if (IsLoaded<DblLog>()) {
                 press(Win<DblLog>().Text1, Qt::Key_Escape);
-            } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->isEnabled()) {
+            } else if (IsLoaded<DblSerif>() && Win<DblSerif>().Command1[1]->Enabled()) {
                 DblSerif &s = Win<DblSerif>();
                 if (lookbacks == replies && press(&s, Qt::Key_PageUp)) return void(++lookbacks);
-                if (s.focusWidget() != s.Command1[1]) return void(press(&s, Qt::Key_Down));
-                if (heard(s.Command1[1]->text()) && press(&s, Qt::Key_Return)) ++replies;
+                if (!s.Command1[1]->HasFocus()) return void(press(&s, Qt::Key_Down));
+                if (heard(s.Command1[1]->Caption()) && press(&s, Qt::Key_Return)) ++replies;
             } else if (IsLoaded<DblEnding>()) {
                 DblEnding &e = Win<DblEnding>();
                 if (e.Timer1->Enabled()) e.Timer1->Tick();
             } else if (!IsLoaded<DblMain>()) {
-            } else if (DblMain &m = Win<DblMain>(); !heard(spoken(m.Label2->text(), m.Label1->text()))) {
-            } else if (!m.Label3->text().isEmpty() && G.Clicked == 0) {
+            } else if (DblMain &m = Win<DblMain>();
+                       !heard(spoken(m.Label2->Caption(), m.Label1->Caption()))) {
+            } else if (!m.Label3->Caption().isEmpty() && G.Clicked == 0) {
                 press(&m, Qt::Key_Space);
-            } else if (G.Mode == ModeFree && walks < 3 && m.Command1[walks * 2]->isEnabled()) {
+            } else if (G.Mode == ModeFree && walks < 3 && m.Command1[walks * 2]->Enabled()) {
                 if (press(&m, Qt::Key(Qt::Key_F1 + walks * 2))) ++walks; // rooftop, then two places more
             } else if (m.Timer1->Enabled() && steps % 3 == 0) {
                 m.Timer1->Tick();
@@ -273,7 +276,7 @@ class TestPlayers : public QObject {
     // game's section; it reads a line with its speaker, the reply the keys reach and a message box.
     void theOwnVoiceReadsLinesRepliesAndMessages() {
         DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
+        m.Show(), m.Activate();
         G.Clicked = 0;
         KeyOn(&m, Qt::Key_F12);
         QVERIFY(SelfVoicing() && G.Clicked == 0);
@@ -288,7 +291,7 @@ class TestPlayers : public QObject {
         View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
                                QStringLiteral("えっ"), QStringLiteral("じゃあ")});
         DblSerif &s = Win<DblSerif>();
-        QVERIFY(RunUntil([&] { return s.isActiveWindow(); }, 5000));
+        QVERIFY(RunUntil([&] { return s.Widget()->isActiveWindow(); }, 5000));
         KeyOn(&s, Qt::Key_Down);
         QVERIFY2(LastSpoken().contains(QStringLiteral("いいね")), qPrintable(LastSpoken()));
         MsgBox(QStringLiteral("セーブしました。"), MsgButtons::Ok, MsgIcon::Information,
@@ -305,15 +308,16 @@ class TestPlayers : public QObject {
     // that had them: the replies while she waits, the story otherwise.
     void theLookbackGivesTheKeysBack() {
         DblMain &m = Win<DblMain>();
-        m.Show(), m.activateWindow();
+        m.Show(), m.Activate();
         View().replies->Offer({QStringLiteral("うん"), QStringLiteral("いいね"), QStringLiteral("別に"),
                                QStringLiteral("えっ"), QStringLiteral("じゃあ")});
-        for (QWidget *had : {static_cast<QWidget *>(&Win<DblSerif>()), static_cast<QWidget *>(&m)}) {
-            QVERIFY(RunUntil([&] { return had->isActiveWindow(); }, 5000));
+        for (Form *had : {static_cast<Form *>(&Win<DblSerif>()), static_cast<Form *>(&m)}) {
+            QVERIFY(RunUntil([&] { return had->Widget()->isActiveWindow(); }, 5000));
             KeyOn(had, Qt::Key_PageUp);
-            QVERIFY(IsLoaded<DblLog>() && RunUntil([] { return Win<DblLog>().isActiveWindow(); }, 5000));
+            QVERIFY(IsLoaded<DblLog>() &&
+                    RunUntil([] { return Win<DblLog>().Widget()->isActiveWindow(); }, 5000));
             KeyOn(Win<DblLog>().Text1, Qt::Key_Escape);
-            QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return had->isActiveWindow(); }, 5000));
+            QVERIFY(!IsLoaded<DblLog>() && RunUntil([&] { return had->Widget()->isActiveWindow(); }, 5000));
             Unload<DblSerif>();
         }
     }
@@ -330,9 +334,9 @@ class TestPlayers : public QObject {
             return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
         };
         DblMain &m = Win<DblMain>();
-        const QPalette b = m.Command1[0]->palette();
-        QVERIFY(contrast(m.Label3->palette().color(QPalette::WindowText),
-                         m.palette().color(QPalette::Window)) >= 4.5);
+        const QPalette b = m.Command1[0]->Widget()->palette();
+        QVERIFY(contrast(m.Label3->Widget()->palette().color(QPalette::WindowText),
+                         m.Widget()->palette().color(QPalette::Window)) >= 4.5);
         QVERIFY(contrast(b.color(QPalette::Disabled, QPalette::ButtonText),
                          b.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
     }
@@ -348,7 +352,7 @@ class TestPlayers : public QObject {
                             30000);
         };
         DblStart &start = Win<DblStart>();
-        start.Show(), start.activateWindow();
+        start.Show(), start.Activate();
         QVERIFY(spoken("相沢　ゆかり「"));
         // The menu item the arrows reach is said; her lines are said while a name box keeps the keys.
         KeyOn(&start, Qt::Key_Down);
@@ -358,7 +362,7 @@ class TestPlayers : public QObject {
         for (Qt::Key k : {Qt::Key_X, Qt::Key_Return, Qt::Key_Return})
             KeyOn(&start, k);
         QVERIFY(spoken("相沢　ゆかり「ねぇ、ふざけてないで"));
-        QVERIFY(start.focusWidget() == start.Text2 && start.Text1->text() == QStringLiteral("x"));
+        QVERIFY(start.Text2->HasFocus() && start.Text1->Text() == QStringLiteral("x"));
     }
 };
 

@@ -67,7 +67,7 @@ int runChild(const QString &mode, const QString &folder) {
         // Ready once the player could see it on the screen.
         auto *seen = new QTimer(qApp);
         QObject::connect(seen, &QTimer::timeout, [=] {
-            QWidget *w = asking ? QApplication::activeModalWidget() : &Win<DblMain>();
+            QWidget *w = asking ? QApplication::activeModalWidget() : Win<DblMain>().Widget();
             if (w && w->windowHandle() && w->windowHandle()->isExposed()) seen->stop(), ready();
         });
         seen->start(5);
@@ -209,7 +209,7 @@ class TestQuitting : public QObject {
             if (!gestured) gestured = true, gesture();
         };
         std::function<void()> closeRoll = [&] {
-            if (IsLoaded<DblEnding>() && Win<DblEnding>().isVisible() && Win<DblEnding>().Step >= 3)
+            if (IsLoaded<DblEnding>() && Win<DblEnding>().Visible() && Win<DblEnding>().Step >= 3)
                 CloseBox(&Win<DblEnding>());
             else
                 Later(closeRoll, 10);
@@ -227,8 +227,8 @@ class TestQuitting : public QObject {
     void theDesktopEndsTheConfession() {
         DblMain &m = freeAt(29);
         std::function<void()> read = [&] {
-            if (G.Mode == ModeEnding && !m.Label2->text().isEmpty() &&
-                m.Label2->text() != QStringLiteral("女の子の声"))
+            if (G.Mode == ModeEnding && !m.Label2->Caption().isEmpty() &&
+                m.Label2->Caption() != QStringLiteral("女の子の声"))
                 EndAtDesktopRequest();
             G.Clicked = True, Later(read, 20);
         };

@@ -171,7 +171,7 @@ class TestSaveFile : public QObject {
         QVERIFY(WriteSaveFile() && LoadSaveFile());
         QVERIFY(G.GameMinute == 32 && G.Affection == (std::array<Integer, 7>{0, 54, -27, 54, -27, 0, 0}));
         BeginAfternoon(true);
-        QCOMPARE(Win<DblMain>().lblClock->text(), QStringLiteral("5:00 PM"));
+        QCOMPARE(Win<DblMain>().lblClock->Caption(), QStringLiteral("5:00 PM"));
     }
 };
 

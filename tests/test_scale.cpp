@@ -46,26 +46,26 @@ class TestScale : public QObject {
         campus.Show();
         campus.ShowPicture(QStringLiteral("C10C.DBL"));
         for (int scale : {2, 1}) { // at 2x, then after F9 at 1x
-            if (scale == 1) QTest::keyClick(&campus, Qt::Key_F9);
-            QVERIFY(FormScale() == scale && campus.size() == QSize(380, 282) * scale &&
-                    campus.Image1->geometry() == QRect(8 * scale, 0, 300 * scale, 200 * scale) &&
-                    campus.Image1->pixmap().size() == QSize(300, 200) * scale &&
-                    campus.Label1->font().pixelSize() == 13 * scale);
+            if (scale == 1) QTest::keyClick(campus.Widget(), Qt::Key_F9);
+            QVERIFY(FormScale() == scale && campus.Widget()->size() == QSize(380, 282) * scale &&
+                    campus.Image1->Widget()->geometry() == QRect(8 * scale, 0, 300 * scale, 200 * scale) &&
+                    campus.Image1->Picture().size() == QSize(300, 200) * scale &&
+                    campus.Label1->Widget()->font().pixelSize() == 13 * scale);
         }
         QCOMPARE(storedScale(), QStringLiteral("1"));
-        QTest::keyClick(&campus, Qt::Key_F9); // no smaller scale
+        QTest::keyClick(campus.Widget(), Qt::Key_F9); // no smaller scale
         QCOMPARE(FormScale(), 1);
 
         // A window opened later is laid out at the scale in force, and stays on the screen.
-        QTest::keyClick(&campus, Qt::Key_F10);
-        QTest::keyClick(&campus, Qt::Key_F10); // 3x has no room for the album on this screen
+        QTest::keyClick(campus.Widget(), Qt::Key_F10);
+        QTest::keyClick(campus.Widget(), Qt::Key_F10); // 3x has no room for the album on this screen
         QCOMPARE(FormScale(), 2);
         QCOMPARE(storedScale(), QStringLiteral("2"));
         DblAlbum &album = Win<DblAlbum>();
         album.Show();
-        QCOMPARE(album.size(), QSize(1042, 892));
-        QVERIFY(QRect(0, 0, 1920, 1080).contains(album.frameGeometry()));
-        QTest::keyClick(&campus, Qt::Key_F9);
+        QCOMPARE(album.Widget()->size(), QSize(1042, 892));
+        QVERIFY(QRect(0, 0, 1920, 1080).contains(album.Widget()->frameGeometry()));
+        QTest::keyClick(campus.Widget(), Qt::Key_F9);
         UnloadAllForms();
 
         // A restart starts where the player left it, and so it does after the record was erased.

@@ -18,7 +18,7 @@ class TestScreens : public QObject {
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(1920, 0, 1280, 1024));
         const auto check = [](Form &w, const char *name, bool centredDown) {
             w.Show();
-            const QRect r = w.frameGeometry();
+            const QRect r = w.Widget()->frameGeometry();
             QVERIFY2(QRect(1920, 0, 1280, 1024).contains(r),
                      qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(r.x()).arg(r.y())));
             QVERIFY2(std::abs(r.center().x() - 2560) <= 1, name);
@@ -34,7 +34,7 @@ class TestScreens : public QObject {
         DblMain &m = Win<DblMain>();
         check(m, "campus", false);
         check(Win<DblSerif>(), "reply window", false);
-        QVERIFY(Win<DblSerif>().frameGeometry().top() > m.frameGeometry().bottom());
+        QVERIFY(Win<DblSerif>().Widget()->frameGeometry().top() > m.Widget()->frameGeometry().bottom());
     }
 };
 

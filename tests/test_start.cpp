@@ -32,8 +32,8 @@ DblStart &openStart(bool sister = false, int hour = 12, const char *record = nul
     return Win<DblStart>().Show(), Win<DblStart>();
 }
 bool atMenu(DblStart &s) {
-    return s.Label1[0]->isVisible() && s.Label1[1]->isVisible() && s.Label1[2]->isVisible() &&
-           !s.Picture1->isVisible() && !s.LOADOK->isVisible() && IsLoaded<DblStart>() && !IsLoaded<DblMain>();
+    return s.Label1[0]->Visible() && s.Label1[1]->Visible() && s.Label1[2]->Visible() &&
+           !s.Picture1->Visible() && !s.LOADOK->Visible() && IsLoaded<DblStart>() && !IsLoaded<DblMain>();
 }
 } // namespace
 
@@ -54,9 +54,9 @@ class TestStart : public QObject {
         struct Watch : QObject {
             int demoTickAtHide = -1, titleShows = 0, demoLoadedAtTitle = 0;
             bool eventFilter(QObject *o, QEvent *e) override {
-                if (auto *demo = dynamic_cast<Demoform *>(o); demo && e->type() == QEvent::Hide)
-                    demoTickAtHide = demo->DemoTick;
-                if (dynamic_cast<DblTitle *>(o) && e->type() == QEvent::Show)
+                if (IsLoaded<Demoform>() && o == Win<Demoform>().Widget() && e->type() == QEvent::Hide)
+                    demoTickAtHide = Win<Demoform>().DemoTick;
+                if (IsLoaded<DblTitle>() && o == Win<DblTitle>().Widget() && e->type() == QEvent::Show)
                     ++titleShows, demoLoadedAtTitle += IsLoaded<Demoform>();
                 return false;
             }
@@ -79,16 +79,17 @@ class TestStart : public QObject {
             Demoform &d = Win<Demoform>();
             QVERIFY(d.DemoTick == 0 && d.Timer1->Interval() == 200); // 24 ticks: 4.8 s
             QKeyEvent press(QEvent::KeyPress, key, mods);
-            QApplication::sendEvent(&d, &press);
-            QVERIFY(RunUntil([&] { return !d.isVisible(); }, 10000));
+            QApplication::sendEvent(d.Widget(), &press);
+            QVERIFY(RunUntil([&] { return !d.Visible(); }, 10000));
             // The jingle, had it started at 0.4 s, would outlast the demo; the animation runs on.
             QVERIFY2(WavIsPlaying() == (key == Qt::Key_A),
                      QByteArray::number(key | int(mods), 16).constData());
-            QVERIFY(d.DemoTick == 24 && !d.Label1->isHidden() && !d.Line1[19]->isHidden());
+            QVERIFY(d.DemoTick == 24 && !d.Label1->Widget()->isHidden() &&
+                    !d.Line1[19]->Widget()->isHidden());
         }
         for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
             init(), Win<DblTitle>().Show(), ClickOn(Win<DblTitle>().Label2, mod);
-            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().isVisible() &&
+            QVERIFY(!IsLoaded<DblTitle>() && IsLoaded<DblStart>() && Win<DblStart>().Visible() &&
                     !World().ended && G.MusicOff == (mod ? True : False));
             // The start screen's keep-alive brings its music, and later windows ask for theirs.
             // Quiet: no keep-alive tick brings it (half a second is a dozen ticks); else however slow the
@@ -115,9 +116,10 @@ class TestStart : public QObject {
             init();
             DblTitle &t = Win<DblTitle>();
             t.Show();
-            QVERIFY(t.focusProxy() == t.Label2 && t.Label2->focusPolicy() == Qt::StrongFocus &&
-                    t.Label2->styleSheet().contains(":focus") &&
-                    QAccessible::queryAccessibleInterface(t.Label2)->text(QAccessible::Name) ==
+            QVERIFY(t.Widget()->focusProxy() == t.Label2->Widget() &&
+                    t.Label2->Widget()->focusPolicy() == Qt::StrongFocus &&
+                    t.Label2->Widget()->styleSheet().contains(":focus") &&
+                    QAccessible::queryAccessibleInterface(t.Label2->Widget())->text(QAccessible::Name) ==
                         QStringLiteral("Start"));
             KeyOn(&t, k.key, k.mods);
             QVERIFY2(IsLoaded<DblTitle>() != k.leaves && G.MusicOff == (k.quiet ? True : False),
@@ -145,33 +147,33 @@ class TestStart : public QObject {
         for (bool sister : {false, true}) {
             for (auto [hour, greeting] : greetings) {
                 DblStart &s = openStart(sister, hour);
-                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->isVisible() &&
-                        !s.Image1[!sister]->isVisible() &&
-                        s.Serif->text() == Str(greeting) + Str(AskToday[sister]));
+                QVERIFY(s.HostessIsJunior == sister && s.Image1[sister]->Visible() &&
+                        !s.Image1[!sister]->Visible() &&
+                        s.Serif->Caption() == Str(greeting) + Str(AskToday[sister]));
                 ClickOn(s.Label1[1]);
-                QVERIFY(atMenu(s) && s.Serif->text() == Str(NoSave[sister]));
+                QVERIFY(atMenu(s) && s.Serif->Caption() == Str(NoSave[sister]));
             }
             for (int which : {0, 1})
                 for (const auto &c : refused) {
                     DblStart &e = openStart(sister);
                     ClickOn(e.Label1[0]);
-                    e.Text1->setText(which == 0 ? c.name : "山田"),
-                        e.Text2->setText(which == 1 ? c.name : "太郎");
+                    e.Text1->SetText(which == 0 ? c.name : "山田"),
+                        e.Text2->SetText(which == 1 ? c.name : "太郎");
                     ClickOn(e.OKBUTTON);
-                    QCOMPARE(e.Serif->text(),
+                    QCOMPARE(e.Serif->Caption(),
                              Str(c.line[sister]).replace("%1", Str(WhichName[which])).replace("%2", c.shown));
-                    QVERIFY(e.Picture1->isVisible() && !IsLoaded<DblMain>() &&
+                    QVERIFY(e.Picture1->Visible() && !IsLoaded<DblMain>() &&
                             setting("SavedMyouji").isEmpty());
                 }
         }
-        QCOMPARE(openStart(true, 18).Serif->text(),
+        QCOMPARE(openStart(true, 18).Serif->Caption(),
                  QStringLiteral("こんばんは。先輩！\r\n今日はどうしますか？"));
         DblStart &s = openStart();
         ClickOn(s.Label1[0]);
         // Nothing remembered yet; Japanese comes through the input method.
-        QVERIFY(s.Picture1->isVisible() && s.Text1->text().isEmpty() &&
-                s.Text1->testAttribute(Qt::WA_InputMethodEnabled));
-        s.Text1->setText(" 山,田　"), s.Text2->setText("Taro-ﾀﾛｳ "); // blanks and comma and all
+        QVERIFY(s.Picture1->Visible() && s.Text1->Text().isEmpty() &&
+                s.Text1->Widget()->testAttribute(Qt::WA_InputMethodEnabled));
+        s.Text1->SetText(" 山,田　"), s.Text2->SetText("Taro-ﾀﾛｳ "); // blanks and comma and all
         G.MetFlag = {0, 1, 1, 1, 1, 1, 1};
         Player player(2, 0); // picks the third girl in the album, which costs her two
         ClickOn(s.OKBUTTON);
@@ -182,9 +184,9 @@ class TestStart : public QObject {
         for (int k = 1; k <= 6; ++k)
             dealt.insert(G.Affection[k] + (k == 3 ? 2 : 0) + 10 * G.MetFlag[k]);
         QVERIFY(dealt.size() > 1 && *dealt.begin() >= 0 && *dealt.rbegin() <= 4 && !IsLoaded<DblStart>() &&
-                Win<DblMain>().isVisible() && G.GameMinute == 1);
+                Win<DblMain>().Visible() && G.GameMinute == 1);
         UnloadAllForms(), Win<DblStart>().Label1_Click(0);
-        QVERIFY(Win<DblStart>().Text1->text() == " 山,田　" && Win<DblStart>().Text2->text() == "Taro-ﾀﾛｳ ");
+        QVERIFY(Win<DblStart>().Text1->Text() == " 山,田　" && Win<DblStart>().Text2->Text() == "Taro-ﾀﾛｳ ");
         // Over many new afternoons (played headless, no album pick) every liking from 0 to 4 is dealt.
         UnloadAllForms(), HeadlessViews();
         dealt.clear();
@@ -207,7 +209,7 @@ class TestStart : public QObject {
             QStringList said; // the item that has the keys after each, by its accessible name
             Later([&] {
                 const auto marked = [] {
-                    QWidget *f = IsLoaded<DblOption>() ? Win<DblOption>().focusWidget() : nullptr;
+                    QWidget *f = IsLoaded<DblOption>() ? Win<DblOption>().Widget()->focusWidget() : nullptr;
                     return f ? QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name) : "closed";
                 };
                 said << marked();
@@ -261,7 +263,7 @@ class TestStart : public QObject {
         DblStart &s = openStart();
         WriteTextFile("DblData.dat", "佐藤\r\n一郎\r\n 12 \r\n");
         ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
-        QVERIFY(atMenu(s) && s.Serif->text() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
+        QVERIFY(atMenu(s) && s.Serif->Caption() == Str(SaveDamaged[0]) && FileExists("DblData.dat"));
         G.GameMinute = 12, G.Location = 6, G.TargetGirl = 2, G.Myouji = G.Namae = "  ";
         QVERIFY(WriteSaveFile());
         ResetGameState(), ClickOn(s.Label1[1]), ClickOn(s.LOADOK);
@@ -269,12 +271,12 @@ class TestStart : public QObject {
                 G.GameMinute == 12 && G.Location == 6 && G.Mode == ModeFree);
         DblStart &n = openStart(false, 12, "");
         ClickOn(n.Label1[2]);
-        QVERIFY(atMenu(n) && !IsLoaded<DblDatarm>() && n.Serif->text() == Str(NoRecord));
+        QVERIFY(atMenu(n) && !IsLoaded<DblDatarm>() && n.Serif->Caption() == Str(NoRecord));
         DblStart &r = openStart();
         bool roomWasOpen = false;
         Later(
             [&] {
-                roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().isVisible(),
+                roomWasOpen = IsLoaded<DblDatarm>() && Win<DblDatarm>().Visible(),
                 ClickOn(Win<DblDatarm>().Command1);
             },
             20);

@@ -20,6 +20,7 @@
 #include "talk/PhoneLines.h"
 #include "talk/TalkFiles.h"
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTextLayout>
 #include <span>
@@ -168,23 +169,23 @@ class TestTypography : public QObject {
                                                {Box::Role, Win<DblEnding>().Label1},
                                                {Box::Names, Win<DblEnding>().Label2}};
         // The prompt's own words, right-aligned in its label, in the scene label's coordinates.
-        const qreal promptWidth =
-            QFontMetricsF(m.Label3->font()).horizontalAdvance(QStringLiteral("クリックしてください"));
-        const QRectF prompt = QRectF(m.Label3->geometry())
-                                  .adjusted(m.Label3->width() - promptWidth, 0, 0, 0)
-                                  .translated(-m.Label1->pos());
+        const qreal promptWidth = QFontMetricsF(m.Label3->Widget()->font())
+                                      .horizontalAdvance(QStringLiteral("クリックしてください"));
+        const QRectF prompt = QRectF(m.Label3->Widget()->geometry())
+                                  .adjusted(m.Label3->Widget()->width() - promptWidth, 0, 0, 0)
+                                  .translated(-m.Label1->Widget()->pos());
         QStringList faults;
         for (const Text &t : texts)
             for (const QString &shown : t.shown) {
                 if (t.box ==
                     Box::Reply) { // one line on a button, centred: the whole reply shows inside the window
                     serif.SetReply(0, shown);
-                    if (const Button *b = serif.Command1[0];
-                        b->sizeHint().width() > std::min(b->width(), serif.width() - b->x()))
+                    if (const QWidget *b = serif.Command1[0]->Widget();
+                        b->sizeHint().width() > std::min(b->width(), serif.Widget()->width() - b->x()))
                         faults << "too wide for a reply button: " + Quote(shown);
                     continue;
                 }
-                Label *label = labels.at(t.box);
+                auto *label = static_cast<QLabel *>(labels.at(t.box)->Widget());
                 const QRect area = label->contentsRect();
                 if (!label->wordWrap() &&
                     QFontMetricsF(label->font()).horizontalAdvance(shown) > area.width())

@@ -15,17 +15,17 @@
 
 namespace {
 const auto album = []() -> DblAlbum & { return Win<DblAlbum>(); };
-const auto thought = [] { return Win<DblAlbum>().Label1->text(); };
+const auto thought = [] { return Win<DblAlbum>().Label1->Caption(); };
 // From Main through the title and the start screen as the player clicks (the title must be up, alone,
 // when Main returns), into a new game until the prologue and the album have handed over.
 DblStart *throughTitle(const QString &myouji, const QString &namae) {
     Main();
-    if (IsLoaded<Demoform>() || !IsLoaded<DblTitle>() || !Win<DblTitle>().isVisible()) return nullptr;
+    if (IsLoaded<Demoform>() || !IsLoaded<DblTitle>() || !Win<DblTitle>().Visible()) return nullptr;
     ClickOn(Win<DblTitle>().Label2);
     if (!IsLoaded<DblStart>() || IsLoaded<DblTitle>()) return nullptr;
     DblStart &s = Win<DblStart>();
     ClickOn(s.Label1[0]);
-    s.Text1->setText(myouji), s.Text2->setText(namae);
+    s.Text1->SetText(myouji), s.Text2->SetText(namae);
     ClickOn(s.OKBUTTON);
     return IsLoaded<DblStart>() ? nullptr : &s;
 }
@@ -65,7 +65,7 @@ class TestWholeGame : public QObject {
             Win<DblMain>().Show();
             G.Clicked = True; // the last line of the prologue has just been clicked away
             QString picked;
-            QWidget *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
+            Label *boy = album().Image1[7], *gestured = album().Image1[photo], *girl = album().Image1[pick];
             const Qt::KeyboardModifiers held = mods;
             Later([&] { PressOn(gestured, Qt::RightButton, held), ClickOn(boy), ClickOn(album().Image1[6]); },
                   5);
@@ -89,7 +89,7 @@ class TestWholeGame : public QObject {
         Player player(4);  // picks heroine 5
         player.BeforeClick = [&] {
             if (IsLoaded<DblAlbum>()) return;
-            lines << m.Label2->text() + m.Label1->text() + (m.Command1[6]->isEnabled() ? "!" : "");
+            lines << m.Label2->Caption() + m.Label1->Caption() + (m.Command1[6]->Enabled() ? "!" : "");
             if (lines.size() == 3) CloseBox(&m); // quitting is refused until the pick
         };
         BeginAfternoon(false);
@@ -97,13 +97,13 @@ class TestWholeGame : public QObject {
         for (int i = 0; i < 7; ++i)
             QCOMPARE(lines[i], Str(PrologueLines[i]));
         QVERIFY(player.picks == 1 && !IsLoaded<DblAlbum>() && G.TargetGirl == 5 && G.Affection[5] == 0);
-        QVERIFY(m.Label1->text() == Str(AfterAlbumLine) && m.Label3->text().isEmpty());
-        QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->isEnabled() &&
-                m.lblClock->text() == "4:31 PM");
+        QVERIFY(m.Label1->Caption() == Str(AfterAlbumLine) && m.Label3->Caption().isEmpty());
+        QVERIFY(G.Location == 3 && G.Mode == ModeFree && m.Timer1->Enabled() && m.Command1[6]->Enabled() &&
+                m.lblClock->Caption() == "4:31 PM");
         G.Location = 5, G.GameMinute = 17; // a continued afternoon has no prologue
         BeginAfternoon(true);
-        QVERIFY(lines.size() == 7 && player.picks == 1 && m.Label1->text() == Str(ResumeLine));
-        QVERIFY(G.Location == 5 && m.Timer1->Enabled() && m.lblClock->text() == "4:47 PM");
+        QVERIFY(lines.size() == 7 && player.picks == 1 && m.Label1->Caption() == Str(ResumeLine));
+        QVERIFY(G.Location == 5 && m.Timer1->Enabled() && m.lblClock->Caption() == "4:47 PM");
     }
 
     // Whole afternoons walking, answering and clicking as a player does, to each kind of ending and into

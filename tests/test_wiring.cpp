@@ -22,15 +22,15 @@ class TestWiring : public QObject {
         QCOMPARE(m.Timer2->Interval(), 1000);
         QCOMPARE(m.Timer3->Interval(), 500);
         QVERIFY2(RunUntil([] { return G.GameMinute == 6; }), "the clock never ticked");
-        QCOMPARE(m.lblClock->text(), QStringLiteral("4:36 PM"));
+        QCOMPARE(m.lblClock->Caption(), QStringLiteral("4:36 PM"));
         // The campus keep-alive restarts the piece of the place once nothing plays.
         G.MusicFile = QStringLiteral("M00C.mid"), StopMidi();
         QVERIFY2(RunUntil(MidiIsPlaying), "the campus keep-alive never brought the music back");
         // The walker shows one frame, then the other, only while walking.
         G.Mode = ModeWalking;
-        QVERIFY(RunUntil([&] { return m.Image2[0]->isVisible() != m.Image2[1]->isVisible(); }));
-        const bool first = m.Image2[0]->isVisible();
-        QVERIFY2(RunUntil([&] { return m.Image2[0]->isVisible() != first; }), "the walker never stepped");
+        QVERIFY(RunUntil([&] { return m.Image2[0]->Visible() != m.Image2[1]->Visible(); }));
+        const bool first = m.Image2[0]->Visible();
+        QVERIFY2(RunUntil([&] { return m.Image2[0]->Visible() != first; }), "the walker never stepped");
         G.Mode = ModeFree;
         UnloadAllForms(), StopMidi();
 
