@@ -48,26 +48,18 @@ void PressOn(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods);
 void KeyOn(QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 // The close box of the control's window, as the window manager sends it.
 void CloseBox(QWidget *w);
-// The same for the seam's controls and windows, through their widgets.
-inline void ClickOn(const Control *c, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                    Qt::MouseButton button = Qt::LeftButton) {
-    ClickOn(c->Widget(), mods, button);
+// The same for the seam's controls and windows (whatever has a Widget()), through their widgets.
+template <class C, class... A> auto ClickOn(const C *c, A... a) -> decltype(void(c->Widget())) {
+    ClickOn(c->Widget(), a...);
 }
-inline void ClickOn(const Form *f, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                    Qt::MouseButton button = Qt::LeftButton) {
-    ClickOn(f->Widget(), mods, button);
+template <class C, class... A> auto PressOn(const C *c, A... a) -> decltype(void(c->Widget())) {
+    PressOn(c->Widget(), a...);
 }
-inline void PressOn(const Control *c, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    PressOn(c->Widget(), button, mods);
+template <class C, class... A> auto KeyOn(const C *c, A... a) -> decltype(void(c->Widget())) {
+    KeyOn(c->Widget(), a...);
 }
-inline void KeyOn(const Control *c, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    KeyOn(c->Widget(), key, mods);
-}
-inline void KeyOn(const Form *f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    KeyOn(f->Widget(), key, mods);
-}
-inline void CloseBox(const Form *f) {
-    CloseBox(f->Widget());
+template <class C> auto CloseBox(const C *c) -> decltype(void(c->Widget())) {
+    CloseBox(c->Widget());
 }
 
 // Replaces the game's file of that name in the scratch folder (removes it when bytes is empty);

@@ -36,6 +36,9 @@ QString rowName(int ending) {
 QImage imageOf(Label *l) {
     return l->Picture().toImage();
 }
+QString nameOf(const Control *c) {
+    return QAccessible::queryAccessibleInterface(c->Widget())->text(QAccessible::Name);
+}
 // The afternoon's last step, the staff roll and the record, to the end of the process; then the record.
 QString reach(int ending, int target, bool contactLens = false) {
     UnloadAllForms(), World().ended = false;
@@ -134,34 +137,26 @@ class TestEnding : public QObject {
                 QCOMPARE(d.Label3[r]->Caption(), ending ? rowName(ending) : QString());
                 QCOMPARE(imageOf(d.Image2[r]), ending ? imageOf(d.Image3[ending - 1]) : QImage());
                 QCOMPARE(imageOf(d.Image2[r + 10]), ending ? imageOf(d.Image4[mutual[r]]) : QImage());
-                const auto name = [](const Control *c) {
-                    return QAccessible::queryAccessibleInterface(c->Widget())->text(QAccessible::Name);
-                };
-                QCOMPARE(name(d.Image2[r]),
+                QCOMPARE(nameOf(d.Image2[r]),
                          ending ? rowName(ending) + QStringLiteral("のエンディング") : "空き");
-                QCOMPARE(name(d.Image2[r + 10]), !ending     ? "空き"
-                                                 : mutual[r] ? "両想いでクリア"
-                                                             : "告白でクリア");
+                QCOMPARE(nameOf(d.Image2[r + 10]), !ending     ? "空き"
+                                                   : mutual[r] ? "両想いでクリア"
+                                                               : "告白でクリア");
             }
             QCOMPARE(d.Command3->Enabled(), option);
         }
-        {
-            // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have
-            // names.
-            DblDatarm &k = Win<DblDatarm>();
-            k.Show(), k.Activate();
-            QVERIFY(RunUntil([&] { return k.Widget()->isActiveWindow(); }, 5000));
-            QVERIFY(k.Widget()->focusWidget() == k.Command1->Widget() &&
-                    k.Widget()->styleSheet().contains(QStringLiteral("QPushButton:focus")));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[0]->Widget())->text(QAccessible::Name),
-                     QStringLiteral("告白のマーク"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(k.Image4[1]->Widget())->text(QAccessible::Name),
-                     QStringLiteral("両想いのマーク"));
-            KeyOn(k.Command1, Qt::Key_Return);
-            QVERIFY(!IsLoaded<DblDatarm>());
-        }
-        DblDatarm &d = Win<DblDatarm>(); // the portraits compared above tell the girls and the levels apart
-        QVERIFY(imageOf(d.Image3[6]) != imageOf(d.Image3[3]) && imageOf(d.Image4[0]) != imageOf(d.Image4[1]));
+        // By keys: the harmless "戻る" has them first, with its mark; Return presses it; the marks have
+        // names.
+        DblDatarm &k = Win<DblDatarm>();
+        k.Show(), k.Activate();
+        QVERIFY(RunUntil([&] { return k.Widget()->isActiveWindow(); }, 5000));
+        QVERIFY(k.Widget()->focusWidget() == k.Command1->Widget() &&
+                k.Widget()->styleSheet().contains(QStringLiteral("QPushButton:focus")));
+        QVERIFY(nameOf(k.Image4[0]) == "告白のマーク" && nameOf(k.Image4[1]) == "両想いのマーク");
+        // The portraits compared above tell the girls and the levels apart.
+        QVERIFY(imageOf(k.Image3[6]) != imageOf(k.Image3[3]) && imageOf(k.Image4[0]) != imageOf(k.Image4[1]));
+        KeyOn(k.Command1, Qt::Key_Return);
+        QVERIFY(!IsLoaded<DblDatarm>());
         for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) { // erasing takes a Yes; No is the default
             ResetWorld(), World().answers = {answer};
             for (const char *key : {"CString", "SavedMyouji", "SavedNamae"})
@@ -216,8 +211,9 @@ class TestEnding : public QObject {
                 Player player;
                 WriteDown(player, lines);
                 player.BeforeClick = [&, note = player.BeforeClick] {
-                    if (lines.empty()) // the clock stopped and blank, the buttons off, the ending's mode and
-                                       // music
+                    // At the first line: the clock stopped and blank, the buttons off, the ending's mode,
+                    // music.
+                    if (lines.empty())
                         shut = !m.Timer1->Enabled() && !m.Timer1->Interval() &&
                                m.lblClock->Caption().isEmpty() && G.Mode == ModeEnding &&
                                G.MusicFile == "M92C.mid" && !IsLoaded<DblSerif>() &&

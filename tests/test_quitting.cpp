@@ -86,9 +86,7 @@ int runChild(const QString &mode, const QString &folder) {
         SetMsgBoxHook(
             [](const MsgBoxRequest &r) { return std::printf("%s\n", qPrintable(r.text)), MsgAnswer::Ok; });
         G = state(false), G.Namae = QString(100, QChar(u'あ'));
-        std::printf("%d%d%d\n", WriteSaveFile(),
-                    SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
-                                QStringLiteral("SavedNamae"), G.Namae),
+        std::printf("%d%d%d\n", WriteSaveFile(), SaveSetting("Velmor", "Duskwatch", "SavedNamae", G.Namae),
                     WriteClearRecord(RecordB));
         return 0;
     }
@@ -283,9 +281,7 @@ class TestQuitting : public QObject {
     // player is told that the disk is full, the old save and names stay whole, and what fits is written.
     void aFullDiskKeepsTheOldFiles() {
         QVERIFY(WriteTextFile(QStringLiteral("DBLDATA.DAT"), SaveText(state(true))) &&
-                WriteClearRecord(RecordA) &&
-                SaveSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
-                            QStringLiteral("SavedNamae"), QStringLiteral("健")));
+                WriteClearRecord(RecordA) && SaveSetting("Velmor", "Duskwatch", "SavedNamae", "健"));
         const auto saved = [] {
             QFile f(QStringLiteral("DBLDATA.DAT"));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -302,8 +298,7 @@ class TestQuitting : public QObject {
                      out.endsWith("001\n"),
                  qPrintable(out));
         QVERIFY(saved() == before && before.size() > 60 && ReadClearRecord() == RecordB &&
-                GetSetting(QStringLiteral("Velmor"), QStringLiteral("Duskwatch"),
-                           QStringLiteral("SavedNamae")) == QStringLiteral("健"));
+                GetSetting("Velmor", "Duskwatch", "SavedNamae") == "健");
         QVERIFY(leftovers().isEmpty());
     }
 

@@ -35,15 +35,11 @@ class TestSaveFile : public QObject {
         QVERIFY(FileExists(QStringLiteral("DblData.dat")) && FileExists(QStringLiteral("dbldata.dat")));
         // Writing under another spelling replaces the one file rather than making a second.
         QVERIFY(WriteTextFile(QStringLiteral("dbldata.dat"), QStringLiteral("y\r\n")));
-        QCOMPARE(QDir::current()
-                     .entryList(QDir::Files)
-                     .filter(QStringLiteral("dbldata"), Qt::CaseInsensitive)
-                     .size(),
-                 1);
+        QCOMPARE(QDir().entryList({QStringLiteral("dbldata*")}, QDir::Files).size(),
+                 1); // filters ignore case
         QCOMPARE(ReadTextFile(QStringLiteral("DblData.DAT")), QStringLiteral("y\r\n"));
         KillFile(QStringLiteral("DBLDATA.dat"));
         QVERIFY(!FileExists(QStringLiteral("DblData.dat")));
-        KillFile(QStringLiteral("DblData.dat")); // deleting what is not there is harmless
     }
 
     void textIsCodePage932OnDisk() {
