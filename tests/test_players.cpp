@@ -231,8 +231,7 @@ class TestPlayers : public QObject {
         QVERIFY(RunEnding([] { RunUntil([] { return false; }, 120000); }));
         QVERIFY(G.Myouji == "a" && G.Namae == "b" && G.TargetGirl == 2 && walks >= 2 && replies >= 2);
         QVERIFY(lookedBack && lookbacks == replies);
-        QVERIFY(G.EndingNo >= 1 && ReadClearRecord().size() == 2);
-        QCOMPARE(int(G.GameMinute), 30);
+        QVERIFY(G.EndingNo >= 1 && ReadClearRecord().size() == 2 && G.GameMinute == 30); // the gate at 5:00
         // The lookback kept what he saw elsewhere too: her thought over the album, his own reply under his
         // name right before her answer.
         const auto &lines = AfternoonLines();
