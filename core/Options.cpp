@@ -37,11 +37,10 @@ void ChangeOption(Option option) {
         SetSelfVoicing(!SelfVoicing());
         StoreSelfVoicing(SelfVoicing());
         break;
-    case Option::Clock: {
+    case Option::Clock:
         clockChoice = (clockChoice + 1) % int(GameMinuteChoicesMs.size());
         StoreSlowClock(clockChoice == 0 ? 0 : GameMinuteChoicesMs[clockChoice] / 1000);
         break;
-    }
     case Option::Scale:
         nextScale();
         break;

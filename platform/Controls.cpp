@@ -80,7 +80,6 @@ class LabelWidget final : public QLabel {
         mouseTo(face.MouseDown, e);
     }
     void mouseReleaseEvent(QMouseEvent *e) override {
-        mouseTo(face.MouseUp, e);
         const bool wasPressed = pressed_;
         pressed_ = false;
         if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) &&

@@ -59,7 +59,7 @@ Key KeyOf(int qtKey);
 // Mouse events that labels, pictures and shapes pass to their window's handlers.
 struct MouseHandlers {
     std::function<void()> Click;
-    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove, MouseUp; // x, y in twips
+    std::function<void(int button, int shift, int x, int y)> MouseDown, MouseMove; // x, y in twips
 };
 
 // How a label lays its caption out in its box.
